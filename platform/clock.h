@@ -1,0 +1,23 @@
+// The day clock and the 50 ms tick.
+#pragma once
+
+namespace platform {
+
+class DayClock {
+public:
+    virtual ~DayClock() = default;
+    // Seconds since midnight, with fraction.
+    virtual double secondsSinceMidnight() = 0;
+    // Waits the given seconds while the window keeps repainting but takes no input.
+    virtual void pause(double seconds) = 0;
+};
+
+// A periodic 50 ms tick on the window's thread; its owner calls the game's tick routine.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void setEnabled(bool on) = 0;
+    virtual bool enabled() const = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+// The game record: one whole position per move, entries 0..400.
+#pragma once
+
+#include <array>
+
+#include "rules/position.h"
+
+namespace record {
+
+constexpr int kMaxEntry = 400;
+
+struct MoveEntry {
+    rules::Board boardAt;  // the board after the move
+    rules::Hand ownHandAt{};
+    rules::Hand enemyHandAt{};
+    double bottomBefore = 0;
+    double bottomAfter = 0;
+    double topBefore = 0;
+    double topAfter = 0;
+
+    bool operator==(const MoveEntry&) const = default;
+};
+
+struct MoveList {
+    std::array<MoveEntry, kMaxEntry + 1> entries{};
+    int currentMove = 0;  // the entry that matches the board on screen
+    int lastMove = 0;     // the last entry that belongs to the record
+    int moveCount = 0;    // the move number shown on screen
+
+    MoveEntry& operator[](int n) { return entries[n]; }
+    const MoveEntry& operator[](int n) const { return entries[n]; }
+};
+
+}  // namespace record

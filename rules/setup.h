@@ -1,0 +1,23 @@
+// The starting position and the side bookkeeping derived from it.
+#pragma once
+
+#include "rules/position.h"
+
+namespace rules {
+
+// Lays out the starting position on the board and empties both hands (the position part of the
+// reset; the game-state part lives with the game controller).
+void 初期配置(Position& pos);
+
+// Sets bottomSide/topSide from the first bottom king found (x outer, y inner). No bottom king:
+// both stay as they were.
+void 調査_先手後手(Position& pos);
+
+// The side to move after a recorded move, from the snapshot before it and the one after it.
+// prev == nullptr means move 0: the first bottom king tells (the shogi army moves first).
+SideId 調査_先番(const Position& pos, const Board* prev, const Board& cur);
+
+// Pieces in the hand of `side` (0 for a side that is neither bottomSide nor topSide).
+int 調査_持駒数(const Position& pos, SideId side);
+
+}  // namespace rules

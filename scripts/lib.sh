@@ -1,0 +1,30 @@
+# Shared set-up for the project's scripts: installs what the build needs, then builds.
+# Sourced by scripts/play and scripts/test.
+
+KZ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
+             libbenchmark-dev fonts-ipafont-gothic)
+
+kz_install() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo apt-get update
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+}
+
+kz_jobs() { nproc 2>/dev/null || echo 2; }
+
+# kz_build DIR [cmake options...]
+kz_build() {
+    local dir="$1"
+    shift
+    cmake -S "$KZ_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" -j "$(kz_jobs)"
+}

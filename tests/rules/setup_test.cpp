@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "rules/setup.h"
+#include "support/diagram.h"
+
+using namespace rules;
+
+namespace {
+
+const char* const kStart = R"(
+v車 v馬 v象 v士 v将 v士 v象 v馬 v車
+ .   .   .   .   .   .   .   .   .
+ .  v砲  .   .   .   .   .  v砲  .
+v卒  .  v卒  .  v卒  .  v卒  .  v卒
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .   .   .   .   .   .
+^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩
+ .  ^角  .   .   .   .   .  ^飛  .
+^香 ^桂 ^銀 ^金 ^王 ^金 ^銀 ^桂 ^香
+)";
+
+// The board turned as the flip turns it: rotated by 180 degrees, every code negated.
+Board flipped(const Board& b) {
+    Board out;
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) out(10 - x, 10 - y) = -b(x, y);
+    return out;
+}
+
+TEST(StartingPosition, MatchesTheDiagramWithEmptyHands) {
+    Position pos;
+    pos.ownHand[3] = 2;
+    pos.enemyHand[13] = 1;
+    初期配置(pos);
+    EXPECT_EQ(pos.board, testsupport::boardFrom(kStart)) << testsupport::diagramOf(pos.board);
+    EXPECT_EQ(handSum(pos.ownHand) + handSum(pos.enemyHand), 0);
+    EXPECT_EQ(pos.ownHandTotal, 0);
+    EXPECT_EQ(pos.enemyHandTotal, 0);
+}
+
+TEST(Sides, ShogiArmyMovesFirstInEitherOrientation) {
+    Position pos;
+    初期配置(pos);
+    調査_先手後手(pos);
+    EXPECT_EQ(pos.bottomSide, SENTE);
+    EXPECT_EQ(pos.topSide, GOTE);
+    EXPECT_EQ(調査_先番(pos, nullptr, pos.board), SENTE);
+
+    pos.board = flipped(pos.board);
+    調査_先手後手(pos);
+    EXPECT_EQ(pos.bottomSide, GOTE);
+    EXPECT_EQ(pos.topSide, SENTE);
+    EXPECT_EQ(調査_先番(pos, nullptr, pos.board), SENTE);
+}
+
+TEST(Sides, NoBottomKingLeavesSidesAndGivesNoMover) {
+    Position pos;
+    pos.bottomSide = GOTE;
+    pos.topSide = SENTE;
+    調査_先手後手(pos);
+    EXPECT_EQ(pos.bottomSide, GOTE);
+    EXPECT_EQ(pos.topSide, SENTE);
+    EXPECT_EQ(調査_先番(pos, nullptr, pos.board), 0);
+}
+
+TEST(Sides, MoverFollowsThePieceThatArrived) {
+    Position pos;
+    初期配置(pos);
+    const Board before = pos.board;
+    Board after = before;
+    after(5, 7) = 0;
+    after(5, 6) = 自歩;
+    // A bottom piece arrived, so the top army is to move.
+    EXPECT_EQ(調査_先番(pos, &before, after), GOTE);
+    Board reply = after;
+    reply(5, 4) = 0;
+    reply(5, 5) = 敵卒;
+    EXPECT_EQ(調査_先番(pos, &after, reply), SENTE);
+    EXPECT_EQ(調査_先番(pos, &after, after), 0);
+}
+
+TEST(HandCount, CountsOnlyTheNamedSide) {
+    Position pos;
+    pos.ownHand[1] = 2;
+    pos.ownHand[13] = 1;
+    pos.enemyHand[7] = 4;
+    EXPECT_EQ(調査_持駒数(pos, pos.bottomSide), 3);
+    EXPECT_EQ(調査_持駒数(pos, pos.topSide), 4);
+    EXPECT_EQ(調査_持駒数(pos, 0), 0);
+}
+
+}  // namespace
