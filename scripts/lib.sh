@@ -15,7 +15,7 @@ kz_install() {
         local sudo=""
         [ "$(id -u)" -ne 0 ] && sudo="sudo"
         $sudo apt-get update
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
     fi
 }
 
