@@ -1,9 +1,9 @@
 #include "settings/sounds.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -23,6 +23,9 @@ constexpr WaveFile kWaves[6] = {
     {"その他.wav", 3},       {"禁止.wav", 3}, {"駒打音.wav", 3},
     {"中国将棋打音.wav", 3}, {"消滅.wav", 3}, {"BGM.wav", 1},
 };
+
+// A wave file larger than this is refused rather than read into memory.
+constexpr std::size_t kMaxWaveBytes = 64u << 20;
 
 bool isChineseSound(rules::PieceCode code) {
     switch (rules::magnitude(code)) {
@@ -83,20 +86,27 @@ std::int32_t Sounds::loadWave(const std::string& fileName, std::int32_t copies) 
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return 0;  // a missing sound is silently silent
 
-    std::ifstream in(path, std::ios::binary);
+    // Read in pieces until the end: the length a stream reports is not trusted (a directory, a
+    // pipe), and a read error carries the system's own description.
     std::vector<std::uint8_t> bytes;
-    if (in) {
-        in.seekg(0, std::ios::end);
-        const std::streamoff length = in.tellg();
-        in.seekg(0, std::ios::beg);
-        if (length >= 0) {
-            bytes.resize(static_cast<std::size_t>(length));
-            in.read(reinterpret_cast<char*>(bytes.data()), length);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    int err = f == nullptr ? errno : 0;
+    if (f != nullptr) {
+        std::uint8_t chunk[65536];
+        for (;;) {
+            const std::size_t got = std::fread(chunk, 1, sizeof chunk, f);
+            bytes.insert(bytes.end(), chunk, chunk + got);
+            if (got < sizeof chunk) break;
+            if (bytes.size() > kMaxWaveBytes) {
+                err = EFBIG;
+                break;
+            }
         }
+        if (err == 0 && std::ferror(f)) err = errno != 0 ? errno : EIO;
+        std::fclose(f);
     }
-    if (!in) {
-        const int err = errno;
-        warn(err != 0 ? std::strerror(err) : fileName + ": 読み込めません");
+    if (err != 0) {
+        warn(std::strerror(err));
         return 0;
     }
     return library_.dsCreateDSB(handle_, bytes.data(), bytes.size(), copies);
