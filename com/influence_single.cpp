@@ -1,0 +1,50 @@
+// Single attacks of the Chinese pieces that step (卒, 馬, advisor, 将): each attack is asked of the
+// move check with the to-square emptied, so that guarding a piece of one's own army counts too.
+#include "com/influence_register.h"
+#include "com/influence_settle.h"
+#include "rules/move_check.h"
+
+namespace com {
+
+using rules::PieceCode;
+
+void 勢力設定_MAN(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] rules::SideId side,
+                  int fromX, int fromY, int toX, int toY) {
+    if (!rules::Board::onBoard(toX, toY)) return;
+    rules::Board& board = pos.board;
+    const PieceCode c = board(fromX, fromY);
+    const PieceCode t0 = board(toX, toY);
+    board(toX, toY) = rules::空;
+    const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, c);
+    board(toX, toY) = t0;
+    if (allowed == 0) return;
+    if (detail::registerBottom(map, t0, c, fromX, fromY, toX, toY)) {
+        map.ownCheck(fromX, fromY) = kCheckPiece;
+    }
+}
+
+// A top attacker records the guard without its square, and keeps no hit count.
+void 勢力設定_COM(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] rules::SideId side,
+                  int fromX, int fromY, int toX, int toY) {
+    if (!rules::Board::onBoard(toX, toY)) return;
+    rules::Board& board = pos.board;
+    const PieceCode c = board(fromX, fromY);
+    const PieceCode t0 = board(toX, toY);
+    board(toX, toY) = rules::空;
+    const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, c);
+    board(toX, toY) = t0;
+    if (allowed == 0) return;
+    ++map.enemyAttacks(toX, toY);
+    if (t0 >= 1) {
+        if (c < map.enemyGuard(toX, toY)) map.enemyGuard(toX, toY) = c;
+    } else if (t0 <= -1) {
+        if (c < map.enemyAttacker(toX, toY)) {
+            map.enemyAttacker(toX, toY) = c;
+            map.enemyAttackerX(toX, toY) = fromX;
+            map.enemyAttackerY(toX, toY) = fromY;
+        }
+        if (detail::isBottomKing(t0)) map.enemyCheck(fromX, fromY) = kCheckPiece;
+    }
+}
+
+}  // namespace com
