@@ -1,0 +1,14 @@
+// The five short effects.
+#pragma once
+
+#include "synth.h"
+
+namespace wavegen {
+
+Samples woodenClack();   // a shogi piece put down on the wooden board
+Samples stoneClack();    // a Chinese piece: harder, higher and with a small second bounce
+Samples buzz();          // a refused click or command
+Samples chime();         // the about box: two soft bell strokes
+Samples fallingSweep();  // a piece taken off the board
+
+}  // namespace wavegen
