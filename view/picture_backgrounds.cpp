@@ -1,0 +1,131 @@
+#include <QPainter>
+#include <cmath>
+
+#include "view/layout.h"
+#include "view/picture_painters.h"
+
+namespace view::paint {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Tiles are laid every 33 pixels across and 41 down: patterns repeat on those periods so that
+// the extra pixel column of a tile matches the first column of its neighbour.
+constexpr int kPeriodX = kPieceWidthPx;
+constexpr int kPeriodY = kTileHeightPx;
+
+QImage blankTile() {
+    return QImage(kTileWidthPx, kTileHeightPx, QImage::Format_RGB32);
+}
+
+template <typename F>
+QImage tileOf(F colourAt) {
+    QImage img = blankTile();
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, colourAt(x % kPeriodX, y).rgb());
+    return img;
+}
+
+double wave(double x, double period) {
+    return std::sin(2 * kPi * x / period);
+}
+
+}  // namespace
+
+QImage feltTile() {
+    const QColor felt(22, 110, 48);
+    return tileOf([&](int x, int y) {
+        // Fine fibres over a soft mottle.
+        const double mottle =
+            0.06 * wave(x, kPeriodX) * wave(y + 7, kPeriodY) + 0.04 * wave(x + 2 * y, kPeriodX);
+        const double fibre = 0.16 * (noise(x, y, 11) - 0.5) + 0.08 * (noise(x / 2, y, 12) - 0.5);
+        return shade(felt, mottle + fibre);
+    });
+}
+
+QImage tatamiTile() {
+    const QColor rush(190, 184, 110);
+    constexpr int kStalks = 14;  // rush stalks lying across one tile
+    return tileOf([&](int x, int y) {
+        const double pos = y * double(kStalks) / kPeriodY;
+        const int stalk = static_cast<int>(pos);
+        const double across = pos - stalk;
+        // Each stalk is rounded; the warp threads every 11 pixels push alternate stalks up and
+        // down, which gives the weave its checker.
+        double amount = 0.18 * std::sin(kPi * across) - 0.12;
+        amount += ((x / 11 + stalk) % 2 == 0) ? 0.05 : -0.04;
+        if (x % 11 == 10) amount -= 0.08;
+        amount += 0.05 * (noise(x, stalk, 21) - 0.5);
+        return shade(rush, amount);
+    });
+}
+
+QImage bambooTile() {
+    const QColor green(88, 146, 58);
+    struct Stalk {
+        int left, width, node;
+    };
+    const Stalk stalks[2] = {{0, 17, 9}, {17, 16, 29}};
+    return tileOf([&](int x, int y) {
+        const Stalk& s = x < stalks[1].left ? stalks[0] : stalks[1];
+        const double t = (x - s.left + 0.5) / s.width;
+        // A round stalk: dark at both edges, a highlight left of its middle.
+        double amount = -0.45 + 0.75 * std::pow(std::sin(kPi * t), 0.7);
+        amount += 0.22 * std::exp(-std::pow((t - 0.33) / 0.08, 2));
+        amount += 0.05 * (noise(x, 0, 31) - 0.5);
+        const int dy = y - s.node;
+        if (dy == 0) amount -= 0.35;
+        if (dy == 1) amount += 0.25;
+        if (dy == -1 || dy == 2) amount += 0.08;
+        if (x == s.left) amount = -0.7;
+        return shade(green, amount);
+    });
+}
+
+QImage spaceTile() {
+    QImage img = tileOf([](int x, int y) {
+        const double glow = 0.5 + 0.5 * wave(x + 9, kPeriodX) * wave(y + 3, kPeriodY);
+        QColor sky(6 + int(14 * glow), 6 + int(4 * glow), 24 + int(20 * glow));
+        const double n = noise(x, y, 41);
+        if (n > 0.982) {
+            const int v = 120 + int(135 * noise(x, y, 42));
+            sky = QColor(v, v, std::min(255, v + 20));
+        }
+        return sky;
+    });
+    // One brighter star with a glint.
+    QPainter p(&img);
+    const QPoint star(11, 14);
+    p.setPen(QColor(110, 120, 200));
+    p.drawLine(star - QPoint(1, 0), star + QPoint(1, 0));
+    p.drawLine(star - QPoint(0, 1), star + QPoint(0, 1));
+    p.setPen(QColor(255, 255, 235));
+    p.drawPoint(star);
+    return img;
+}
+
+QImage brickTile() {
+    const QColor mortar(200, 192, 176);
+    // Four courses down one tile; each brick is half a period long, alternate courses offset by
+    // half a brick.
+    const int courseTop[5] = {0, 10, 20, 30, kPeriodY};
+    const double brickLength = kPeriodX / 2.0;
+    return tileOf([&](int x, int y) {
+        int course = 0;
+        while (y >= courseTop[course + 1]) ++course;
+        const int inCourse = y - courseTop[course];
+        const int height = courseTop[course + 1] - courseTop[course];
+        const double u = x + (course % 2) * brickLength / 2;
+        const int brick = static_cast<int>(u / brickLength) % 2;
+        const double along = std::fmod(u, brickLength);
+        if (inCourse == 0 || along < 1.0) return shade(mortar, 0.1 * (noise(x, y, 51) - 0.5));
+        const double tone = 0.18 * (noise(course, brick, 52) - 0.5);
+        const QColor clay = shade(QColor(160, 62, 38), tone);
+        double amount = 0.12 * (noise(x, y, 53) - 0.5);
+        if (inCourse == 1) amount += 0.12;
+        if (inCourse == height - 1) amount -= 0.18;
+        return shade(clay, amount);
+    });
+}
+
+}  // namespace view::paint

@@ -1,0 +1,67 @@
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPolygonF>
+#include <QTransform>
+#include <cmath>
+
+#include "view/layout.h"
+#include "view/picture_painters.h"
+
+namespace view::paint {
+
+QImage emptySquare() {
+    QImage img(kPieceWidthPx, kPieceHeightPx, QImage::Format_RGB32);
+    const QColor wood(228, 188, 112);
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            // Straight grain running down the board, slightly wavy, with fine speckle.
+            const double grain = std::sin(x * 0.9 + 1.6 * std::sin(y * 0.12 + x * 0.05));
+            const double amount = 0.05 * grain + 0.05 * (noise(x, y, 1) - 0.5);
+            img.setPixel(x, y, shade(wood, amount).rgb());
+        }
+    }
+    return img;
+}
+
+QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top) {
+    QImage img = emptySquare();
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    // The five corners of the piece, pointing up, centred on the square.
+    const double cx = kPieceWidthPx / 2.0, cy = kPieceHeightPx / 2.0;
+    const double h = 36.0 * scale, halfBase = 13.6 * scale, halfShoulder = 11.2 * scale;
+    const double apex = cy - h / 2, base = cy + h / 2, shoulder = apex + 0.2 * h;
+    QPolygonF shape;
+    shape << QPointF(cx, apex) << QPointF(cx + halfShoulder, shoulder)
+          << QPointF(cx + halfBase, base) << QPointF(cx - halfBase, base)
+          << QPointF(cx - halfShoulder, shoulder);
+
+    // A top-army piece is the same piece turned half round about the square's centre.
+    QTransform turn;
+    if (top) turn.translate(2 * cx, 2 * cy).rotate(180);
+    const QPolygonF drawn = turn.map(shape);
+
+    // Shadow, body and edge; the light falls from the top left whichever way the piece points.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 55, 10, 120));
+    p.drawPolygon(drawn.translated(1.2, 1.2));
+    QLinearGradient body(drawn.boundingRect().topLeft(), drawn.boundingRect().bottomRight());
+    body.setColorAt(0, QColor(252, 232, 178));
+    body.setColorAt(1, QColor(222, 178, 100));
+    p.setBrush(body);
+    p.setPen(QPen(QColor(118, 76, 28), 1.0));
+    p.drawPolygon(drawn);
+
+    // The character, in the lower, wider part of the piece.
+    p.setTransform(turn);
+    p.setFont(kanjiFont(static_cast<int>(std::lround(21 * scale)), true));
+    p.setPen(promoted ? QColor(200, 0, 0) : QColor(16, 12, 8));
+    const QRectF textBox(cx - halfBase, apex + 0.26 * h, 2 * halfBase,
+                         base - (apex + 0.26 * h) - 1);
+    p.drawText(textBox, Qt::AlignCenter, kanji);
+    return img;
+}
+
+}  // namespace view::paint

@@ -1,0 +1,187 @@
+#include "view/pictures.h"
+
+#include "rules/piece.h"
+#include "settings/options.h"
+#include "view/picture_painters.h"
+
+namespace view {
+
+namespace {
+
+struct ShogiFace {
+    Picture bottom;
+    Picture top;
+    const char* kanji;
+    bool promoted;
+    double scale;
+};
+
+// One row per shogi picture: the bottom army's holder, the top army's, the character shown and
+// how large the piece is cut (the king the largest, the pawn the smallest).
+const ShogiFace kShogiFaces[] = {
+    {Picture::SITA_HU, Picture::UE_HU, "歩", false, 0.86},
+    {Picture::SITA_HU_N, Picture::UE_HU_N, "と", true, 0.86},
+    {Picture::SITA_KYOU, Picture::UE_KYOU, "香", false, 0.89},
+    {Picture::SITA_KYOU_N, Picture::UE_KYOU_N, "杏", true, 0.89},
+    {Picture::SITA_KEI, Picture::UE_KEI, "桂", false, 0.91},
+    {Picture::SITA_KEI_N, Picture::UE_KEI_N, "圭", true, 0.91},
+    {Picture::SITA_GIN, Picture::UE_GIN, "銀", false, 0.94},
+    {Picture::SITA_GIN_N, Picture::UE_GIN_N, "全", true, 0.94},
+    {Picture::SITA_KIN, Picture::UE_KIN, "金", false, 0.94},
+    {Picture::SITA_KAKU, Picture::UE_KAKU, "角", false, 0.97},
+    {Picture::SITA_KAKU_N, Picture::UE_KAKU_N, "馬", true, 0.97},
+    {Picture::SITA_SYA, Picture::UE_SYA, "飛", false, 0.97},
+    {Picture::SITA_SYA_N, Picture::UE_SYA_N, "龍", true, 0.97},
+    {Picture::SITA_OU, Picture::UE_OU, "王", false, 1.0},
+};
+
+struct ChineseFace {
+    Picture chinese;  // B_: held by the Chinese army
+    Picture shogi;    // W_: held by the shogi army
+    const char* kanji;
+};
+
+const ChineseFace kChineseFaces[] = {
+    {Picture::B_PORN, Picture::W_PORN, "卒"}, {Picture::B_ROOK, Picture::W_ROOK, "車"},
+    {Picture::B_KNIG, Picture::W_KNIG, "馬"}, {Picture::B_BISH, Picture::W_BISH, "象"},
+    {Picture::B_SI, Picture::W_SI, "士"},     {Picture::B_QEEN, Picture::W_QEEN, "砲"},
+    {Picture::B_KING, Picture::W_KING, "将"},
+};
+
+}  // namespace
+
+Pictures::Pictures() {
+    auto put = [this](Picture p, QImage image) { images_[static_cast<int>(p)] = std::move(image); };
+    put(Picture::KARA_MASU, paint::emptySquare());
+    for (const ShogiFace& f : kShogiFaces) {
+        const QString kanji = QString::fromUtf8(f.kanji);
+        put(f.bottom, paint::shogiPiece(kanji, f.promoted, f.scale, false));
+        put(f.top, paint::shogiPiece(kanji, f.promoted, f.scale, true));
+    }
+    for (const ChineseFace& f : kChineseFaces) {
+        put(f.chinese, paint::chinesePiece(QString::fromUtf8(f.kanji), true));
+        put(f.shogi, paint::chinesePiece(QString::fromUtf8(f.kanji), false));
+    }
+    put(Picture::HAIKEI_MIDORI, paint::feltTile());
+    put(Picture::HAIKEI_TATAMI, paint::tatamiTile());
+    put(Picture::HAIKEI_TAKE, paint::bambooTile());
+    put(Picture::HAIKEI_UCHU, paint::spaceTile());
+    put(Picture::HAIKEI_RENGA, paint::brickTile());
+    put(Picture::KZSHOGI, paint::titlePlate());
+}
+
+bool pictureOfShogiCode(int code, Picture& out) {
+    using namespace rules;
+    if (code == 空) {
+        out = Picture::KARA_MASU;
+        return true;
+    }
+    int row = -1;
+    switch (magnitude(code)) {
+        case kind::歩:
+            row = 0;
+            break;
+        case kind::と:
+            row = 1;
+            break;
+        case kind::香:
+            row = 2;
+            break;
+        case kind::香成:
+            row = 3;
+            break;
+        case kind::桂:
+            row = 4;
+            break;
+        case kind::桂成:
+            row = 5;
+            break;
+        case kind::銀:
+            row = 6;
+            break;
+        case kind::銀成:
+            row = 7;
+            break;
+        case kind::金:
+            row = 8;
+            break;
+        case kind::角:
+            row = 9;
+            break;
+        case kind::角成:
+            row = 10;
+            break;
+        case kind::飛:
+            row = 11;
+            break;
+        case kind::飛成:
+            row = 12;
+            break;
+        case kind::王:
+            row = 13;
+            break;
+        default:
+            return false;
+    }
+    out = isBottom(code) ? kShogiFaces[row].bottom : kShogiFaces[row].top;
+    return true;
+}
+
+bool pictureOfChineseCode(int code, Picture& out) {
+    using namespace rules;
+    int row = -1;
+    switch (magnitude(code)) {
+        case kind::卒:
+            row = 0;
+            break;
+        case kind::車:
+            row = 1;
+            break;
+        case kind::馬:
+            row = 2;
+            break;
+        case kind::象:
+            row = 3;
+            break;
+        case kind::士:
+            row = 4;
+            break;
+        case kind::砲:
+            row = 5;
+            break;
+        case kind::将:
+            row = 6;
+            break;
+        default:
+            return false;
+    }
+    out = code > 0 ? kChineseFaces[row].chinese : kChineseFaces[row].shogi;
+    return true;
+}
+
+bool pictureOfDecorCode(int code, Picture& out) {
+    switch (code) {
+        case settings::kMidori:
+            out = Picture::HAIKEI_MIDORI;
+            return true;
+        case settings::kTatami:
+            out = Picture::HAIKEI_TATAMI;
+            return true;
+        case settings::kTake:
+            out = Picture::HAIKEI_TAKE;
+            return true;
+        case settings::kUchu:
+            out = Picture::HAIKEI_UCHU;
+            return true;
+        case settings::kRenga:
+            out = Picture::HAIKEI_RENGA;
+            return true;
+        case settings::kTitlePicture:
+            out = Picture::KZSHOGI;
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace view

@@ -1,0 +1,67 @@
+// Everything painted on the window: pictures, background, board, outlines, hand stands, labels
+// and numbers. Positions are board units (column, row); the canvas takes twips.
+#pragma once
+
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "rules/position.h"
+#include "settings/options.h"
+#include "view/pictures.h"
+
+namespace view {
+
+class Screen {
+  public:
+    Screen(platform::Canvas& canvas, platform::DayClock& clock, const rules::Position& position,
+           const settings::Options& options);
+
+    // Window position in twips of a board unit.
+    double x(double column) const;
+    double y(double row) const;
+
+    // Pictures and the board (screen_pictures.cpp, screen_board.cpp).
+    void 描画_絵(int code, double column, double row);
+    void 描画_絵駒(rules::PieceCode code, double column, double row);
+    void 描画_絵_中国将棋駒(rules::PieceCode code, double column, double row);
+    void 描画_背景(int code);
+    void 描画_盤();
+    void 描画_桝輪郭(int colour, double column, double row);
+    void 描画_四角形(int colour, double column, double row, double widthTwips, double heightTwips);
+    void 描画_将棋盤桝();
+    void 描画_駒点滅(rules::PieceCode code, double column, double row, int count);
+
+    // Numbers and texts (screen_text.cpp). Mode 0 prints the value as it is (a non-negative
+    // number after one blank); any other mode prints 1..9 as one kanji numeral.
+    void 描画_数値(double column, double row, int value, int colour, int mode, double size);
+    void 描画_数値(double column, double row, const std::string& text, int colour, double size);
+    void 描画_文字列(double column, double row, int id, int colour, double size);
+    void 描画_桝_数値();
+    void 描画_手数(int n);
+    void 描画_レベル(int level);
+    void 描画_ハンデレベル(int grade);
+
+    // Hand stands (screen_stands.cpp).
+    void 描画_自持盤();
+    void 描画_敵持盤();
+
+    platform::Canvas& canvas() { return canvas_; }
+    const Pictures& pictures() const { return pictures_; }
+
+  private:
+    // The side id of the army at the bottom, judged from the kings on the board as the
+    // start-of-game check does, without touching the position.
+    rules::SideId bottomArmy() const;
+    void print(double column, double row, const std::string& text, int colour, double size,
+               double extraTwipsY = 0);
+
+    platform::Canvas& canvas_;
+    platform::DayClock& clock_;
+    const rules::Position& position_;
+    const settings::Options& options_;
+    Pictures pictures_;
+    bool bold_ = false;  // the labels turn bold print on for good
+};
+
+}  // namespace view

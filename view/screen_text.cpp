@@ -1,0 +1,94 @@
+#include <QString>
+
+#include "view/screen.h"
+
+namespace view {
+
+namespace {
+
+const char* const kKanjiNumerals[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+// Texts of 描画_文字列: the handicap grades -10..10 and the move-number caption.
+const char* stringOf(int id) {
+    static const char* const kGrades[21] = {
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+    if (id >= -10 && id <= 10) return kGrades[id + 10];
+    if (id == 99) return "手目";
+    return nullptr;
+}
+
+// A text printed by 描画_文字列 sits this much lower than a number at the same row.
+constexpr double kStringDropTwips = 160;
+
+}  // namespace
+
+void Screen::print(double column, double row, const std::string& text, int colour, double size,
+                   double extraTwipsY) {
+    canvas_.setFont(size, bold_);
+    canvas_.setTextColour(colour);
+    canvas_.print(x(column), y(row) + extraTwipsY, QString::fromStdString(text));
+}
+
+void Screen::描画_数値(double column, double row, int value, int colour, int mode, double size) {
+    std::string text;
+    if (mode == 0) {
+        text = (value >= 0 ? " " : "") + std::to_string(value);
+    } else if (value >= 1 && value <= 9) {
+        text = kKanjiNumerals[value];
+    }
+    print(column, row, text, colour, size);
+}
+
+void Screen::描画_数値(double column, double row, const std::string& text, int colour,
+                       double size) {
+    print(column, row, text, colour, size);
+}
+
+void Screen::描画_文字列(double column, double row, int id, int colour, double size) {
+    const char* text = stringOf(id);
+    print(column, row, text ? text : "", colour, size, kStringDropTwips);
+}
+
+void Screen::描画_桝_数値() {
+    bold_ = true;
+    for (int i = 1; i <= 9; ++i) {
+        描画_絵(options_.background, i, 0);
+        描画_数値(i + 0.2, 0.5, 10 - i, 0, 0, 16);
+        描画_数値(i + 0.1, 0.4, 10 - i, 14, 0, 16);
+        描画_絵(options_.background, 10, i);
+        描画_数値(10.2, i + 0.4, i, 0, 1, 12);
+        描画_数値(10.1, i + 0.3, i, 14, 1, 12);
+    }
+}
+
+void Screen::描画_手数(int n) {
+    描画_絵(options_.background, 13, 3);
+    描画_絵(options_.background, 14, 3);
+    const double column = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
+    描画_数値(column + 0.1, 3.4, n, 0, 0, 12);
+    描画_数値(column, 3.3, n, 15, 0, 12);
+    描画_文字列(13.9, 3.2, 99, 0, 10);
+    描画_文字列(13.8, 3.1, 99, 15, 10);
+}
+
+void Screen::描画_レベル(int level) {
+    const double lx = options_.levelColumn, ly = options_.levelRow;
+    描画_数値(lx, ly + 0.1, "LEVEL", 0, 10);
+    描画_数値(lx, ly, "LEVEL", 15, 10);
+    描画_数値(lx + 1.4, ly + 0.1, level, 0, 0, 12);
+    描画_数値(lx + 1.3, ly, level, 15, 0, 12);
+}
+
+void Screen::描画_ハンデレベル(int grade) {
+    for (int c = 12; c <= 15; ++c) 描画_絵(options_.background, c, 0);
+    if (grade < -10 || grade > 10) return;
+    描画_文字列(12.1, 0.1, grade, 0, 10);
+    描画_文字列(12, 0, grade, 15, 10);
+}
+
+}  // namespace view
