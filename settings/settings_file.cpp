@@ -1,0 +1,169 @@
+#include "settings/settings_file.h"
+
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
+#include "record/cp932.h"
+
+namespace settings {
+
+namespace {
+
+constexpr int kLines = 5;
+// No literal is longer than this many bytes, so a longer line can keep only its beginning.
+constexpr std::size_t kLineKeep = 64;
+
+struct BackgroundLine {
+    const char* text;
+    int code;
+};
+// In the order they are tested when read and looked at when written.
+constexpr BackgroundLine kBackgrounds[] = {
+    {"背景画=緑", kMidori}, {"背景画=竹", kTake},    {"背景画=畳", kTatami},
+    {"背景画=宇宙", kUchu}, {"背景画=煉瓦", kRenga},
+};
+constexpr const char* kGuidanceOn = "移動指導=ON";
+constexpr const char* kGuidanceOff = "移動指導=OFF";
+constexpr const char* kElapsedOn = "経過時間=ON";
+constexpr const char* kElapsedOff = "経過時間=OFF";
+constexpr const char* kDropsOn = "中国将棋側持駒OK=ON";
+constexpr const char* kDropsOff = "中国将棋側持駒OK=OFF";
+constexpr const char* kMusicOn = "BGM=ON";
+constexpr const char* kMusicOff = "BGM=OFF";
+
+constexpr int kGuidanceColourOn = 15;
+
+// A literal as the bytes it has in the file.
+std::string fileForm(const char* literal) {
+    return record::toCp932(literal).value_or(literal);
+}
+
+bool lineIs(const std::string& line, const char* literal) {
+    return line == fileForm(literal);
+}
+
+// The first five lines, each ended by CR LF, LF or CR (the last one may end the file instead).
+// Nothing when the file cannot be opened or holds fewer than five lines.
+std::optional<std::array<std::string, kLines>> readFiveLines(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) return std::nullopt;
+    std::array<std::string, kLines> lines;
+    bool ok = true;
+    for (std::string& line : lines) {
+        int c = std::fgetc(f);
+        if (c == EOF) {
+            ok = false;  // input past end of file
+            break;
+        }
+        while (c != EOF && c != '\r' && c != '\n') {
+            if (line.size() < kLineKeep) line.push_back(static_cast<char>(c));
+            c = std::fgetc(f);
+        }
+        if (c == '\r') {
+            const int next = std::fgetc(f);
+            if (next != '\n' && next != EOF) std::ungetc(next, f);
+        }
+    }
+    if (std::ferror(f)) ok = false;
+    std::fclose(f);
+    if (!ok) return std::nullopt;
+    return lines;
+}
+
+// Writes the lines in CP932 with CR LF; false when anything could not be written.
+bool writeLines(const std::string& path, const std::array<const char*, kLines>& lines) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) return false;
+    bool ok = true;
+    for (const char* line : lines) {
+        const std::string bytes = fileForm(line) + "\r\n";
+        if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) ok = false;
+    }
+    if (std::fclose(f) != 0) ok = false;
+    return ok;
+}
+
+constexpr std::array<const char*, kLines> kDefaultLines = {"背景画=緑", kGuidanceOff, kElapsedOn,
+                                                           kDropsOff, kMusicOn};
+
+// The check marks the default file stands for.
+void resetCheckMarks(Options& options) {
+    selectBackground(options, kMidori);
+    options.guidance = false;
+    options.elapsedTime = true;
+    options.chineseDrops = false;
+    options.music = true;
+}
+
+const char* backgroundLine(const Options& options) {
+    for (const BackgroundLine& b : kBackgrounds)
+        if (options.checkedBackground == b.code) return b.text;
+    // No item ticked: keep the picture on screen.
+    for (const BackgroundLine& b : kBackgrounds)
+        if (options.background == b.code) return b.text;
+    return kBackgrounds[0].text;
+}
+
+}  // namespace
+
+void selectBackground(Options& options, int code) {
+    options.checkedBackground = 0;
+    for (const BackgroundLine& b : kBackgrounds)
+        if (b.code == code) options.checkedBackground = code;
+}
+
+void 読込_環境設定ファイル(Options& options, SettingsEffects& effects, const std::string& path) {
+    // All five lines are read before any is applied, so a short file changes nothing that the
+    // default path does not set again.
+    const auto lines = readFiveLines(path);
+    if (!lines) {
+        // The default file; a failure to write it does not stop the program either.
+        writeLines(path, kDefaultLines);
+        selectBackground(options, kMidori);
+        effects.描画_背景(kMidori);
+        options.background = kMidori;
+        options.guidance = false;
+        options.elapsedTime = true;
+        options.music = true;
+        return;
+    }
+    const auto& l = *lines;
+
+    for (const BackgroundLine& b : kBackgrounds)
+        if (lineIs(l[0], b.text)) {
+            selectBackground(options, b.code);
+            effects.描画_背景(b.code);
+            options.background = b.code;
+            break;
+        }
+
+    options.guidance = lineIs(l[1], kGuidanceOn);
+    options.guidanceColour = options.guidance ? kGuidanceColourOn : kOutlineColour;
+
+    options.elapsedTime = lineIs(l[2], kElapsedOn);
+
+    options.chineseDrops = lineIs(l[3], kDropsOn);
+    options.applyDropsLayout(options.chineseDrops);
+    effects.画面_再描画();
+
+    options.music = lineIs(l[4], kMusicOn);
+    if (options.music) effects.startMusic();
+}
+
+bool 書込_環境設定ファイル(Options& options, const std::string& path) {
+    const std::array<const char*, kLines> lines = {
+        backgroundLine(options),
+        options.guidance ? kGuidanceOn : kGuidanceOff,
+        options.elapsedTime ? kElapsedOn : kElapsedOff,
+        options.chineseDrops ? kDropsOn : kDropsOff,
+        options.music ? kMusicOn : kMusicOff,
+    };
+    if (writeLines(path, lines)) return true;
+    writeLines(path, kDefaultLines);
+    resetCheckMarks(options);
+    return false;
+}
+
+}  // namespace settings

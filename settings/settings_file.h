@@ -1,0 +1,43 @@
+// The settings file: five whole-line literals in CP932 with CR LF endings, read once at start-up
+// and rewritten from the option check marks after every option change.
+//
+//   背景画=緑|竹|畳|宇宙|煉瓦   移動指導=ON|OFF   経過時間=ON|OFF   中国将棋側持駒OK=ON|OFF
+//   BGM=ON|OFF
+//
+// Each line is compared whole with its own literals; anything else reads as off (or, for the
+// background, as no change).
+#pragma once
+
+#include <string>
+
+#include "settings/options.h"
+
+namespace settings {
+
+inline const char* const kSettingsFileName = "KZソラワ.ini";
+
+// What reading the settings does to the screen and the music; the game controller carries it out.
+class SettingsEffects {
+  public:
+    virtual ~SettingsEffects() = default;
+    virtual void 描画_背景(int pictureCode) = 0;  // paint the background picture
+    virtual void 画面_再描画() = 0;               // repaint the whole window
+    virtual void startMusic() = 0;                // loop the background music
+};
+
+// Ticks the background item whose picture code is `code` and unticks the others; a code that is
+// not one of the five backgrounds leaves them all unticked.
+void selectBackground(Options& options, int code);
+
+// Reads the file and applies it to the check marks and the values that follow them. A file that
+// is missing, unreadable or shorter than five lines is replaced by the default file, and the
+// default check marks are set (the music is not started then). Never fails.
+void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
+                           const std::string& path = kSettingsFileName);
+
+// Writes the five lines from the check marks. When that fails the default lines are written
+// instead and the check marks are reset to the defaults; the music, the layout and the current
+// background stay as they are. Returns false when the check marks were reset.
+bool 書込_環境設定ファイル(Options& options, const std::string& path = kSettingsFileName);
+
+}  // namespace settings
