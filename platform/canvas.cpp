@@ -7,7 +7,9 @@
 
 namespace platform {
 
-Canvas::Canvas(int widthTwips, int heightTwips) { resize(widthTwips, heightTwips); }
+Canvas::Canvas(int widthTwips, int heightTwips) {
+    resize(widthTwips, heightTwips);
+}
 
 void Canvas::resize(int widthTwips, int heightTwips) {
     widthTwips_ = widthTwips;
@@ -16,14 +18,16 @@ void Canvas::resize(int widthTwips, int heightTwips) {
     image_.fill(Qt::black);
 }
 
-int Canvas::toPixel(double twips) { return static_cast<int>(std::floor(twips / kTwipsPerPixel)); }
+int Canvas::toPixel(double twips) {
+    return static_cast<int>(std::floor(twips / kTwipsPerPixel));
+}
 
 QColor Canvas::paletteColour(int index) {
     static const QRgb kPalette[16] = {
-        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),    qRgb(0, 128, 128),
-        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0),  qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),    qRgb(0, 255, 255),
-        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),  qRgb(255, 255, 255)};
+        qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+        qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+        qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255)};
     return QColor(kPalette[index & 15]);
 }
 
@@ -52,7 +56,9 @@ void Canvas::setFont(double points, bool bold) {
     fontBold_ = bold;
 }
 
-void Canvas::setTextColour(int colour) { textColour_ = colour; }
+void Canvas::setTextColour(int colour) {
+    textColour_ = colour;
+}
 
 void Canvas::print(double x, double y, const QString& text) {
     QPainter p(&image_);
@@ -60,7 +66,8 @@ void Canvas::print(double x, double y, const QString& text) {
     QFont font(QStringLiteral("IPAGothic"));
     font.setStyleHint(QFont::SansSerif);
     // A point is 20 twips.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPoints_ * 20 / kTwipsPerPixel))));
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(fontPoints_ * 20 / kTwipsPerPixel))));
     font.setBold(fontBold_);
     p.setFont(font);
     p.setPen(paletteColour(textColour_));

@@ -15,7 +15,7 @@ namespace platform {
 constexpr double kTwipsPerPixel = 15.0;
 
 class Canvas {
-public:
+  public:
     Canvas(int widthTwips, int heightTwips);
 
     // Changes the size of the surface; the content is cleared to black.
@@ -48,7 +48,7 @@ public:
     // The classic 16-colour palette.
     static QColor paletteColour(int index);
 
-private:
+  private:
     int widthTwips_;
     int heightTwips_;
     QImage image_;
