@@ -92,6 +92,7 @@ constexpr std::array<const char*, kLines> kDefaultLines = {"背景画=緑", kGui
 void resetCheckMarks(Options& options) {
     selectBackground(options, kMidori);
     options.guidance = false;
+    options.guidanceColour = kOutlineColour;  // no guidance marks under an unticked 移動指導
     options.elapsedTime = true;
     options.chineseDrops = false;
     options.music = true;

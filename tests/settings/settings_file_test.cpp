@@ -1,0 +1,252 @@
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "record/cp932.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using settings::Options;
+
+class RecordingEffects : public settings::SettingsEffects {
+  public:
+    std::vector<std::string> calls;
+    void 描画_背景(int code) override { calls.push_back("背景 " + std::to_string(code)); }
+    void 画面_再描画() override { calls.push_back("再描画"); }
+    void startMusic() override { calls.push_back("BGM"); }
+};
+
+// The file's bytes for the given UTF-8 text.
+std::string cp932(const std::string& utf8) {
+    return *record::toCp932(utf8);
+}
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("kz_settings_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        path = (dir / "KZソラワ.ini").string();
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void writeFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    std::string fileBytes() {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void read() { settings::読込_環境設定ファイル(options, effects, path); }
+
+    fs::path dir;
+    std::string path;
+    Options options;  // as the window is created: 畳 ticked, everything else off
+    RecordingEffects effects;
+};
+
+const std::string kDefaultFile =
+    cp932("背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\n中国将棋側持駒OK=OFF\r\nBGM=ON\r\n");
+
+TEST_F(SettingsFileTest, FirstRunWritesTheDefaultFileAndDoesNotStartTheMusic) {
+    read();
+    EXPECT_EQ(fileBytes(), kDefaultFile);
+    EXPECT_EQ(options.checkedBackground, settings::kMidori);
+    EXPECT_EQ(options.background, settings::kMidori);
+    EXPECT_FALSE(options.guidance);
+    EXPECT_TRUE(options.elapsedTime);
+    EXPECT_FALSE(options.chineseDrops);
+    EXPECT_TRUE(options.music);
+    EXPECT_EQ(effects.calls, std::vector<std::string>{"背景 22"});  // no music until next start
+    EXPECT_EQ(options.boardTop, Options{}.boardTop);                // layout left as created
+}
+
+TEST_F(SettingsFileTest, WhatIsWrittenIsReadBack) {
+    options.checkedBackground = settings::kUchu;
+    options.guidance = true;
+    options.elapsedTime = false;
+    options.chineseDrops = false;
+    options.music = false;
+    ASSERT_TRUE(settings::書込_環境設定ファイル(options, path));
+    EXPECT_EQ(fileBytes(), cp932("背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\n"
+                                 "中国将棋側持駒OK=OFF\r\nBGM=OFF\r\n"));
+
+    Options fresh;
+    settings::読込_環境設定ファイル(fresh, effects, path);
+    EXPECT_EQ(fresh.checkedBackground, settings::kUchu);
+    EXPECT_EQ(fresh.background, settings::kUchu);
+    EXPECT_TRUE(fresh.guidance);
+    EXPECT_EQ(fresh.guidanceColour, 15);
+    EXPECT_FALSE(fresh.elapsedTime);
+    EXPECT_FALSE(fresh.chineseDrops);
+    EXPECT_EQ(fresh.boardTop, 700);
+    EXPECT_EQ(fresh.windowHeight, 8500);
+    EXPECT_FALSE(fresh.music);
+    EXPECT_EQ(effects.calls, (std::vector<std::string>{"背景 25", "再描画"}));
+}
+
+TEST_F(SettingsFileTest, EveryBackgroundAndTheOnSettingsRoundTrip) {
+    for (int code : {settings::kMidori, settings::kTake, settings::kTatami, settings::kUchu,
+                     settings::kRenga}) {
+        Options o;
+        settings::selectBackground(o, code);
+        o.chineseDrops = true;
+        o.music = true;
+        o.elapsedTime = true;
+        ASSERT_TRUE(settings::書込_環境設定ファイル(o, path));
+        Options fresh;
+        fresh.applyDropsLayout(false);
+        RecordingEffects e;
+        settings::読込_環境設定ファイル(fresh, e, path);
+        EXPECT_EQ(fresh.checkedBackground, code);
+        EXPECT_TRUE(fresh.chineseDrops);
+        EXPECT_EQ(fresh.boardTop, 1860);
+        EXPECT_EQ(fresh.windowHeight, 11500);
+        EXPECT_TRUE(fresh.elapsedTime);
+        EXPECT_TRUE(fresh.music);
+        EXPECT_EQ(e.calls,
+                  (std::vector<std::string>{"背景 " + std::to_string(code), "再描画", "BGM"}));
+    }
+}
+
+TEST_F(SettingsFileTest, OnlyTheExactLiteralsCount) {
+    writeFile(cp932(
+        "背景画=緑 \r\n移動指導=on\r\n 経過時間=ON\r\n中国将棋側持駒OK=ＯＮ\r\nBGM=ON\t\r\n"));
+    options.guidance = true;
+    options.guidanceColour = 15;
+    options.elapsedTime = true;
+    options.music = true;
+    read();
+    EXPECT_EQ(options.checkedBackground, settings::kTatami);  // unmatched: background kept
+    EXPECT_EQ(options.background, settings::kTatami);
+    EXPECT_FALSE(options.guidance);
+    EXPECT_EQ(options.guidanceColour, 2);
+    EXPECT_FALSE(options.elapsedTime);
+    EXPECT_FALSE(options.chineseDrops);
+    EXPECT_FALSE(options.music);
+    EXPECT_EQ(effects.calls, std::vector<std::string>{"再描画"});
+    EXPECT_EQ(fileBytes().substr(0, 4), cp932("背景")) << "a readable file is not rewritten";
+}
+
+TEST_F(SettingsFileTest, MisplacedLinesReadAsOff) {
+    writeFile(
+        cp932("BGM=ON\r\n背景画=竹\r\n移動指導=ON\r\n経過時間=ON\r\n中国将棋側持駒OK=ON\r\n"));
+    read();
+    EXPECT_EQ(options.checkedBackground, settings::kTatami);
+    EXPECT_FALSE(options.guidance);
+    EXPECT_FALSE(options.elapsedTime);
+    EXPECT_FALSE(options.chineseDrops);
+    EXPECT_FALSE(options.music);
+    EXPECT_EQ(effects.calls, std::vector<std::string>{"再描画"});
+}
+
+TEST_F(SettingsFileTest, OtherLineEndingsAndAMissingFinalEndAreAccepted) {
+    writeFile(cp932("背景画=竹\n移動指導=ON\r経過時間=ON\r\n中国将棋側持駒OK=OFF\nBGM=ON"));
+    read();
+    EXPECT_EQ(options.checkedBackground, settings::kTake);
+    EXPECT_TRUE(options.guidance);
+    EXPECT_TRUE(options.elapsedTime);
+    EXPECT_TRUE(options.music);
+    EXPECT_EQ(effects.calls.back(), "BGM");
+}
+
+TEST_F(SettingsFileTest, AShortOrEmptyFileIsReplacedAndNothingOfItIsApplied) {
+    for (const std::string& bytes :
+         {cp932("背景画=竹\r\n移動指導=ON\r\n経過時間=OFF\r\n中国将棋側持駒OK=ON\r\n"),
+          std::string(), std::string("\x00\xff\x81", 3)}) {
+        writeFile(bytes);
+        Options o;
+        RecordingEffects e;
+        settings::読込_環境設定ファイル(o, e, path);
+        EXPECT_EQ(fileBytes(), kDefaultFile);
+        EXPECT_EQ(o.checkedBackground, settings::kMidori);
+        EXPECT_FALSE(o.guidance);
+        EXPECT_EQ(o.guidanceColour, 2);
+        EXPECT_FALSE(o.chineseDrops);
+        EXPECT_EQ(o.boardTop, 1860);
+        EXPECT_EQ(e.calls, std::vector<std::string>{"背景 22"});
+    }
+}
+
+TEST_F(SettingsFileTest, BinaryContentWithFiveLinesReadsAsOff) {
+    std::string junk;
+    for (int i = 0; i < 5000; ++i) junk.push_back(static_cast<char>((i * 7919) % 256));
+    writeFile(junk.substr(0, 3000) + "\r\n\n\n\n" + junk);
+    options.music = true;
+    read();
+    EXPECT_FALSE(options.music);
+    EXPECT_FALSE(options.guidance);
+    EXPECT_EQ(options.checkedBackground, settings::kTatami);
+}
+
+TEST_F(SettingsFileTest, AFileThatCannotBeWrittenIsSurvived) {
+    // A folder where the file should be: it can be neither read nor written.
+    fs::create_directory(path);
+    read();
+    EXPECT_EQ(options.checkedBackground, settings::kMidori);
+    EXPECT_TRUE(options.music);
+    EXPECT_TRUE(fs::is_directory(path));
+}
+
+TEST_F(SettingsFileTest, AWriteFailureResetsTheCheckMarksOnly) {
+    fs::create_directory(path);
+    options.checkedBackground = settings::kRenga;
+    options.background = settings::kRenga;
+    options.guidance = true;
+    options.guidanceColour = 15;
+    options.elapsedTime = false;
+    options.chineseDrops = true;
+    options.applyDropsLayout(true);
+    options.music = false;
+
+    EXPECT_FALSE(settings::書込_環境設定ファイル(options, path));
+    EXPECT_EQ(options.checkedBackground, settings::kMidori);
+    EXPECT_FALSE(options.guidance);
+    EXPECT_EQ(options.guidanceColour, 2);
+    EXPECT_TRUE(options.elapsedTime);
+    EXPECT_FALSE(options.chineseDrops);
+    EXPECT_TRUE(options.music);
+    // Not touched: the picture on screen and the layout.
+    EXPECT_EQ(options.background, settings::kRenga);
+    EXPECT_EQ(options.boardTop, 1860);
+    EXPECT_EQ(options.windowHeight, 11500);
+}
+
+TEST_F(SettingsFileTest, AReadOnlyFileIsAWriteFailure) {
+    writeFile(kDefaultFile);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (std::ofstream(path, std::ios::app)) GTEST_SKIP() << "running with rights that ignore it";
+    options.music = false;
+    options.guidance = true;
+    EXPECT_FALSE(settings::書込_環境設定ファイル(options, path));
+    EXPECT_TRUE(options.music);
+    EXPECT_FALSE(options.guidance);
+    EXPECT_EQ(fileBytes(), kDefaultFile);
+}
+
+TEST_F(SettingsFileTest, AFullDiskIsAWriteFailureToo) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    options.guidance = true;
+    EXPECT_FALSE(settings::書込_環境設定ファイル(options, "/dev/full"));
+    EXPECT_FALSE(options.guidance);
+    EXPECT_EQ(options.checkedBackground, settings::kMidori);
+}
+
+TEST(BackgroundSelector, TicksOnlyAKnownBackground) {
+    Options o;
+    settings::selectBackground(o, settings::kRenga);
+    EXPECT_EQ(o.checkedBackground, settings::kRenga);
+    settings::selectBackground(o, settings::kTitlePicture);
+    EXPECT_EQ(o.checkedBackground, 0);
+    EXPECT_EQ(o.background, settings::kTatami);  // the picture on screen is someone else's
+}
+
+}  // namespace
