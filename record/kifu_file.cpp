@@ -1,0 +1,217 @@
+#include "record/kifu_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "record/cp932.h"
+#include "record/entry_line.h"
+
+namespace record {
+
+namespace {
+
+constexpr int kHeaderLines = 3;
+// Longer than any line the game writes; a longer line is not read whole.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+KifuStatus failure(KifuError error, const std::string& path, int line, std::string detail) {
+    return {error, path, line, std::move(detail)};
+}
+
+std::string systemReason(int err) {
+    return std::strerror(err);
+}
+
+// Lines of an open file, ended by CR LF, LF or CR; the last one may end the file instead.
+class LineReader {
+  public:
+    explicit LineReader(std::FILE* f) : f_(f) {}
+    // False at the end of the file. A line longer than kMaxLineBytes is cut there and marked.
+    bool next(std::string& line, bool& overlong) {
+        line.clear();
+        overlong = false;
+        int c = std::getc(f_);
+        if (c == EOF) return false;
+        while (c != EOF && c != '\r' && c != '\n') {
+            if (line.size() < kMaxLineBytes)
+                line.push_back(static_cast<char>(c));
+            else
+                overlong = true;
+            c = std::getc(f_);
+        }
+        if (c == '\r') {
+            const int after = std::getc(f_);
+            if (after != '\n' && after != EOF) std::ungetc(after, f_);
+        }
+        return true;
+    }
+    bool failed() const { return std::ferror(f_) != 0; }
+
+  private:
+    std::FILE* f_;
+};
+
+// Writes all of `bytes` to the descriptor.
+bool writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The permission bits a newly created file gets, or those of the file being replaced.
+mode_t modeFor(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string describe(const KifuStatus& s) {
+    std::string text;
+    const std::string line = std::to_string(s.line) + "行目";
+    switch (s.error) {
+        case KifuError::None:
+            return "";
+        case KifuError::CannotOpen:
+            text = "棋譜ﾌｧｲﾙを開けません: " + s.path;
+            break;
+        case KifuError::CannotCreate:
+            text = "棋譜ﾌｧｲﾙを作成できません: " + s.path;
+            break;
+        case KifuError::CannotWrite:
+            text = "棋譜ﾌｧｲﾙを書き込めません: " + s.path;
+            break;
+        case KifuError::BadText:
+            text = "棋譜ﾌｧｲﾙの" + line + "の文字が正しくありません: " + s.path;
+            break;
+        case KifuError::TooManyEntries:
+            text = "棋譜ﾌｧｲﾙの手数が" + std::to_string(kMaxEntry) + "を超えています: " + s.path;
+            break;
+        case KifuError::BadEntryLine:
+            text = "棋譜ﾌｧｲﾙの" + line + "が正しくありません: " + s.path;
+            break;
+    }
+    if (!s.detail.empty()) text += " (" + s.detail + ")";
+    return text;
+}
+
+KifuHeaders headerLines(const std::string& gameName, const std::string& senteName,
+                        const std::string& goteName, rules::SideId bottomSide) {
+    // The top army's player comes first.
+    if (bottomSide == rules::SENTE) return {gameName, goteName, senteName};
+    return {gameName, senteName, goteName};
+}
+
+KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveList& list,
+                int lastMove) {
+    if (lastMove > kMaxEntry)
+        return failure(KifuError::TooManyEntries, path, 0, std::to_string(lastMove) + " moves");
+
+    // The whole file first: nothing is touched when a header cannot be written.
+    std::string bytes;
+    for (int i = 0; i < kHeaderLines; ++i) {
+        const std::string& h = headers[i];
+        const auto text = h.find_first_of("\r\n") == std::string::npos ? toCp932(h) : std::nullopt;
+        if (!text) return failure(KifuError::BadText, path, i + 1, "");
+        bytes += *text + "\r\n";
+    }
+    for (int n = 1; n <= lastMove; ++n) bytes += encodeEntryLine(list[n]) + "\r\n";
+
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        return failure(KifuError::CannotCreate, path, 0, systemReason(errno));
+
+    // Written beside the target and renamed over it, so the old file survives any failure.
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return failure(KifuError::CannotCreate, path, 0, systemReason(errno));
+    bool ok = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int err = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return failure(KifuError::CannotWrite, path, 0, systemReason(err));
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        err = errno;
+        ::unlink(temp.c_str());
+        return failure(KifuError::CannotCreate, path, 0, systemReason(err));
+    }
+    return {KifuError::None, path, 0, ""};
+}
+
+KifuLoad load(const std::string& path) {
+    KifuLoad result;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) {
+        result.status = failure(KifuError::CannotOpen, path, 0, systemReason(errno));
+        return result;
+    }
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+        std::fclose(f);
+        result.status = failure(KifuError::CannotOpen, path, 0, systemReason(EISDIR));
+        return result;
+    }
+
+    KifuLoad read;
+    LineReader reader(f);
+    std::string line;
+    bool overlong = false;
+    int lineNo = 0;
+    KifuStatus status{KifuError::None, path, 0, ""};
+    while (status.ok() && reader.next(line, overlong)) {
+        ++lineNo;
+        if (lineNo <= kHeaderLines) {
+            const auto text = overlong ? std::nullopt : fromCp932(line);
+            if (!text)
+                status = failure(KifuError::BadText, path, lineNo, overlong ? "too long" : "");
+            else
+                read.headers[lineNo - 1] = *text;
+            continue;
+        }
+        if (static_cast<int>(read.entries.size()) == kMaxEntry) {
+            status = failure(KifuError::TooManyEntries, path, lineNo, "");
+            break;
+        }
+        MoveEntry entry;
+        const LineDecode decoded = overlong ? LineDecode{LineError::TooLong, kEntryLineLength + 1}
+                                            : decodeEntryLine(line, entry);
+        if (!decoded)
+            status = failure(KifuError::BadEntryLine, path, lineNo, describe(decoded));
+        else
+            read.entries.push_back(entry);
+    }
+    if (status.ok() && reader.failed())
+        status = failure(KifuError::CannotOpen, path, lineNo + 1, systemReason(EIO));
+    std::fclose(f);
+
+    if (status.ok()) result = std::move(read);
+    result.status = status;
+    return result;
+}
+
+void applyTo(const KifuLoad& loaded, MoveList& list) {
+    const int n = static_cast<int>(loaded.entries.size());
+    for (int i = 0; i < n && i < kMaxEntry; ++i) list[i + 1] = loaded.entries[i];
+    list.lastMove = n < kMaxEntry ? n : kMaxEntry;
+    list.currentMove = 0;
+    list.moveCount = 0;
+}
+
+}  // namespace record
