@@ -1,0 +1,12 @@
+#include "tools/engine/commands.h"
+
+namespace engine {
+
+CommandTable defaultCommands() {
+    CommandTable table;
+    addSessionCommands(table);
+    addPositionCommands(table);
+    return table;
+}
+
+}  // namespace engine

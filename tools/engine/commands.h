@@ -1,0 +1,17 @@
+// The engine's command groups. Each group lives in a file of its own and adds its handlers to
+// the table; a new group is declared here and added in defaultCommands().
+#pragma once
+
+#include "tools/engine/engine.h"
+
+namespace engine {
+
+// quit, setoption level N, setoption drops on|off.
+void addSessionCommands(CommandTable& table);
+// position LINE, legal, play FX FY TX TY CODE.
+void addPositionCommands(CommandTable& table);
+
+// Every command the engine knows.
+CommandTable defaultCommands();
+
+}  // namespace engine
