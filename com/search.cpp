@@ -29,7 +29,7 @@ class Search {
           ctx_{pos, map, state, settings.comLevel} {}
 
     bool run() {
-        open();
+        openTurn(pos_, map_, state_);
         const bool handHeld = pos_.enemyHandTotal > 0;
         if (boardMoves()) return state_.hasBest;
         if (handHeld && (pos_.bottomSide == rules::GOTE || settings_.chineseDrops)) drops();
@@ -37,24 +37,6 @@ class Search {
     }
 
   private:
-    // The turn's opening: the snapshots and probes every evaluation of the turn reads.
-    void open() {
-        state_.bestScore = kNoScoreYet;
-        state_.hasBest = false;
-        state_.best = ComMove{};
-        state_.boardBefore = pos_.board;
-        map_.ownKingEscapeMarks.fill(0);
-        rules::調査_2歩フラグ設定(pos_);
-        state_.ownKingEscapesBefore = 調査_自王逃道(pos_, map_);
-        勢力調査(pos_, map_);
-        調査_持角狙座標(pos_, map_, state_);
-        調査_移動不可駒(pos_, map_, state_);
-        state_.ownAttacksBefore = map_.ownAttacks;
-        state_.enemyAttacksBefore = map_.enemyAttacks;
-        state_.enemyAttackerXBefore = map_.enemyAttackerX;
-        state_.enemyAttackerYBefore = map_.enemyAttackerY;
-    }
-
     double score(PieceCode captured, PieceCode p, int fx, int fy, int tx, int ty) {
         勢力調査(pos_, map_);
         const double s = 盤評価(ctx_, captured, p, fx, fy, tx, ty);
@@ -165,8 +147,25 @@ class Search {
 
 }  // namespace
 
-bool com_ban_探索(rules::Position& pos, InfluenceMap& map, ComState& state,
-                  const SearchSettings& settings, SearchObserver* observer) {
+void openTurn(rules::Position& pos, InfluenceMap& map, ComState& state) {
+    state.bestScore = kNoScoreYet;
+    state.hasBest = false;
+    state.best = ComMove{};
+    state.boardBefore = pos.board;
+    map.ownKingEscapeMarks.fill(0);
+    rules::調査_2歩フラグ設定(pos);
+    state.ownKingEscapesBefore = 調査_自王逃道(pos, map);
+    勢力調査(pos, map);
+    調査_持角狙座標(pos, map, state);
+    調査_移動不可駒(pos, map, state);
+    state.ownAttacksBefore = map.ownAttacks;
+    state.enemyAttacksBefore = map.enemyAttacks;
+    state.enemyAttackerXBefore = map.enemyAttackerX;
+    state.enemyAttackerYBefore = map.enemyAttackerY;
+}
+
+bool searchBestMove(rules::Position& pos, InfluenceMap& map, ComState& state,
+                    const SearchSettings& settings, SearchObserver* observer) {
     return Search(pos, map, state, settings, observer).run();
 }
 

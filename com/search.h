@@ -33,6 +33,13 @@ class SearchObserver {
     }
 };
 
+// The opening of the computer's turn: resets the best move, takes the board before the search,
+// clears the escape marks, rebuilds the two-pawn tables, counts the bottom king's escape squares
+// (on the map as the caller hands it in, which the turn hand-over has surveyed), surveys the
+// position, fills the bishop-drop aims and the pinned pieces, and keeps the attack grids of the
+// position before the move.
+void openTurn(rules::Position& pos, InfluenceMap& map, ComState& state);
+
 // Runs the computer's turn up to the choice of its move, for the top army of pos: takes the
 // turn's snapshots and probes into state, then tries the board moves (from x outer, y inner;
 // targets x outer, y inner) and the drops (hand index ascending). Returns true with state.best
@@ -40,7 +47,7 @@ class SearchObserver {
 // early when a candidate takes the bottom 王, or when a drop that has just become the best scores
 // 9998 or more. The position is exactly as before on return; map describes the last candidate
 // tried.
-bool com_ban_探索(rules::Position& pos, InfluenceMap& map, ComState& state,
-                  const SearchSettings& settings, SearchObserver* observer = nullptr);
+bool searchBestMove(rules::Position& pos, InfluenceMap& map, ComState& state,
+                    const SearchSettings& settings, SearchObserver* observer = nullptr);
 
 }  // namespace com
