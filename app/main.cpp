@@ -1,9 +1,13 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/main_window.h"
+#include "flow/game.h"
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("KZ ソラワ"));
-    w.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    app::MainWindow window;
+    window.start();
+    if (window.game().shutDown()) return 0;
+    window.show();
+    return application.exec();
 }

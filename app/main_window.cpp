@@ -1,0 +1,218 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "flow/game.h"
+#include "platform/qt_dialogs.h"
+#include "platform/sdl_sound_library.h"
+
+namespace app {
+
+namespace {
+
+// The back buffer covers everything the game ever paints (background tiles reach column 28 and
+// row 15).
+constexpr int kCanvasWidthTwips = 15600;
+constexpr int kCanvasHeightTwips = 12000;
+
+int pixels(int twips) {
+    return static_cast<int>(twips / platform::kTwipsPerPixel);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowSetup setup)
+    : setup_(std::move(setup)), canvas_(kCanvasWidthTwips, kCanvasHeightTwips), timer_([this] {
+          // Nothing of the game runs while a pause is held, not even the clock.
+          if (!game_ || clock_.pausing()) return;
+          game_->Timer1_Timer();
+          view_->update();
+      }) {
+    setWindowTitle(QStringLiteral("KZ ソラワ"));
+    platform::Dialogs* dialogs = setup_.dialogs;
+    if (dialogs == nullptr) {
+        ownDialogs_ = std::make_unique<platform::QtDialogs>(this);
+        dialogs = ownDialogs_.get();
+    }
+    platform::SoundLibrary* sound = setup_.soundLibrary;
+    if (sound == nullptr) {
+        ownSound_ = std::make_unique<platform::SdlSoundLibrary>();
+        sound = ownSound_.get();
+    }
+
+    view_ = new CanvasWidget(
+        canvas_,
+        [this](int button, double x, double y) {
+            run([&] { game_->Form_MouseDown(button, x, y); });
+        },
+        this);
+    setCentralWidget(view_);
+    canvas_.setRepaintListener([this] { view_->repaint(); });
+
+    game_ = std::make_unique<flow::Game>(
+        flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder});
+    buildMenus();
+    resize(pixels(settings::kWindowWidth), pixels(11500));
+}
+
+MainWindow::~MainWindow() {
+    timer_.setEnabled(false);
+}
+
+void MainWindow::start() {
+    run([this] { game_->Form_Load(); });
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    using G = flow::Game;
+
+    QMenu* taikyoku = menu(bar, "対局", "TAIKYOKU");
+    connect(taikyoku, &QMenu::aboutToShow, this,
+            [this] { run([this] { game_->TAIKYOKU_Click(); }); });
+    item(taikyoku, "対局(人間)", "MATCH_MAN", &G::MATCH_MAN_Click);
+    item(taikyoku, "対局(COM)", "START2", &G::START2_Click);
+    QMenu* level = menu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
+    item(level, "LEVEL1", "LEVEL1", &G::LEVEL1_Click, true);
+    item(level, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, true);
+    item(level, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, true);
+    item(taikyoku, "終わり", "OWARI", &G::OWARI_Click);
+
+    QMenu* stop = menu(bar, "局面", "STOP");
+    connect(stop, &QMenu::aboutToShow, this, [this] { run([this] { game_->STOP_Click(); }); });
+    item(stop, "最初", "CANCEL", &G::CANCEL_Click);
+    item(stop, "反転", "REVERSE", &G::REVERSE_Click);
+
+    item(bar, "戻", "REPLAY", &G::REPLAY_Click);
+    item(bar, "進", "AFTER", &G::AFTER_Click);
+    item(bar, "△", "LBEL_UP", &G::LBEL_UP_Click);
+    item(bar, "▽", "LEBEL_DOWN", &G::LEBEL_DOWN_Click);
+
+    QMenu* kifu = menu(bar, "棋譜", "KIFU");
+    item(kifu, "読込", "KIFU_READ", &G::KIFU_READ_Click);
+    item(kifu, "書込", "KIFU_WRITE", &G::KIFU_WRITE_Click);
+
+    QMenu* option = menu(bar, "ｵﾌﾟｼｮﾝ", "OPTION");
+    connect(option, &QMenu::aboutToShow, this, [this] { run([this] { game_->OPTION_Click(); }); });
+    QMenu* haikei = menu(option, "背景画", "HAIKEI_GA");
+    item(haikei, "緑", "MIDORI", &G::MIDORI_Click, true);
+    item(haikei, "畳", "TATAMI", &G::TATAMI_Click, true);
+    item(haikei, "竹", "TAKE", &G::TAKE_Click, true);
+    item(haikei, "宇宙", "UCHU", &G::UCHU_Click, true);
+    item(haikei, "煉瓦", "RENGA", &G::RENGA_Click, true);
+    item(option, "移動指導", "SIDOU", &G::SIDOU_Click, true);
+    item(option, "経過時間", "KEIKA", &G::KEIKA_Click, true);
+    item(option, "中国側持駒OK", "CHESS_MOCHIKOMA", &G::CHESS_MOCHIKOMA_Click, true);
+    item(option, "BGM", "BGM", &G::BGM_Click, true);
+
+    item(bar, "その他", "VER", &G::VER_Click);
+    sync();
+}
+
+QMenu* MainWindow::menu(QWidget* parent, const char* caption, const char* name) {
+    auto* m = new QMenu(QString::fromUtf8(caption), parent);
+    m->setObjectName(QString::fromUtf8(name));
+    if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
+        bar->addMenu(m);
+    } else {
+        static_cast<QMenu*>(parent)->addMenu(m);
+    }
+    return m;
+}
+
+QAction* MainWindow::item(QWidget* parent, const char* caption, const char* name, Routine routine,
+                          bool checkable) {
+    auto* a = new QAction(QString::fromUtf8(caption), parent);
+    a->setObjectName(QString::fromUtf8(name));
+    a->setCheckable(checkable);
+    parent->addAction(a);
+    connect(a, &QAction::triggered, this, [this, routine] { run([&] { ((*game_).*routine)(); }); });
+    return a;
+}
+
+void MainWindow::run(const std::function<void()>& event) {
+    event();
+    sync();
+}
+
+void MainWindow::sync() {
+    const settings::Options& o = game_->options();
+    const flow::GameState& s = game_->state();
+    auto tick = [this](const char* name, bool on) {
+        if (auto* a = findChild<QAction*>(QString::fromUtf8(name))) a->setChecked(on);
+    };
+    tick("MIDORI", o.checkedBackground == settings::kMidori);
+    tick("TATAMI", o.checkedBackground == settings::kTatami);
+    tick("TAKE", o.checkedBackground == settings::kTake);
+    tick("UCHU", o.checkedBackground == settings::kUchu);
+    tick("RENGA", o.checkedBackground == settings::kRenga);
+    tick("SIDOU", o.guidance);
+    tick("KEIKA", o.elapsedTime);
+    tick("CHESS_MOCHIKOMA", o.chineseDrops);
+    tick("BGM", o.music);
+    tick("LEVEL1", s.checkedLevel == 1);
+    tick("LEVEL2", s.checkedLevel == 2);
+    tick("LEVEL3", s.checkedLevel == 3);
+    view_->update();
+}
+
+std::intptr_t MainWindow::handle() const {
+    return static_cast<std::intptr_t>(winId());
+}
+
+void MainWindow::setWidthTwips(int width) {
+    resize(pixels(width), height());
+}
+
+void MainWindow::setHeightTwips(int height) {
+    resize(width(), pixels(height));
+}
+
+bool MainWindow::maximized() const {
+    return isMaximized();
+}
+
+void MainWindow::moveToTop() {
+    move(x(), 0);
+}
+
+void MainWindow::quit() {
+    if (setup_.quit) {
+        setup_.quit();
+        return;
+    }
+    // Queued, so that the program ends once the current event is over even if no loop runs yet.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    int key = 0;
+    if (event->key() == Qt::Key_Escape) {
+        key = flow::kEscapeKey;
+    } else if (!event->text().isEmpty()) {
+        key = event->text().at(0).unicode();
+    } else {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    run([&] { game_->Form_KeyPress(key); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // A close asked for in the middle of a blink waits, like every other input.
+    if (clock_.pausing()) {
+        event->ignore();
+        return;
+    }
+    game_->Form_Unload();
+    event->accept();
+}
+
+}  // namespace app

@@ -1,0 +1,129 @@
+#include "flow/game.h"
+
+#include "rules/setup.h"
+#include "settings/settings_file.h"
+
+namespace flow {
+
+namespace {
+
+// What reading the settings file asks of the screen and the music.
+class SettingsBridge : public settings::SettingsEffects {
+  public:
+    SettingsBridge(view::Screen& screen, settings::Sounds& sounds, Game& game)
+        : screen_(screen), sounds_(sounds), game_(game) {}
+    void 描画_背景(int pictureCode) override { screen_.描画_背景(pictureCode); }
+    void 画面_再描画() override { game_.画面_再描画(); }
+    void startMusic() override { sounds_.loop(settings::Sound::BGM); }
+
+  private:
+    view::Screen& screen_;
+    settings::Sounds& sounds_;
+    Game& game_;
+};
+
+}  // namespace
+
+Game::Game(const Boundaries& outside)
+    : canvas_(outside.canvas),
+      dialogs_(outside.dialogs),
+      clock_(outside.clock),
+      timer_(outside.timer),
+      frame_(outside.frame),
+      settingsPath_(outside.folder + "/" + settings::kSettingsFileName),
+      screen_(outside.canvas, outside.clock, position_, options_),
+      sounds_(outside.soundLibrary, outside.dialogs, outside.folder) {}
+
+void Game::Form_Load() {
+    sounds_.起動(frame_.handle());
+
+    // Fixed values.
+    position_.bottomSide = rules::SENTE;
+    position_.topSide = rules::GOTE;
+    state_.comLevel = 3;
+    state_.checkedLevel = 3;
+    moves_.lastMove = 0;
+    state_.kifuMode = 0;
+    options_.guidance = false;
+    options_.guidanceColour = settings::kOutlineColour;
+    options_.boardTop = 1860;
+
+    初期設定();
+    SettingsBridge bridge(screen_, sounds_, *this);
+    settings::読込_環境設定ファイル(options_, bridge, settingsPath_);
+    frame_.setHeightTwips(options_.windowHeight);
+    画面_再描画();
+
+    if (!frame_.maximized()) frame_.setWidthTwips(settings::kWindowWidth);
+}
+
+void Game::初期設定() {
+    state_.handicapGrade = 0;
+    state_.handicapSet = 0;
+    position_.winnerSide = 0;
+    state_.sideToMove = 0;
+    // The reset lays out the shogi army at the bottom, so both side ids go back with it.
+    position_.bottomSide = rules::SENTE;
+    position_.topSide = rules::GOTE;
+
+    moves_.currentMove = 0;
+    moves_.moveCount = 0;
+    state_.reversed = 0;
+    state_.kifuMode = 0;
+    state_.gameMode = 0;
+    state_.resumePending = 0;
+    state_.selectState = 0;
+    state_.bottomClock = 0;
+    state_.topClock = 0;
+    state_.turnSeconds = 0;
+    state_.lastShownSecond = 0;
+    timer_.setEnabled(false);
+
+    rules::初期配置(position_);
+    moves_[moves_.currentMove].boardAt = position_.board;
+    画面_再描画();
+}
+
+void Game::画面_再描画() {
+    screen_.描画_背景(options_.background);
+    screen_.描画_桝_数値();
+    screen_.描画_自持盤();
+    screen_.描画_敵持盤();
+    screen_.描画_盤();
+    描画_所有時間(position_.topSide, state_.topClock);
+    描画_所有時間(position_.bottomSide, state_.bottomClock);
+    if (state_.gameMode == 1) screen_.描画_レベル(state_.comLevel);
+    if (state_.handicapSet == 1) screen_.描画_ハンデレベル(state_.handicapGrade);
+    screen_.描画_絵(settings::kTitlePicture, 10.8, -1);
+    canvas_.repaintNow();
+}
+
+void Game::終了処理() {
+    // Every way out comes here; the sounds are freed once, and the window is asked to close
+    // once the current event is over.
+    if (shutDown_) return;
+    shutDown_ = true;
+    timer_.setEnabled(false);
+    sounds_.終了処理();
+    frame_.quit();
+}
+
+void Game::Form_Unload() {
+    終了処理();
+}
+
+void Game::Form_KeyPress(int key) {
+    if (key == kEscapeKey) 終了処理();
+}
+
+void Game::OWARI_Click() {
+    終了処理();
+}
+
+rules::SideId Game::先番(int n) const {
+    if (n < 0 || n > record::kMaxEntry) return 0;
+    const rules::Board* before = n > 0 ? &moves_[n - 1].boardAt : nullptr;
+    return rules::調査_先番(position_, before, moves_[n].boardAt);
+}
+
+}  // namespace flow

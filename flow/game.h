@@ -1,0 +1,146 @@
+// The game controller: owns the position, the record, the game state, the options, the screen
+// and the sounds, and carries out every window event. The routines are grouped by topic, one
+// source file per group.
+#pragma once
+
+#include <string>
+
+#include "flow/game_state.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/frame.h"
+#include "platform/sound_library.h"
+#include "record/move_list.h"
+#include "rules/position.h"
+#include "settings/options.h"
+#include "settings/sounds.h"
+#include "view/screen.h"
+
+namespace flow {
+
+// The outside world the game talks to.
+struct Boundaries {
+    platform::Canvas& canvas;
+    platform::Dialogs& dialogs;
+    platform::DayClock& clock;
+    platform::Timer& timer;
+    platform::SoundLibrary& soundLibrary;
+    platform::Frame& frame;
+    // Where the wave files and the settings file are: the current directory when run normally.
+    std::string folder = ".";
+};
+
+// Mouse buttons as the window reports them.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kEscapeKey = 27;
+
+class Game {
+  public:
+    explicit Game(const Boundaries& outside);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Start-up, redraw and shutdown (game.cpp).
+    void Form_Load();
+    void 初期設定();
+    void 画面_再描画();
+    void 終了処理();
+    void Form_Unload();
+    void Form_KeyPress(int key);
+
+    // 対局 menu (game_start.cpp, levels.cpp).
+    void TAIKYOKU_Click();
+    void MATCH_MAN_Click();
+    void START2_Click();
+    void LEVEL1_Click();
+    void LEVEL2_Click();
+    void LEVEL3_Click();
+    void OWARI_Click();
+    // End of a game: announces the winner and asks whether to play on.
+    void 終了(const std::string& name);
+
+    // 局面 menu and the record buttons (record_commands.cpp).
+    void STOP_Click();
+    void CANCEL_Click();
+    void REVERSE_Click();
+    void REPLAY_Click();
+    void AFTER_Click();
+
+    // Handicap buttons (handicap.cpp).
+    void LBEL_UP_Click();
+    void LEBEL_DOWN_Click();
+
+    // 棋譜 menu and the file panel (file_panel.cpp).
+    void KIFU_READ_Click();
+    void KIFU_WRITE_Click();
+
+    // ｵﾌﾟｼｮﾝ menu and その他 (option_menu.cpp).
+    void OPTION_Click();
+    void MIDORI_Click();
+    void TATAMI_Click();
+    void TAKE_Click();
+    void UCHU_Click();
+    void RENGA_Click();
+    void SIDOU_Click();
+    void KEIKA_Click();
+    void CHESS_MOCHIKOMA_Click();
+    void BGM_Click();
+    void VER_Click();
+
+    // Mouse and clock (mouse_input.cpp, clocks.cpp). Positions are twips of the client area.
+    void Form_MouseDown(int button, double xTwips, double yTwips);
+    void Timer1_Timer();
+
+    const rules::Position& position() const { return position_; }
+    const record::MoveList& moves() const { return moves_; }
+    const GameState& state() const { return state_; }
+    const settings::Options& options() const { return options_; }
+    view::Screen& screen() { return screen_; }
+    settings::Sounds& sounds() { return sounds_; }
+    // True once 終了処理 has run: the program is ending.
+    bool shutDown() const { return shutDown_; }
+
+  private:
+    // The side to move after recorded move n, from the record.
+    rules::SideId 先番(int n) const;
+
+    // Level (levels.cpp).
+    void レベル_設定(int n);
+    void levelClick(int n);
+
+    // File panel (file_panel.cpp).
+    void 描画_可視(bool drive, bool directory, bool file);
+    void 描画_棋譜_IO(int mode);
+    void 描画_棋譜読込み部分消去();
+    void hideFilePanel();
+
+    // Options (option_menu.cpp).
+    void backgroundClick(int code);
+    void writeSettings();
+
+    // Clocks (clocks.cpp).
+    void 描画_所有時間(rules::SideId side, double seconds);
+    void 消去_所有時間(rules::SideId side);
+
+    // The computer's move (computer_turn.cpp).
+    void com_ban();
+
+    platform::Canvas& canvas_;
+    platform::Dialogs& dialogs_;
+    platform::DayClock& clock_;
+    platform::Timer& timer_;
+    platform::Frame& frame_;
+    std::string settingsPath_;
+
+    rules::Position position_;
+    record::MoveList moves_;
+    GameState state_;
+    settings::Options options_;
+    view::Screen screen_;
+    settings::Sounds sounds_;
+    bool shutDown_ = false;
+};
+
+}  // namespace flow

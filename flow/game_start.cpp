@@ -1,0 +1,58 @@
+#include "flow/game.h"
+#include "rules/setup.h"
+
+namespace flow {
+
+void Game::TAIKYOKU_Click() {
+    hideFilePanel();
+}
+
+void Game::MATCH_MAN_Click() {
+    描画_棋譜読込み部分消去();
+    screen_.描画_将棋盤桝();
+    state_.turnStart = clock_.secondsSinceMidnight();
+    if (options_.elapsedTime) timer_.setEnabled(true);
+    state_.gameMode = 0;
+    state_.kifuMode = 0;
+    rules::調査_先手後手(position_);
+    state_.sideToMove = 先番(moves_.currentMove);
+    if (state_.sideToMove == rules::SENTE) {
+        dialogs_.show("先手の番です", " ", platform::Buttons::Ok);
+    } else if (state_.sideToMove == rules::GOTE) {
+        dialogs_.show("後手の番です", " ", platform::Buttons::Ok);
+    }
+    state_.resumePending = 0;
+}
+
+void Game::START2_Click() {
+    描画_棋譜読込み部分消去();
+    screen_.描画_レベル(state_.comLevel);
+    screen_.描画_将棋盤桝();
+    state_.selectState = 0;
+    state_.gameMode = 1;
+    state_.kifuMode = 0;
+    moves_.lastMove = moves_.moveCount;
+    state_.turnStart = clock_.secondsSinceMidnight();
+    timer_.setEnabled(true);
+    rules::調査_先手後手(position_);
+    state_.sideToMove = 先番(moves_.currentMove);
+    if (state_.sideToMove == position_.bottomSide) {
+        dialogs_.show("MANの番です", " ", platform::Buttons::Ok);
+        state_.resumePending = 0;
+    } else if (state_.sideToMove == position_.topSide) {
+        com_ban();
+    }
+}
+
+void Game::終了(const std::string& name) {
+    dialogs_.show(name + "の勝ちです", "終了", platform::Buttons::Ok);
+    const platform::Answer again =
+        dialogs_.show("続けますか？", "再ゲーム", platform::Buttons::YesNo);
+    if (again == platform::Answer::Yes) {
+        初期設定();
+    } else {
+        終了処理();
+    }
+}
+
+}  // namespace flow

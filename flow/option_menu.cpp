@@ -1,0 +1,118 @@
+#include "flow/game.h"
+#include "settings/settings_file.h"
+
+namespace flow {
+
+namespace {
+
+// The about box, its lines joined by carriage returns.
+const char* const kAboutText =
+    "KZ ソラワ  Version 1.0    [2/2000]\r"
+    "\r"
+    "KZ ソラワ 制作室\r"
+    "\r"
+    "Home page\r"
+    "https://kzsorawa.example.jp/\r"
+    "\r"
+    "e-mail\r"
+    "kzsorawa@example.jp";
+const char* const kAboutTitle = "KZ ソラワ";
+
+}  // namespace
+
+void Game::OPTION_Click() {
+    hideFilePanel();
+}
+
+void Game::writeSettings() {
+    settings::書込_環境設定ファイル(options_, settingsPath_);
+}
+
+void Game::MIDORI_Click() {
+    backgroundClick(settings::kMidori);
+}
+void Game::TATAMI_Click() {
+    backgroundClick(settings::kTatami);
+}
+void Game::TAKE_Click() {
+    backgroundClick(settings::kTake);
+}
+void Game::UCHU_Click() {
+    backgroundClick(settings::kUchu);
+}
+void Game::RENGA_Click() {
+    backgroundClick(settings::kRenga);
+}
+
+void Game::backgroundClick(int code) {
+    if (options_.checkedBackground != code) {
+        settings::selectBackground(options_, code);
+        options_.background = code;
+    }
+    writeSettings();
+    画面_再描画();
+}
+
+void Game::SIDOU_Click() {
+    if (options_.guidance) {
+        // Switching guidance off wipes every mark it may have left.
+        screen_.描画_将棋盤桝();
+        for (int r = 1; r <= 7; ++r) screen_.描画_桝輪郭(settings::kOutlineColour, -1, r);
+        for (int r = 3; r <= 9; ++r) screen_.描画_桝輪郭(settings::kOutlineColour, 11, r);
+        options_.guidance = false;
+        options_.guidanceColour = settings::kOutlineColour;
+    } else {
+        options_.guidance = true;
+        options_.guidanceColour = kMarkColour;
+    }
+    writeSettings();
+}
+
+void Game::KEIKA_Click() {
+    if (options_.elapsedTime) {
+        options_.elapsedTime = false;
+        timer_.setEnabled(false);
+        消去_所有時間(position_.topSide);
+        消去_所有時間(position_.bottomSide);
+    } else {
+        options_.elapsedTime = true;
+        timer_.setEnabled(true);
+        描画_所有時間(position_.topSide, state_.topClock);
+        描画_所有時間(position_.bottomSide, state_.bottomClock);
+    }
+    writeSettings();
+}
+
+void Game::CHESS_MOCHIKOMA_Click() {
+    if (options_.chineseDrops) {
+        options_.chineseDrops = false;
+        options_.applyDropsLayout(false);
+        frame_.setHeightTwips(options_.windowHeight);
+    } else {
+        options_.chineseDrops = true;
+        options_.applyDropsLayout(true);
+        frame_.setHeightTwips(options_.windowHeight);
+        frame_.moveToTop();
+    }
+    writeSettings();
+    画面_再描画();
+}
+
+void Game::BGM_Click() {
+    if (!options_.music) {
+        options_.music = true;
+        sounds_.loop(settings::Sound::BGM);
+    } else {
+        options_.music = false;
+        sounds_.stop(settings::Sound::BGM);
+    }
+    writeSettings();
+}
+
+void Game::VER_Click() {
+    hideFilePanel();
+    sounds_.play(settings::Sound::その他);
+    dialogs_.show(kAboutText, kAboutTitle, platform::Buttons::Ok);
+}
+
+}  // namespace flow
