@@ -30,6 +30,9 @@ class Screen {
     void 描画_桝輪郭(int colour, double column, double row);
     void 描画_四角形(int colour, double column, double row, double widthTwips, double heightTwips);
     void 描画_将棋盤桝();
+    // Move guidance: wipes the old marks, then (with 移動指導 on) outlines in `colour` every
+    // square the piece standing at, or dropped from, (fromColumn, fromRow) may go to.
+    void 描画_移動可能桝色(int fromColumn, int fromRow, int colour, rules::PieceCode piece);
     void 描画_駒点滅(rules::PieceCode code, double column, double row, int count);
 
     // Numbers and texts (screen_text.cpp). Mode 0 prints the value as it is (a non-negative
