@@ -1,6 +1,7 @@
 #include "record/kifu_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -27,7 +28,8 @@ class KifuFileTest : public ::testing::Test {
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("kz_kifu_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+               std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         path = (dir / "対局.棋譜").string();

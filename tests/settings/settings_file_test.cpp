@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -33,7 +34,8 @@ class SettingsFileTest : public ::testing::Test {
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("kz_settings_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+               std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         path = (dir / "KZソラワ.ini").string();

@@ -1,6 +1,7 @@
 #include "settings/sounds.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -39,7 +40,8 @@ class SoundsTest : public ::testing::Test {
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("kz_sounds_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+               std::to_string(::getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
