@@ -304,9 +304,10 @@ TEST(GoldMovers, TopGoldMoversGuardAsAGoldWithoutASquare) {
     EXPECT_EQ(s.map.enemyGuard(5, 6), 敵金);
     EXPECT_EQ(s.map.enemyGuardX(5, 6), 7);
     EXPECT_EQ(s.map.enemyGuardY(5, 6), 8);
-    // The bottom 歩 it attacks is only counted.
+    // The bottom 歩 it attacks is only counted, and is no king to mark a check.
     EXPECT_EQ(s.map.enemyAttacks(6, 6), 1);
     EXPECT_EQ(s.map.enemyAttacker(6, 6), 999);
+    EXPECT_TRUE(gridIs(s.map.enemyCheck, 0, {}));
 }
 
 TEST(GoldMovers, BottomGoldMoverCheckingEitherTopKing) {
