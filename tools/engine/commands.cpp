@@ -6,6 +6,8 @@ CommandTable defaultCommands() {
     CommandTable table;
     addSessionCommands(table);
     addPositionCommands(table);
+    addSurveyCommands(table);
+    addComCommands(table);
     return table;
 }
 

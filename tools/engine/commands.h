@@ -10,6 +10,10 @@ namespace engine {
 void addSessionCommands(CommandTable& table);
 // position LINE, legal, play FX FY TX TY CODE.
 void addPositionCommands(CommandTable& table);
+// survey, mate.
+void addSurveyCommands(CommandTable& table);
+// go, candidates.
+void addComCommands(CommandTable& table);
 
 // Every command the engine knows.
 CommandTable defaultCommands();

@@ -8,6 +8,8 @@ namespace engine {
 
 void resetGame(EngineState& state) {
     state.pos = rules::Position{};
+    state.map = com::InfluenceMap{};
+    state.comState.reset();
 }
 
 void CommandTable::add(std::string name, Handler handler) {
