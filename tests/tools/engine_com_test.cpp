@@ -1,0 +1,124 @@
+// The engine's go and candidates: the same search the game runs, on the engine's position.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "record/entry_line.h"
+#include "rules/setup.h"
+#include "support/diagram.h"
+#include "tools/engine/commands.h"
+
+namespace {
+
+using namespace rules;
+
+std::string lineOf(const Board& board, const Hand& enemy = {}) {
+    record::MoveEntry e;
+    e.boardAt = board;
+    e.enemyHandAt = enemy;
+    return record::encodeEntryLine(e);
+}
+
+struct Session {
+    engine::EngineState state;
+    engine::CommandTable table = engine::defaultCommands();
+
+    std::vector<std::string> send(const std::string& command) {
+        std::ostringstream out;
+        engine::runCommand(state, table, command, out);
+        std::vector<std::string> lines;
+        std::istringstream in(out.str());
+        for (std::string l; std::getline(in, l);) lines.push_back(l);
+        return lines;
+    }
+};
+
+std::string startLine() {
+    Position pos;
+    初期配置(pos);
+    return lineOf(pos.board);
+}
+
+TEST(EngineCom, GoAnswersTheBestMoveAndLeavesThePositionAsItWas) {
+    Session s;
+    ASSERT_EQ(s.send("position " + startLine()).back(), "ok");
+    const Position before = s.state.pos;
+    const auto answer = s.send("go");
+    ASSERT_EQ(answer.size(), 2u);
+    EXPECT_EQ(answer[0], "bestmove 1 1 1 2 8 8 score 1.1000");
+    EXPECT_EQ(answer[1], "ok");
+    EXPECT_EQ(s.state.pos.board, before.board);
+    EXPECT_EQ(s.state.pos.promotedCode, before.promotedCode);
+    // The level changes the evaluation only.
+    ASSERT_EQ(s.send("setoption level 1").back(), "ok");
+    EXPECT_NE(s.send("go")[0], answer[0]);
+}
+
+TEST(EngineCom, CandidatesListsEveryEvaluationThenTheSameBestMove) {
+    Session s;
+    s.send("position " + startLine());
+    const auto lines = s.send("candidates");
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "eval 1 1 1 2 8 1.1000");
+    EXPECT_EQ(lines[lines.size() - 2], "bestmove 1 1 1 2 8 8 score 1.1000");
+    EXPECT_EQ(lines.back(), "ok");
+    for (std::size_t i = 0; i + 2 < lines.size(); ++i) {
+        int fx, fy, tx, ty, p;
+        double score;
+        EXPECT_EQ(std::sscanf(lines[i].c_str(), "eval %d %d %d %d %d %lf", &fx, &fy, &tx, &ty, &p,
+                              &score),
+                  6)
+            << lines[i];
+    }
+    s.send("position " + startLine());
+    EXPECT_EQ(s.send("go")[0], lines[lines.size() - 2]);
+}
+
+TEST(EngineCom, DropsFollowTheOptionAndNoCandidateIsNone) {
+    Session s;
+    const Board board = testsupport::boardFrom(
+        ". . . . v将 . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . v金 . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . ^香 ^王 ^香 . . .\n");
+    Hand enemy{};
+    enemy[11] = 1;  // a 金: dropped on (5, 8) it mates
+    s.send("position " + lineOf(board, enemy));
+    EXPECT_NE(s.send("go")[0].rfind("bestmove -1 ", 0), 0u);
+    ASSERT_EQ(s.send("setoption drops on").back(), "ok");
+    EXPECT_EQ(s.send("go")[0], "bestmove -1 11 5 8 13 13 score 9998.0000");
+
+    const Board stuck = testsupport::boardFrom(
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . v歩 . ^王 . . . .\n");
+    s.send("position " + lineOf(stuck));
+    EXPECT_EQ(s.send("go"), (std::vector<std::string>{"bestmove none", "ok"}));
+    EXPECT_EQ(s.send("go extra")[0].rfind("error ", 0), 0u);
+}
+
+TEST(EngineCom, PositionForgetsTheLastTurn) {
+    Session s;
+    s.send("position " + startLine());
+    s.send("go");
+    EXPECT_NE(s.state.comState.kingDistance, 0);
+    s.send("position " + startLine());
+    EXPECT_EQ(s.state.comState.kingDistance, 0);
+    EXPECT_EQ(s.state.comState.bestScore, -99999);
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// The computer's search on the engine's position, without playing its move.
+#include <ostream>
+
+#include "com/search.h"
+#include "tools/engine/commands.h"
+
+namespace engine {
+namespace {
+
+// Scores are printed with four decimals.
+class FixedScore {
+  public:
+    explicit FixedScore(std::ostream& out) : out_(out), flags_(out.flags()), precision_(4) {
+        precision_ = out.precision(4);
+        out.setf(std::ios::fixed, std::ios::floatfield);
+    }
+    ~FixedScore() {
+        out_.flags(flags_);
+        out_.precision(precision_);
+    }
+
+  private:
+    std::ostream& out_;
+    std::ios::fmtflags flags_;
+    std::streamsize precision_;
+};
+
+// Writes one line per evaluation the search makes.
+class EvalPrinter : public com::SearchObserver {
+  public:
+    explicit EvalPrinter(std::ostream& out) : out_(out) {}
+    void evaluated(int fx, int fy, int tx, int ty, rules::PieceCode p, double s) override {
+        out_ << "eval " << fx << ' ' << fy << ' ' << tx << ' ' << ty << ' ' << p << ' ' << s
+             << '\n';
+    }
+
+  private:
+    std::ostream& out_;
+};
+
+// The computer's turn up to its choice, for the top army; the position is as before afterwards.
+void search(EngineState& state, std::ostream& out, com::SearchObserver* observer) {
+    com::SearchSettings settings;
+    settings.comLevel = state.level;
+    settings.chineseDrops = state.drops;
+    // The search leaves its scratch promotion code behind; the position itself is restored.
+    const rules::PieceCode promotedCode = state.pos.promotedCode;
+    const bool found =
+        com::searchBestMove(state.pos, state.map, state.comState, settings, observer);
+    state.pos.promotedCode = promotedCode;
+    if (!found) {
+        out << "bestmove none\n";
+        return;
+    }
+    const com::ComMove& m = state.comState.best;
+    out << "bestmove " << m.fromX << ' ' << m.fromY << ' ' << m.toX << ' ' << m.toY << ' '
+        << m.before << ' ' << m.after << " score " << state.comState.bestScore << '\n';
+}
+
+Answer go(EngineState& state, std::string_view args, std::ostream& out) {
+    if (!splitWords(args).empty()) return Answer::fail("go takes no arguments");
+    const FixedScore fixed(out);
+    search(state, out, nullptr);
+    return Answer::ok();
+}
+
+Answer candidates(EngineState& state, std::string_view args, std::ostream& out) {
+    if (!splitWords(args).empty()) return Answer::fail("candidates takes no arguments");
+    const FixedScore fixed(out);
+    EvalPrinter printer(out);
+    search(state, out, &printer);
+    return Answer::ok();
+}
+
+}  // namespace
+
+void addComCommands(CommandTable& table) {
+    table.add("go", go);
+    table.add("candidates", candidates);
+}
+
+}  // namespace engine
