@@ -1,0 +1,31 @@
+// The window frame for tests: remembers sizes, moves and the request to quit.
+#pragma once
+
+#include <functional>
+
+#include "platform/frame.h"
+
+namespace testsupport {
+
+class FakeFrame : public platform::Frame {
+  public:
+    static constexpr std::intptr_t kHandle = 4242;
+    int widthTwips = 0;
+    int heightTwips = 0;
+    bool isMaximized = false;
+    int movesToTop = 0;
+    int quits = 0;
+    std::function<void()> onQuit;  // runs at each request to quit
+
+    std::intptr_t handle() const override { return kHandle; }
+    void setWidthTwips(int width) override { widthTwips = width; }
+    void setHeightTwips(int height) override { heightTwips = height; }
+    bool maximized() const override { return isMaximized; }
+    void moveToTop() override { ++movesToTop; }
+    void quit() override {
+        ++quits;
+        if (onQuit) onQuit();
+    }
+};
+
+}  // namespace testsupport

@@ -1,0 +1,49 @@
+#include "support/gui/game_rig.h"
+
+#include <unistd.h>
+#include <atomic>
+#include <fstream>
+#include <stdexcept>
+
+#include "record/cp932.h"
+#include "support/gui/qt_app.h"
+
+namespace testsupport {
+
+TempFolder::TempFolder() {
+    static std::atomic<int> serial{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("kz-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempFolder::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(path_ / name, std::ios::binary);
+    out << bytes;
+    if (!out) throw std::runtime_error("cannot write " + name);
+}
+
+std::string settingsFileBytes(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += record::toCp932(line).value_or(line) + "\r\n";
+    return bytes;
+}
+
+GameRig::GameRig() : canvas(15600, 12000) {
+    ensureQtApplication();
+    // The fake library takes any bytes, so a few stand in for each wave.
+    for (const char* name :
+         {"その他.wav", "禁止.wav", "駒打音.wav", "中国将棋打音.wav", "消滅.wav", "BGM.wav"}) {
+        folder.write(name, "RIFF-test");
+    }
+    game = std::make_unique<flow::Game>(
+        flow::Boundaries{canvas, dialogs, clock, timer, sound, frame, folder.path().string()});
+}
+
+}  // namespace testsupport

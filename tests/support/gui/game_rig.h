@@ -1,0 +1,55 @@
+// A game controller wired to fakes: a real offscreen canvas, scripted message boxes, a settable
+// clock, a manual timer, a recording sound library and a fake window frame, running in a folder
+// of its own that holds six small wave files.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "flow/game.h"
+#include "platform/canvas.h"
+#include "support/gui/fake_clock.h"
+#include "support/gui/fake_frame.h"
+#include "support/gui/fake_sound_library.h"
+#include "support/gui/scripted_dialogs.h"
+
+namespace testsupport {
+
+// A fresh folder under the system's temporary folder, removed with its contents at the end.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& path() const { return path_; }
+    // Writes a file of the given bytes into the folder.
+    void write(const std::string& name, const std::string& bytes) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The five lines of a settings file as the game writes them (CP932, CR LF).
+std::string settingsFileBytes(const std::vector<std::string>& lines);
+
+struct GameRig {
+    // The canvas covers what the window shows: 15600 × 12000 twips.
+    GameRig();
+
+    TempFolder folder;
+    platform::Canvas canvas;
+    ScriptedDialogs dialogs;
+    FakeDayClock clock;
+    ManualTimer timer;
+    FakeSoundLibrary sound;
+    FakeFrame frame;
+    std::unique_ptr<flow::Game> game;
+
+    // The buffer id the fake library gave the wave loaded in that place (その他 first).
+    static std::int32_t idOf(settings::Sound s) {
+        return FakeSoundLibrary::kFirstId + static_cast<int>(s);
+    }
+};
+
+}  // namespace testsupport
