@@ -1,5 +1,7 @@
 #include "platform/sdl_sound_library.h"
 
+#include "tools/wavegen/wave_file.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,34 +18,12 @@ using platform::SdlSoundLibrary;
 
 // A mono 16-bit wave of a quiet tone lasting `seconds`.
 std::vector<std::uint8_t> toneWave(double seconds) {
-    const std::uint32_t rate = 22050;
-    const auto frames = static_cast<std::uint32_t>(seconds * rate);
-    std::vector<std::uint8_t> w;
-    auto u32 = [&](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) w.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-    };
-    auto u16 = [&](std::uint16_t v) {
-        w.push_back(static_cast<std::uint8_t>(v));
-        w.push_back(static_cast<std::uint8_t>(v >> 8));
-    };
-    auto tag = [&](const char* t) { w.insert(w.end(), t, t + 4); };
-    tag("RIFF");
-    u32(36 + frames * 2);
-    tag("WAVE");
-    tag("fmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    tag("data");
-    u32(frames * 2);
-    for (std::uint32_t i = 0; i < frames; ++i)
-        u16(static_cast<std::uint16_t>(
-            static_cast<std::int16_t>(3000 * std::sin(2 * 3.14159265 * 440 * i / rate))));
-    return w;
+    const int rate = 22050;
+    const auto frames = static_cast<std::size_t>(seconds * rate);
+    std::vector<std::int16_t> pcm(frames);
+    for (std::size_t i = 0; i < frames; ++i)
+        pcm[i] = static_cast<std::int16_t>(3000 * std::sin(2 * 3.14159265 * 440 * i / rate));
+    return wavegen::waveBytes(pcm, rate);
 }
 
 void sleepMs(int ms) {

@@ -14,7 +14,9 @@ std::vector<std::uint8_t> waveBytes(const std::vector<std::int16_t>& pcm, int ra
         w.push_back(static_cast<std::uint8_t>(v & 0xFF));
         w.push_back(static_cast<std::uint8_t>(v >> 8));
     };
-    auto tag = [&](const char* t) { w.insert(w.end(), t, t + 4); };
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i) w.push_back(static_cast<std::uint8_t>(t[i]));
+    };
     const auto dataBytes = static_cast<std::uint32_t>(pcm.size() * 2);
     tag("RIFF");
     u32(36 + dataBytes);
