@@ -47,6 +47,7 @@ void Game::Form_Load() {
     options_.guidance = false;
     options_.guidanceColour = settings::kOutlineColour;
     options_.boardTop = 1860;
+    canvas_.fill(kWindowColour, 0, 0, canvas_.widthTwips(), canvas_.heightTwips());
 
     初期設定();
     SettingsBridge bridge(screen_, sounds_, *this);

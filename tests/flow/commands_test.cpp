@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "support/gui/game_rig.h"
+#include "support/gui/pixels.h"
+
+using platform::Buttons;
+using settings::Sound;
+using testsupport::GameRig;
+
+namespace {
+
+class CommandsTest : public ::testing::Test {
+  protected:
+    CommandsTest() {
+        rig.game->Form_Load();
+        rig.sound.calls.clear();
+    }
+    std::vector<std::int64_t> played() const { return rig.sound.argsOf("dsPlay"); }
+    GameRig rig;
+};
+
+TEST_F(CommandsTest, APressBeforeAnyGameIsRefused) {
+    rig.dialogs.expect("「対局」で始めて下さい", "開始");
+    rig.game->Form_MouseDown(flow::kLeftButton, 1050 + 495 * 5 + 10, 1860 + 615 * 7 + 10);
+    EXPECT_EQ(played(), std::vector<std::int64_t>{GameRig::idOf(Sound::禁止)});
+}
+
+TEST_F(CommandsTest, GameBetweenHumansStartsWithTheShogiArmy) {
+    rig.dialogs.expect("先手の番です", " ");
+    rig.game->MATCH_MAN_Click();
+    const flow::GameState& s = rig.game->state();
+    EXPECT_EQ(s.sideToMove, rules::SENTE);
+    EXPECT_EQ(s.gameMode, 0);
+    EXPECT_EQ(s.resumePending, 0);
+    EXPECT_TRUE(rig.timer.on) << "経過時間 is ticked on a first run";
+    EXPECT_EQ(s.turnStart, rig.clock.now);
+}
+
+TEST_F(CommandsTest, GameAgainstTheComputerHandsTheFirstMoveToTheHuman) {
+    rig.game->KEIKA_Click();  // the clock runs against the computer whatever 経過時間 says
+    ASSERT_FALSE(rig.timer.on);
+    rig.dialogs.expect("MANの番です", " ");
+    rig.game->START2_Click();
+    const flow::GameState& s = rig.game->state();
+    EXPECT_EQ(s.gameMode, 1);
+    EXPECT_EQ(s.sideToMove, rig.game->position().bottomSide);
+    EXPECT_TRUE(rig.timer.on);
+    EXPECT_EQ(rig.game->moves().lastMove, 0);
+
+    // Back to the start position: no game, the shogi clack, the timer stopped.
+    rig.game->CANCEL_Click();
+    EXPECT_EQ(rig.game->state().sideToMove, 0);
+    EXPECT_EQ(rig.game->state().gameMode, 0);
+    EXPECT_FALSE(rig.timer.on);
+    EXPECT_EQ(played(), std::vector<std::int64_t>{GameRig::idOf(Sound::駒打音)});
+}
+
+TEST_F(CommandsTest, LevelChoiceTicksOneItemAndShowsOnlyInAComputerGame) {
+    view::Screen& screen = rig.game->screen();
+    const auto levelInk = [&] {
+        const settings::Options& o = rig.game->options();
+        return testsupport::countColour(rig.canvas, screen.x(o.levelColumn), screen.y(o.levelRow),
+                                        screen.x(o.levelColumn + 3), screen.y(o.levelRow + 1), 15);
+    };
+    rig.game->LEVEL1_Click();
+    EXPECT_EQ(rig.game->state().comLevel, 1);
+    EXPECT_EQ(rig.game->state().checkedLevel, 1);
+    EXPECT_EQ(levelInk(), 0);
+
+    rig.dialogs.expect("MANの番です", " ");
+    rig.game->START2_Click();
+    const int shown = levelInk();
+    EXPECT_GT(shown, 0);
+    rig.game->LEVEL2_Click();
+    EXPECT_EQ(rig.game->state().comLevel, 2);
+    EXPECT_EQ(rig.game->state().checkedLevel, 2);
+    EXPECT_GT(levelInk(), 0);
+}
+
+TEST_F(CommandsTest, OptionItemsToggleTheirMarksAndRewriteTheFile) {
+    rig.game->SIDOU_Click();
+    EXPECT_TRUE(rig.game->options().guidance);
+    EXPECT_EQ(rig.game->options().guidanceColour, 15);
+    rig.game->SIDOU_Click();
+    EXPECT_FALSE(rig.game->options().guidance);
+    EXPECT_EQ(rig.game->options().guidanceColour, 2);
+
+    rig.game->BGM_Click();  // ticked on a first run: switches the music off
+    EXPECT_FALSE(rig.game->options().music);
+    rig.game->BGM_Click();
+    EXPECT_TRUE(rig.game->options().music);
+    EXPECT_EQ(rig.sound.argsOf("dsStop"), std::vector<std::int64_t>{GameRig::idOf(Sound::BGM)});
+    EXPECT_EQ(rig.sound.argsOf("dsPlayLooping"),
+              std::vector<std::int64_t>{GameRig::idOf(Sound::BGM)});
+
+    rig.game->CHESS_MOCHIKOMA_Click();
+    EXPECT_TRUE(rig.game->options().chineseDrops);
+    EXPECT_EQ(rig.game->options().boardTop, 1860);
+    EXPECT_EQ(rig.frame.heightTwips, 11500);
+    EXPECT_EQ(rig.frame.movesToTop, 1);
+    rig.game->CHESS_MOCHIKOMA_Click();
+    EXPECT_FALSE(rig.game->options().chineseDrops);
+    EXPECT_EQ(rig.game->options().boardTop, 700);
+    EXPECT_EQ(rig.frame.heightTwips, 8500);
+    EXPECT_EQ(rig.frame.movesToTop, 1);
+    // The board moved up with the layout.
+    view::Screen& screen = rig.game->screen();
+    EXPECT_TRUE(testsupport::showsPicture(rig.canvas, screen.x(5), screen.y(9),
+                                          screen.pictures()[view::Picture::SITA_OU]));
+}
+
+TEST_F(CommandsTest, AboutBoxChimesFirst) {
+    rig.dialogs.expect(
+        "KZ ソラワ  Version 1.0    [2/2000]\r\rKZ ソラワ 制作室\r\rHome page\r"
+        "https://kzsorawa.example.jp/\r\re-mail\rkzsorawa@example.jp",
+        "KZ ソラワ");
+    rig.game->VER_Click();
+    EXPECT_EQ(played(), std::vector<std::int64_t>{GameRig::idOf(Sound::その他)});
+}
+
+TEST_F(CommandsTest, CommandsStillToComeDoNothingHarmful) {
+    const rules::Position before = rig.game->position();
+    for (auto routine :
+         {&flow::Game::TAIKYOKU_Click, &flow::Game::STOP_Click, &flow::Game::OPTION_Click,
+          &flow::Game::REVERSE_Click, &flow::Game::REPLAY_Click, &flow::Game::AFTER_Click,
+          &flow::Game::LBEL_UP_Click, &flow::Game::LEBEL_DOWN_Click, &flow::Game::KIFU_READ_Click,
+          &flow::Game::KIFU_WRITE_Click, &flow::Game::Timer1_Timer})
+        ((*rig.game).*routine)();
+    EXPECT_EQ(rig.game->position().board, before.board);
+    EXPECT_FALSE(rig.game->shutDown());
+}
+
+}  // namespace
