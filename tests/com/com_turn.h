@@ -57,7 +57,7 @@ struct EvalLine {
 };
 
 class Recorder : public com::SearchObserver {
-public:
+  public:
     void tick() override { ++ticks; }
     void evaluated(int fx, int fy, int tx, int ty, rules::PieceCode p, double s) override {
         lines.push_back({fx, fy, tx, ty, p, s});
@@ -145,8 +145,7 @@ struct Candidate {
         const rules::PieceCode mover = drop ? rules::kHandKind[fy] : pos.board(fx, fy);
         state.movingPiece = mover;
         if (!drop) {
-            state.kingDistance =
-                std::max(std::abs(map.ownKingX - fx), std::abs(map.ownKingY - fy));
+            state.kingDistance = std::max(std::abs(map.ownKingX - fx), std::abs(map.ownKingY - fy));
         }
         const rules::PieceCode captured = drop ? 0 : pos.board(tx, ty);
         if (!drop) pos.board(fx, fy) = 0;

@@ -132,7 +132,11 @@ TEST(SearchEnd, NoCandidateAtAllIsReported) {
 TEST(SearchPromotion, APawnAlwaysPromotesAndCompetesWithTheLargerScore) {
     // Taking the bottom 歩 on (5, 7) unpromoted earns the 歩's own capture terms, more than the
     // promotion is worth; it still goes as と.
-    Turn t(layout({{5, 1, "v将"}, {5, 5, "v卒"}, {5, 6, "v歩"}, {5, 7, "^歩"}, {5, 9, "^香"},
+    Turn t(layout({{5, 1, "v将"},
+                   {5, 5, "v卒"},
+                   {5, 6, "v歩"},
+                   {5, 7, "^歩"},
+                   {5, 9, "^香"},
                    {1, 9, "^王"}}));
     t.run();
     const double plain = t.scoreOf(5, 6, 5, 7, 敵歩);
@@ -176,7 +180,11 @@ TEST(SearchPromotion, ACompulsoryPromotionIsScoredOnlyPromoted) {
 
 TEST(SearchOffBoardReads, PiecesAtTheEdgeAreScoredWithoutReadingPastIt) {
     // An unpromoted 歩 entering row 8 looks two rows ahead; a 飛成 on column 9 looks beside it.
-    Turn t(layout({{5, 1, "v将"}, {5, 7, "v歩"}, {9, 5, "v飛成"}, {9, 6, "^銀"}, {8, 5, "^金"},
+    Turn t(layout({{5, 1, "v将"},
+                   {5, 7, "v歩"},
+                   {9, 5, "v飛成"},
+                   {9, 6, "^銀"},
+                   {8, 5, "^金"},
                    {1, 9, "^王"}}));
     t.run();
     t.scoreOf(5, 7, 5, 8, 敵歩);
