@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <ctime>
+
+#include "platform/qt_dialogs.h"
+#include "platform/system_clock.h"
+#include "support/gui/qt_app.h"
+
+using namespace platform;
+
+namespace {
+
+double processSeconds() {
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+TEST(SystemDayClock, PauseWaitsWithoutSpinningAndKeepsTheLoopRunning) {
+    testsupport::ensureQtApplication();
+    SystemDayClock clock;
+    bool timerRan = false;
+    bool pausingSeen = false;
+    QTimer::singleShot(20, [&] {
+        timerRan = true;
+        pausingSeen = clock.pausing();
+    });
+    QElapsedTimer wall;
+    wall.start();
+    const double cpu = processSeconds();
+    clock.pause(0.15);
+    EXPECT_GE(wall.elapsed(), 145);
+    EXPECT_LT(processSeconds() - cpu, 0.08) << "the pause must not spin the processor";
+    EXPECT_TRUE(timerRan) << "painting and timers go on during a pause";
+    EXPECT_TRUE(pausingSeen);
+    EXPECT_FALSE(clock.pausing());
+
+    const double now = clock.secondsSinceMidnight();
+    EXPECT_GE(now, 0.0);
+    EXPECT_LT(now, 86400.0);
+}
+
+TEST(QtTimer, TicksEveryFiftyMillisecondsWhileEnabled) {
+    testsupport::ensureQtApplication();
+    int ticks = 0;
+    QtTimer timer([&] { ++ticks; });
+    EXPECT_FALSE(timer.enabled());
+    timer.setEnabled(true);
+    EXPECT_TRUE(timer.enabled());
+    QElapsedTimer wall;
+    wall.start();
+    while (ticks < 3 && wall.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_GE(ticks, 3);
+    EXPECT_GE(wall.elapsed(), 3 * 50 - 5) << "no faster than every 50 ms";
+    timer.setEnabled(false);
+    const int stopped = ticks;
+    wall.restart();
+    while (wall.elapsed() < 120) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(ticks, stopped);
+}
+
+// Answers the next message box by pressing one of its buttons, and remembers what it showed.
+struct BoxAnswerer {
+    explicit BoxAnswerer(QMessageBox::StandardButton button) : press(button) {}
+    QMessageBox::StandardButton press;
+    QString text, title;
+    bool hadWarningIcon = false;
+    void arm() {
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                arm();  // not open yet
+                return;
+            }
+            text = box->text();
+            title = box->windowTitle();
+            hadWarningIcon = box->icon() == QMessageBox::Warning;
+            box->button(press)->click();
+        });
+    }
+};
+
+TEST(QtDialogs, ShowsTextTitleAndButtonsAndReportsTheAnswer) {
+    testsupport::ensureQtApplication();
+    QtDialogs dialogs;
+
+    BoxAnswerer no(QMessageBox::No);
+    no.arm();
+    EXPECT_EQ(dialogs.show("続けますか？", "再ゲーム", Buttons::YesNo), Answer::No);
+    EXPECT_EQ(no.text, QStringLiteral("続けますか？"));
+    EXPECT_EQ(no.title, QStringLiteral("再ゲーム"));
+
+    BoxAnswerer yes(QMessageBox::Yes);
+    yes.arm();
+    EXPECT_EQ(dialogs.show("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo), Answer::Yes);
+
+    BoxAnswerer ok(QMessageBox::Ok);
+    ok.arm();
+    EXPECT_EQ(dialogs.show("一行目\r\r三行目", "KZソラワ.dll", Buttons::Ok, Icon::Warning),
+              Answer::Ok);
+    EXPECT_EQ(ok.text, QStringLiteral("一行目\n\n三行目"));
+    EXPECT_TRUE(ok.hadWarningIcon);
+}
+
+}  // namespace
