@@ -1,4 +1,3 @@
-#include <QPainter>
 #include <cmath>
 
 #include "view/layout.h"
@@ -83,25 +82,20 @@ QImage bambooTile() {
 }
 
 QImage spaceTile() {
-    QImage img = tileOf([](int x, int y) {
+    return tileOf([](int x, int y) {
+        // Deep blue night with a faint glow, and stars of different brightness.
         const double glow = 0.5 + 0.5 * wave(x + 9, kPeriodX) * wave(y + 3, kPeriodY);
-        QColor sky(6 + int(14 * glow), 6 + int(4 * glow), 24 + int(20 * glow));
+        QColor sky(4 + int(10 * glow), 4 + int(4 * glow), 20 + int(18 * glow));
         const double n = noise(x, y, 41);
-        if (n > 0.982) {
-            const int v = 120 + int(135 * noise(x, y, 42));
-            sky = QColor(v, v, std::min(255, v + 20));
+        if (n > 0.988) {
+            const double b = noise(x, y, 42);
+            const int v = 110 + int(145 * b * b);
+            sky = QColor(v, v, std::min(255, v + 30));
+        } else if (n > 0.975) {
+            sky = shade(sky, 0.18);
         }
         return sky;
     });
-    // One brighter star with a glint.
-    QPainter p(&img);
-    const QPoint star(11, 14);
-    p.setPen(QColor(110, 120, 200));
-    p.drawLine(star - QPoint(1, 0), star + QPoint(1, 0));
-    p.drawLine(star - QPoint(0, 1), star + QPoint(0, 1));
-    p.setPen(QColor(255, 255, 235));
-    p.drawPoint(star);
-    return img;
 }
 
 QImage brickTile() {
