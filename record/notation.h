@@ -1,0 +1,24 @@
+// Move notation: a square and a piece in the words shown beside the board.
+#pragma once
+
+#include <string>
+
+#include "rules/piece.h"
+
+namespace record {
+
+// 101..109 give the full-width digits "１".."９", 111..119 the kanji numerals "一".."九", and a
+// piece code of either army its name ("歩", "角成", "将", …). Anything else, the advisor included,
+// gives the empty text.
+std::string 文字列変換(int code);
+
+// The three texts of a move that went to (x, y): the file counted from the right of the board
+// (column 9 is file 1), the rank counted from the top, and the name of the piece standing there.
+struct MoveNotation {
+    std::string file;
+    std::string rank;
+    std::string piece;
+};
+MoveNotation 表記_移動(int x, int y, rules::PieceCode piece);
+
+}  // namespace record
