@@ -74,6 +74,9 @@ struct Turn {
     Recorder rec;
     bool found = false;
 
+    explicit Turn(const rules::Position& position, int level = 3) : pos(position) {
+        settings.comLevel = level;
+    }
     explicit Turn(const std::string& diagram, int level = 3)
         : pos(testsupport::positionFrom(diagram)) {
         settings.comLevel = level;
