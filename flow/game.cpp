@@ -5,25 +5,6 @@
 
 namespace flow {
 
-namespace {
-
-// What reading the settings file asks of the screen and the music.
-class SettingsBridge : public settings::SettingsEffects {
-  public:
-    SettingsBridge(view::Screen& screen, settings::Sounds& sounds, Game& game)
-        : screen_(screen), sounds_(sounds), game_(game) {}
-    void 描画_背景(int pictureCode) override { screen_.描画_背景(pictureCode); }
-    void 画面_再描画() override { game_.画面_再描画(); }
-    void startMusic() override { sounds_.loop(settings::Sound::BGM); }
-
-  private:
-    view::Screen& screen_;
-    settings::Sounds& sounds_;
-    Game& game_;
-};
-
-}  // namespace
-
 Game::Game(const Boundaries& outside)
     : canvas_(outside.canvas),
       dialogs_(outside.dialogs),
@@ -50,9 +31,7 @@ void Game::Form_Load() {
     canvas_.fill(kWindowColour, 0, 0, canvas_.widthTwips(), canvas_.heightTwips());
 
     初期設定();
-    SettingsBridge bridge(screen_, sounds_, *this);
-    settings::読込_環境設定ファイル(options_, bridge, settingsPath_);
-    frame_.setHeightTwips(options_.windowHeight);
+    読込_設定();
     画面_再描画();
 
     if (!frame_.maximized()) frame_.setWidthTwips(settings::kWindowWidth);

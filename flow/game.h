@@ -14,6 +14,7 @@
 #include "record/move_list.h"
 #include "rules/position.h"
 #include "settings/options.h"
+#include "settings/settings_file.h"
 #include "settings/sounds.h"
 #include "view/screen.h"
 
@@ -36,7 +37,8 @@ constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kEscapeKey = 27;
 
-class Game {
+// The game also carries out what reading the settings file asks for (settings_wiring.cpp).
+class Game : private settings::SettingsEffects {
   public:
     explicit Game(const Boundaries& outside);
     Game(const Game&) = delete;
@@ -45,7 +47,7 @@ class Game {
     // Start-up, redraw and shutdown (game.cpp).
     void Form_Load();
     void 初期設定();
-    void 画面_再描画();
+    void 画面_再描画() override;
     void 終了処理();
     void Form_Unload();
     void Form_KeyPress(int key);
@@ -71,6 +73,8 @@ class Game {
     // Handicap buttons (handicap.cpp).
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
+    // For the flip, once the board is turned: a grade that is shown turns over with it.
+    void ハンデレベル_反転();
 
     // 棋譜 menu and the file panel (file_panel.cpp).
     void KIFU_READ_Click();
@@ -115,6 +119,15 @@ class Game {
     void 描画_棋譜_IO(int mode);
     void 描画_棋譜読込み部分消去();
     void hideFilePanel();
+
+    // Handicap (handicap.cpp).
+    void handicapClick(int direction);
+    void 描画_メッセージ(int reason);
+
+    // Settings file (settings_wiring.cpp).
+    void 読込_設定();
+    void 描画_背景(int pictureCode) override;
+    void startMusic() override;
 
     // Options (option_menu.cpp).
     void backgroundClick(int code);

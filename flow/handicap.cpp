@@ -1,9 +1,79 @@
+#include "rules/handicap.h"
 #include "flow/game.h"
 
 namespace flow {
 
-// The handicap grades come with their own work; until then the buttons do nothing.
-void Game::LBEL_UP_Click() {}
-void Game::LEBEL_DOWN_Click() {}
+namespace {
+
+// Why a handicap button was refused, by reason 1..3.
+const char* reasonText(int reason) {
+    switch (reason) {
+        case 1:
+            return "棋譜ﾓｰﾄﾞではできません";
+        case 2:
+            return "対局途中ではできません";
+        case 3:
+            return "反転後ではできません";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+void Game::LBEL_UP_Click() {
+    handicapClick(+1);
+}
+
+void Game::LEBEL_DOWN_Click() {
+    handicapClick(-1);
+}
+
+void Game::handicapClick(int direction) {
+    hideFilePanel();
+    // The grade can change only on the untouched starting position.
+    int refusal = 0;
+    if (state_.kifuMode == 1) {
+        refusal = 1;
+    } else if (moves_.currentMove > 0) {
+        refusal = 2;
+    } else if (state_.reversed == 1) {
+        refusal = 3;
+    }
+    if (refusal != 0) {
+        sounds_.play(settings::Sound::禁止);
+        描画_メッセージ(refusal);
+        return;
+    }
+
+    moves_.lastMove = 0;
+    const rules::HandicapStep step =
+        rules::ハンデ_一段(position_.board, state_.handicapGrade, direction);
+    if (step.grade != state_.handicapGrade) {
+        state_.handicapGrade = step.grade;
+        screen_.描画_ハンデレベル(step.grade);
+        if (step.changed) {
+            const rules::HandicapSquare& sq = *step.changed;
+            screen_.描画_絵(sq.code, sq.x, sq.y);
+            screen_.描画_桝輪郭(settings::kOutlineColour, sq.x, sq.y);
+            sounds_.駒移動音(sq.code);
+            // The game starts from the handicapped board, so stepping back to its start must
+            // find the pieces missing too.
+            moves_[moves_.currentMove].boardAt = position_.board;
+        }
+    }
+    state_.handicapSet = 1;
+}
+
+void Game::描画_メッセージ(int reason) {
+    dialogs_.show(std::string(reasonText(reason)) + "\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定",
+                  platform::Buttons::Ok);
+}
+
+void Game::ハンデレベル_反転() {
+    if (state_.handicapSet != 1) return;
+    state_.handicapGrade = -state_.handicapGrade;
+    screen_.描画_ハンデレベル(state_.handicapGrade);
+}
 
 }  // namespace flow

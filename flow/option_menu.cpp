@@ -1,5 +1,4 @@
 #include "flow/game.h"
-#include "settings/settings_file.h"
 
 namespace flow {
 
@@ -22,10 +21,6 @@ const char* const kAboutTitle = "KZ ソラワ";
 
 void Game::OPTION_Click() {
     hideFilePanel();
-}
-
-void Game::writeSettings() {
-    settings::書込_環境設定ファイル(options_, settingsPath_);
 }
 
 void Game::MIDORI_Click() {
