@@ -12,6 +12,7 @@
 #include "platform/frame.h"
 #include "platform/sound_library.h"
 #include "record/move_list.h"
+#include "rules/make_move.h"
 #include "rules/position.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
@@ -139,6 +140,42 @@ class Game : private settings::SettingsEffects {
 
     // The computer's move (computer_turn.cpp).
     void com_ban();
+
+    // Mouse input (mouse_input.cpp): one press on a board square or on a hand-stand cell. A
+    // top-stand press gives its display row; the stand's cell is 10 - row.
+    void pressBoardSquare(int button, int c, int r);
+    void pressBottomStand(int k);
+    void pressTopStand(int row);
+    // True when the piece belongs to the side to move.
+    bool ownsPiece(rules::PieceCode piece) const;
+    // The hand index of a selected stand piece, or the board row of a selected board piece.
+    int fromCell() const;
+
+    // A human move (human_move.cpp): the selected piece goes to (toX, toY) as movePiece.
+    void makeHumanMove();
+    // Redraws what a move touched: the squares it left and reached, and the stands it changed.
+    void drawMove(int fromX, int fromY, int toX, int toY, const rules::MoveEffect& effect);
+
+    // Turns (turns.cpp).
+    void resumeAtClick();
+    void handOverAfterHumanMove(rules::PieceCode captured);
+    // The hand-over of a game against the computer once the human has moved.
+    void handOverToComputer(rules::PieceCode captured);
+
+    // The move list (record_commands.cpp). 手順保存 writes the board and hands into entry
+    // currentMove and makes it the last; it refuses (false) an entry past the end of the list.
+    bool 手順保存(double bottomBefore, double bottomAfter, double topBefore, double topAfter);
+    // True when the list has no entry left for one more move.
+    bool recordFull() const;
+    // The refusal of a move the list has no room for.
+    void refuseFullRecord();
+    // Puts entry n's board and hands back on the position.
+    void restoreEntry(int n);
+
+    // The last move of each army beside the board (move_result_display.cpp).
+    void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
+    void 描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour);
+    void 消去_移動結果(rules::SideId side);
 
     platform::Canvas& canvas_;
     platform::Dialogs& dialogs_;

@@ -1,8 +1,54 @@
+// Turning presses on the window into selections and moves.
+#include <cmath>
+
 #include "flow/game.h"
+#include "rules/move_check.h"
+#include "rules/pawn_files.h"
+#include "rules/promotion.h"
+#include "view/layout.h"
 
 namespace flow {
 
-void Game::Form_MouseDown(int, double, double) {
+namespace {
+
+// The grid cell of a press: rounded down, so a press left of or above the board gives a negative
+// cell. Presses far off the grid give false (nothing there is ever pressed).
+bool cellOf(double twips, double origin, double size, int& cell) {
+    const double c = std::floor((twips - origin) / size);
+    if (!(c >= -100 && c <= 100)) return false;
+    cell = static_cast<int>(c);
+    return true;
+}
+
+// The kinds a right press may promote: 歩 香 桂 銀 角 飛 of either army.
+bool promotable(rules::PieceCode piece) {
+    switch (rules::magnitude(piece)) {
+        case rules::kind::歩:
+        case rules::kind::香:
+        case rules::kind::桂:
+        case rules::kind::銀:
+        case rules::kind::角:
+        case rules::kind::飛:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Hand-stand cells: the bottom army's run down column 11 from row 1, the top army's up column -1
+// from row 9 (cell 13 at row -3).
+constexpr int kStandCells = rules::kHandSize;
+constexpr int kTopStandFirstRow = 10 - kStandCells;
+constexpr int kTopStandLastRow = 9;
+// With Chinese drops off, the bottom stand's Chinese kinds end here; a stand selection past it
+// keeps the press on an own piece from moving the selection.
+constexpr int kLastSwitchableCell = 5;
+// The Chinese kinds fill the first six cells of a stand.
+constexpr int kLastChineseCell = 6;
+
+}  // namespace
+
+void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
     hideFilePanel();
     if (state_.kifuMode == 1) {
         const platform::Answer a =
@@ -13,12 +59,151 @@ void Game::Form_MouseDown(int, double, double) {
         }
         return;
     }
+    int c = 0, r = 0;
+    const bool onGrid = cellOf(xTwips, view::kBoardLeft, view::kSquareWidth, c) &&
+                        cellOf(yTwips, options_.boardTop, view::kSquareHeight, r);
     if (state_.sideToMove == 0) {
         sounds_.play(settings::Sound::禁止);
         dialogs_.show("「対局」で始めて下さい", "開始", platform::Buttons::Ok);
         return;
     }
-    // Selecting and moving pieces come with the mouse-input work.
+    resumeAtClick();
+    if (shutDown_ || !onGrid) return;
+
+    if (rules::Board::onBoard(c, r)) {
+        pressBoardSquare(button, c, r);
+    } else if (c == rules::kBottomHandX && r >= 1 && r <= kStandCells) {
+        pressBottomStand(r);
+    } else if (c == rules::kTopHandX && r >= kTopStandFirstRow && r <= kTopStandLastRow) {
+        pressTopStand(r);
+    }
+}
+
+bool Game::ownsPiece(rules::PieceCode piece) const {
+    return (rules::isBottom(piece) && state_.sideToMove == position_.bottomSide) ||
+           (rules::isTop(piece) && state_.sideToMove == position_.topSide);
+}
+
+int Game::fromCell() const {
+    return state_.fromX == rules::kTopHandX ? 10 - state_.fromY : state_.fromY;
+}
+
+void Game::pressBoardSquare(int button, int c, int r) {
+    GameState& s = state_;
+    const int hint = options_.guidanceColour;
+    const rules::PieceCode piece = position_.board(c, r);
+
+    if (s.selectState == 0) {
+        if (piece == rules::空) return;
+        // Either army's piece shows where it may go; only the mover's own is taken up.
+        s.fromX = c;
+        s.fromY = r;
+        s.movePiece = piece;
+        screen_.描画_移動可能桝色(c, r, hint, piece);
+        if (ownsPiece(piece)) {
+            s.selectState = 1;
+            screen_.描画_桝輪郭(kSelectColour, c, r);
+        } else {
+            screen_.描画_桝輪郭(hint, c, r);
+        }
+        return;
+    }
+
+    s.toX = c;
+    s.toY = r;
+    if (ownsPiece(piece)) {
+        if (s.sideToMove == position_.bottomSide && !options_.chineseDrops &&
+            s.fromX == rules::kBottomHandX && s.fromY > kLastSwitchableCell) {
+            return;
+        }
+        screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+        s.fromX = c;
+        s.fromY = r;
+        s.movePiece = piece;
+        screen_.描画_移動可能桝色(c, r, hint, piece);
+        screen_.描画_桝輪郭(kSelectColour, c, r);
+        return;
+    }
+
+    if (rules::移動チェック(position_, s.fromX, fromCell(), c, r, s.movePiece) == 0) {
+        sounds_.play(settings::Sound::禁止);
+        s.selectState = 0;
+        screen_.描画_将棋盤桝();
+        // A stand cell keeps no selection mark once the selection is gone.
+        if (rules::isDropFrom(s.fromX)) {
+            screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+        }
+        return;
+    }
+
+    // A piece that could never move again from its destination must promote: only the right
+    // button moves it.
+    if (rules::移動後チェック(r, s.movePiece) == 0 && button != kRightButton) {
+        sounds_.play(settings::Sound::禁止);
+        dialogs_.show("マウスの右をクリックして下さい", "成り", platform::Buttons::Ok);
+        return;
+    }
+
+    if (recordFull()) {
+        refuseFullRecord();
+        return;
+    }
+
+    if (button == kRightButton && promotable(s.movePiece) &&
+        rules::調査_駒成(position_, s.fromX, fromCell(), c, r, s.movePiece) == 1) {
+        s.movePiece = position_.promotedCode;
+    }
+    makeHumanMove();
+}
+
+void Game::pressBottomStand(int k) {
+    GameState& s = state_;
+    if (!options_.chineseDrops) {
+        // Without Chinese drops the shogi army at the bottom may drop only the Chinese pieces it
+        // took, and the Chinese army at the bottom may not drop at all.
+        if (position_.bottomSide == rules::SENTE && k > kLastChineseCell) return;
+        if (position_.bottomSide == rules::GOTE) return;
+    }
+    if (rules::isBottom(s.movePiece)) {
+        screen_.描画_将棋盤桝();
+        screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+    }
+    if (position_.ownHand[k] <= 0) return;
+    rules::調査_2歩フラグ設定(position_);
+    const bool mine = s.sideToMove == position_.bottomSide;
+    if (!mine && s.selectState == 1) {
+        screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+    }
+    // The other player's stand is only looked at: its guidance shows, nothing is taken up.
+    s.selectState = mine ? 1 : 0;
+    s.fromX = rules::kBottomHandX;
+    s.fromY = k;
+    s.movePiece = -rules::kHandKind[k];
+    screen_.描画_桝輪郭(mine ? kSelectColour : options_.guidanceColour, rules::kBottomHandX, k);
+    screen_.描画_移動可能桝色(rules::kBottomHandX, k, options_.guidanceColour, s.movePiece);
+}
+
+void Game::pressTopStand(int row) {
+    GameState& s = state_;
+    // The Chinese army on top may drop only while Chinese drops are on.
+    if (position_.bottomSide == rules::SENTE && !options_.chineseDrops) return;
+    const int k = 10 - row;
+    if (rules::isTop(s.movePiece)) {
+        screen_.描画_将棋盤桝();
+        screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+    }
+    if (position_.enemyHand[k] <= 0) return;
+    rules::調査_2歩フラグ設定(position_);
+    const bool mine = s.sideToMove == position_.topSide;
+    if (!mine && s.selectState == 1) {
+        screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+    }
+    s.selectState = mine ? 1 : 0;
+    s.fromX = rules::kTopHandX;
+    s.fromY = row;
+    s.movePiece = rules::kHandKind[k];
+    screen_.描画_桝輪郭(mine ? kSelectColour : options_.guidanceColour, rules::kTopHandX, row);
+    screen_.描画_移動可能桝色(rules::kTopHandX, k, options_.guidanceColour, s.movePiece);
 }
 
 }  // namespace flow

@@ -1,4 +1,9 @@
+// The move list: recording each move, stepping back and forth through it, back to the start
+// position, and turning the board.
 #include "flow/game.h"
+#include "record/move_result.h"
+#include "rules/board_flip.h"
+#include "rules/setup.h"
 
 namespace flow {
 
@@ -6,14 +11,148 @@ void Game::STOP_Click() {
     hideFilePanel();
 }
 
+bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefore, double topAfter) {
+    const int n = moves_.currentMove;
+    if (n < 0 || n > record::kMaxEntry) return false;
+    record::MoveEntry& e = moves_[n];
+    e.boardAt = position_.board;
+    e.ownHandAt = position_.ownHand;
+    e.enemyHandAt = position_.enemyHand;
+    e.bottomBefore = bottomBefore;
+    e.bottomAfter = bottomAfter;
+    e.topBefore = topBefore;
+    e.topAfter = topAfter;
+    moves_.lastMove = n;
+    return true;
+}
+
+bool Game::recordFull() const {
+    return moves_.currentMove >= record::kMaxEntry;
+}
+
+void Game::refuseFullRecord() {
+    sounds_.play(settings::Sound::禁止);
+    dialogs_.show("これ以上記録できません", "棋譜", platform::Buttons::Ok);
+    state_.selectState = 0;
+    screen_.描画_将棋盤桝();
+    if (rules::isDropFrom(state_.fromX)) {
+        screen_.描画_桝輪郭(settings::kOutlineColour, state_.fromX, state_.fromY);
+    }
+}
+
+void Game::restoreEntry(int n) {
+    const record::MoveEntry& e = moves_[n];
+    position_.board = e.boardAt;
+    position_.ownHand = e.ownHandAt;
+    position_.enemyHand = e.enemyHandAt;
+    position_.enemyHandTotal = rules::調査_持駒数(position_, position_.topSide);
+    position_.ownHandTotal = rules::調査_持駒数(position_, position_.bottomSide);
+}
+
 void Game::CANCEL_Click() {
     初期設定();
     sounds_.play(settings::Sound::駒打音);
 }
 
-// Stepping through the record and turning the board come with the move list.
-void Game::REVERSE_Click() {}
-void Game::REPLAY_Click() {}
-void Game::AFTER_Click() {}
+void Game::REPLAY_Click() {
+    hideFilePanel();
+    state_.resumePending = 1;
+    if (moves_.currentMove < 1) {
+        sounds_.play(settings::Sound::禁止);
+        dialogs_.show("できません", "戻る", platform::Buttons::Ok);
+        return;
+    }
+    state_.selectState = 0;
+    timer_.setEnabled(false);
+    screen_.描画_将棋盤桝();
+
+    const int p = moves_.currentMove - 1;
+    restoreEntry(p);
+    state_.topClock = moves_[p].topBefore;
+    描画_所有時間(position_.topSide, state_.topClock);
+    state_.bottomClock = moves_[p].bottomBefore;
+    描画_所有時間(position_.bottomSide, state_.bottomClock);
+    screen_.描画_自持盤();
+    screen_.描画_敵持盤();
+    screen_.描画_盤();
+
+    // The move taken back is heard once more, and its result leaves the screen.
+    int x = 0, y = 0;
+    rules::PieceCode piece = rules::空;
+    record::調査_移動結果(moves_, moves_.currentMove, x, y, piece);
+    sounds_.駒移動音(piece);
+    消去_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide);
+
+    --moves_.currentMove;
+    --moves_.moveCount;
+    state_.sideToMove = -state_.sideToMove;
+    screen_.描画_手数(moves_.moveCount);
+}
+
+void Game::AFTER_Click() {
+    hideFilePanel();
+    if (state_.sideToMove == 0) {
+        sounds_.play(settings::Sound::禁止);
+        dialogs_.show("「対局」で始めて下さい", "開始", platform::Buttons::Ok);
+        return;
+    }
+    state_.resumePending = 1;
+    if (moves_.currentMove >= moves_.lastMove) {
+        if (state_.kifuMode == 1) {
+            dialogs_.show("終わり", "進む", platform::Buttons::Ok);
+        } else {
+            sounds_.play(settings::Sound::禁止);
+            dialogs_.show("できません", "進む", platform::Buttons::Ok);
+        }
+        return;
+    }
+    state_.selectState = 0;
+    timer_.setEnabled(false);
+    screen_.描画_将棋盤桝();
+
+    ++moves_.currentMove;
+    ++moves_.moveCount;
+    screen_.描画_手数(moves_.moveCount);
+    const int n = moves_.currentMove;
+    restoreEntry(n);
+    state_.topClock = moves_[n].topAfter;
+    描画_所有時間(position_.topSide, state_.topClock);
+    state_.bottomClock = moves_[n].bottomAfter;
+    描画_所有時間(position_.bottomSide, state_.bottomClock);
+    screen_.描画_自持盤();
+    screen_.描画_敵持盤();
+    screen_.描画_盤();
+
+    int x = 0, y = 0;
+    rules::PieceCode piece = rules::空;
+    record::調査_移動結果(moves_, n, x, y, piece);
+    sounds_.駒移動音(piece);
+    描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
+                  kMarkColour);
+
+    state_.sideToMove = -state_.sideToMove;
+    screen_.描画_手数(moves_.moveCount);
+}
+
+void Game::REVERSE_Click() {
+    if (state_.kifuMode == 1) {
+        sounds_.play(settings::Sound::禁止);
+        dialogs_.show("棋譜ﾓｰﾄﾞではできません", "反転", platform::Buttons::Ok);
+        return;
+    }
+    state_.reversed = 1;
+    state_.selectState = 0;
+    rules::盤反転(position_);
+    // Only the shown entry turns with the board; the hands and the other entries stay as they
+    // were recorded.
+    moves_[moves_.currentMove].boardAt = position_.board;
+    rules::調査_先手後手(position_);
+    画面_再描画();
+    screen_.描画_手数(moves_.moveCount);
+    ハンデレベル_反転();
+    sounds_.play(settings::Sound::駒打音);
+    // The player at the bottom keeps the move.
+    state_.sideToMove = -state_.sideToMove;
+}
 
 }  // namespace flow

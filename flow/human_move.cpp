@@ -1,0 +1,49 @@
+// Making a human move once the press has passed every check.
+#include "flow/game.h"
+#include "rules/make_move.h"
+
+namespace flow {
+
+void Game::makeHumanMove() {
+    GameState& s = state_;
+    s.selectState = 0;
+    screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+    screen_.描画_桝輪郭(settings::kOutlineColour, s.toX, s.toY);
+    screen_.描画_将棋盤桝();
+
+    const int fromX = s.fromX;
+    const int fromY = fromCell();
+    const rules::MoveEffect effect =
+        rules::駒移動(position_, fromX, fromY, s.toX, s.toY, s.movePiece);
+    drawMove(fromX, fromY, s.toX, s.toY, effect);
+    sounds_.駒移動音(s.movePiece);
+
+    // Only the mover's clock grows within one recorded move.
+    const bool bottomMoved = s.sideToMove == position_.bottomSide;
+    const double bottomAfter = s.bottomClock + (bottomMoved ? s.turnSeconds : 0);
+    const double topAfter = s.topClock + (bottomMoved ? 0 : s.turnSeconds);
+    ++moves_.currentMove;
+    手順保存(s.bottomClock, bottomAfter, s.topClock, topAfter);
+    ++moves_.moveCount;
+    screen_.描画_手数(moves_.moveCount);
+
+    const rules::SideId mover =
+        rules::isTop(s.movePiece) ? position_.topSide : position_.bottomSide;
+    描画_移動結果(mover, s.toX, s.toY, s.movePiece, kMarkColour);
+    canvas_.repaintNow();
+
+    handOverAfterHumanMove(effect.captured);
+}
+
+void Game::drawMove(int fromX, int fromY, int toX, int toY, const rules::MoveEffect& effect) {
+    if (effect.bottomStandChanged) screen_.描画_自持盤();
+    if (effect.topStandChanged) screen_.描画_敵持盤();
+    if (rules::Board::onBoard(fromX, fromY)) {
+        screen_.描画_絵(rules::空, fromX, fromY);
+        screen_.描画_桝輪郭(settings::kOutlineColour, fromX, fromY);
+    }
+    screen_.描画_絵(position_.board(toX, toY), toX, toY);
+    screen_.描画_桝輪郭(settings::kOutlineColour, toX, toY);
+}
+
+}  // namespace flow

@@ -1,0 +1,57 @@
+// The last move of each army, written beside the board in shogi notation.
+#include "flow/game.h"
+#include "record/notation.h"
+
+namespace flow {
+
+namespace {
+
+// Where one army's move result stands: the file digit, the rank numeral and the piece name share
+// one row.
+struct ResultSpot {
+    double file, rank, piece, row;
+};
+constexpr ResultSpot kTopSpot{1.1, 1.5, 2.1, -0.5};
+constexpr ResultSpot kBottomSpot{13.4, 13.8, 14.4, 2.4};
+
+// Each text has a black shadow a tenth of a square to the lower right.
+constexpr double kShadowOffset = 0.1;
+constexpr int kShadowColour = 0;
+constexpr double kResultFontSize = 12;
+
+}  // namespace
+
+void Game::描画_移動駒種類(double px, double py, const std::string& text, int colour) {
+    screen_.描画_数値(px, py, text, colour, kResultFontSize);
+}
+
+void Game::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour) {
+    消去_移動結果(side);
+    ResultSpot spot;
+    if (side == position_.topSide) {
+        spot = kTopSpot;
+    } else if (side == position_.bottomSide) {
+        spot = kBottomSpot;
+    } else {
+        return;
+    }
+    const record::MoveNotation n = record::表記_移動(x, y, piece);
+    const std::pair<double, const std::string*> texts[] = {
+        {spot.file, &n.file}, {spot.rank, &n.rank}, {spot.piece, &n.piece}};
+    for (const auto& [column, text] : texts) {
+        描画_移動駒種類(column + kShadowOffset, spot.row + kShadowOffset, *text, kShadowColour);
+        描画_移動駒種類(column, spot.row, *text, colour);
+    }
+}
+
+void Game::消去_移動結果(rules::SideId side) {
+    if (side == position_.topSide) {
+        for (int c = 1; c <= 3; ++c) screen_.描画_絵(options_.background, c, -1);
+        if (options_.chineseDrops) screen_.描画_桝輪郭(kWindowColour, -1, 7);
+        screen_.描画_桝輪郭(kWindowColour, 1, 8);
+    } else if (side == position_.bottomSide) {
+        for (int c = 13; c <= 16; ++c) screen_.描画_絵(options_.background, c, 2);
+    }
+}
+
+}  // namespace flow
