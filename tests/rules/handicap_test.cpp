@@ -36,30 +36,6 @@ TEST(HandicapTable, EachGradeNamesAPieceOfTheStartingPositionAndNeverAKing) {
     for (int g : {-11, 8, 9, 10}) EXPECT_FALSE(ハンデ_桝(g)) << g;
 }
 
-TEST(HandicapSteps, DownFromTheEvenGameTakesBishopThenRookAndUpPutsThemBack) {
-    Board b = startBoard();
-    HandicapStep s = ハンデ_一段(b, 0, -1);
-    EXPECT_EQ(s.grade, -1);
-    EXPECT_EQ(s.changed, (HandicapSquare{2, 8, 空}));
-    EXPECT_EQ(b(2, 8), 空);
-    s = ハンデ_一段(b, -1, -1);
-    EXPECT_EQ(s.changed, (HandicapSquare{8, 8, 空}));
-    s = ハンデ_一段(b, -2, +1);
-    EXPECT_EQ(s.grade, -1);
-    EXPECT_EQ(s.changed, (HandicapSquare{8, 8, 自飛}));
-    s = ハンデ_一段(b, -1, +1);
-    EXPECT_EQ(s.grade, 0);
-    EXPECT_EQ(s.changed, (HandicapSquare{2, 8, 自角}));
-    EXPECT_EQ(b, startBoard());
-}
-
-TEST(HandicapSteps, UpFromTheEvenGameTakesTheTopHorseAndDownPutsItBack) {
-    Board b = startBoard();
-    EXPECT_EQ(ハンデ_一段(b, 0, +1).changed, (HandicapSquare{2, 1, 空}));
-    EXPECT_EQ(ハンデ_一段(b, 1, -1).changed, (HandicapSquare{2, 1, 敵馬}));
-    EXPECT_EQ(b, startBoard());
-}
-
 TEST(HandicapSteps, 名人LacksTenShogiPiecesAndTheWayBackRestoresThemAll) {
     Board b = startBoard();
     EXPECT_EQ(press(b, 0, -1, 10), -10);
