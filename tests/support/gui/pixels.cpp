@@ -8,6 +8,7 @@ bool showsPicture(const platform::Canvas& canvas, double xTwips, double yTwips,
     const QImage& img = canvas.image();
     for (int y = 1; y < 41; ++y) {
         for (int x = 1; x < 33; ++x) {
+            if (!img.valid(px + x, py + y)) continue;  // off the window's edge
             if (img.pixel(px + x, py + y) != picture.pixel(x, y)) {
                 if (why)
                     *why = "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") differs";

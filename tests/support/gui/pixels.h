@@ -9,7 +9,8 @@
 namespace testsupport {
 
 // True when the square whose top-left corner is at (xTwips, yTwips) shows `picture` inside its
-// outline (every pixel but the first column and row, which the outline paints).
+// outline (every pixel but the first column and row, which the outline paints). Only the part
+// of the square that lies on the canvas is compared.
 bool showsPicture(const platform::Canvas& canvas, double xTwips, double yTwips,
                   const QImage& picture, std::string* why = nullptr);
 
