@@ -1,8 +1,142 @@
+// The computer's turn: "思考中" over the board while it thinks, the search for its move, and the
+// move played, recorded and announced before the turn goes back to the human.
+#include "com/influence_survey.h"
+#include "com/mate.h"
+#include "com/search.h"
 #include "flow/game.h"
+#include "rules/make_move.h"
 
 namespace flow {
 
-// The computer's move is joined to the controller with the computer player's work.
-void Game::com_ban() {}
+namespace {
+
+// The search keeps the clock display moving: one tick per board column and per hand index.
+class ClockTicks : public com::SearchObserver {
+  public:
+    explicit ClockTicks(Game& game) : game_(game) {}
+    void tick() override { game_.Timer1_Timer(); }
+
+  private:
+    Game& game_;
+};
+
+// The piece to be moved blinks this many times before it goes.
+constexpr int kBlinks = 3;
+
+// "思考中" stands in the text row above the board, light over a dark shadow.
+constexpr double kThinkingFontSize = 12;
+constexpr int kThinkingShadowColour = 0;
+constexpr int kThinkingColour = 15;
+constexpr double kTextRow = -1;
+constexpr int kTextCells = 3;
+
+// The cells the text row and the top stand leave outlined where the text runs over them.
+constexpr int kStandEdgeRow = 7;
+constexpr int kBoardEdgeRow = 8;
+
+bool isChinesePiece(rules::PieceCode piece) {
+    return rules::isTop(piece) && rules::isChineseKind(rules::magnitude(piece));
+}
+
+}  // namespace
+
+void Game::com_ban() {
+    // With the list full the computer's move could not be kept: it does not move.
+    if (recordFull()) {
+        timer_.setEnabled(false);
+        refuseFullRecord();
+        return;
+    }
+    openComTurn();
+
+    // The bottom king's escapes before the move are counted on this map, so it must describe
+    // the board as it stands, whatever ran last (a mate test's trial, an earlier position).
+    com::勢力調査(position_, map_);
+    ClockTicks ticks(*this);
+    com::SearchSettings settings;
+    settings.comLevel = state_.comLevel;
+    settings.chineseDrops = options_.chineseDrops;
+    if (!com::searchBestMove(position_, map_, comState_, settings, &ticks)) {
+        // Not a single move or drop: the computer has lost.
+        消去_思考中();
+        timer_.setEnabled(false);
+        canvas_.repaintNow();
+        終了("あなた");
+        return;
+    }
+    playComMove(comState_.best);
+}
+
+void Game::openComTurn() {
+    state_.turnStart = clock_.secondsSinceMidnight();
+    if (options_.elapsedTime) timer_.setEnabled(true);
+    消去_思考中();
+    if (options_.chineseDrops) {
+        screen_.描画_桝輪郭(settings::kOutlineColour, rules::kTopHandX, kStandEdgeRow);
+    }
+    描画_思考中();
+    screen_.描画_桝輪郭(settings::kOutlineColour, 1, kBoardEdgeRow);
+    canvas_.repaintNow();
+}
+
+void Game::描画_思考中() {
+    screen_.描画_数値(1.2, -0.4, "思考中", kThinkingShadowColour, kThinkingFontSize);
+    screen_.描画_数値(1.1, -0.5, "思考中", kThinkingColour, kThinkingFontSize);
+}
+
+void Game::消去_思考中() {
+    for (int c = 1; c <= kTextCells; ++c) screen_.描画_絵(options_.background, c, kTextRow);
+}
+
+void Game::playComMove(const com::ComMove& m) {
+    GameState& s = state_;
+    if (m.isDrop()) {
+        screen_.描画_駒点滅(m.before, rules::kTopHandX, 10 - m.fromY, kBlinks);
+    } else {
+        screen_.描画_駒点滅(m.before, m.fromX, m.fromY, kBlinks);
+    }
+    消去_思考中();
+
+    const rules::MoveEffect effect =
+        rules::駒移動(position_, m.fromX, m.fromY, m.toX, m.toY, m.after);
+    drawMove(m.fromX, m.fromY, m.toX, m.toY, effect);
+    sounds_.駒移動音(m.after);
+
+    ++moves_.currentMove;
+    手順保存(s.bottomClock, s.bottomClock, s.topClock, s.topClock + s.turnSeconds);
+    ++moves_.moveCount;
+    screen_.描画_手数(moves_.moveCount);
+    canvas_.repaintNow();
+
+    timer_.setEnabled(false);
+    com::勢力調査(position_, map_);
+    if (position_.winnerSide != 0 && position_.winnerSide == position_.topSide) {
+        終了("ｺﾝﾋﾟｭｰﾀ");
+        return;
+    }
+    announceComMove(m.after);
+
+    描画_移動結果(position_.topSide, m.toX, m.toY, m.after, kMarkColour);
+    screen_.描画_桝輪郭(kMarkColour, m.toX, m.toY);
+
+    s.topClock += s.turnSeconds;
+    s.turnStart = clock_.secondsSinceMidnight();
+    s.sideToMove = position_.bottomSide;
+    if (options_.elapsedTime) timer_.setEnabled(true);
+    canvas_.repaintNow();
+}
+
+void Game::announceComMove(rules::PieceCode after) {
+    if (com::詰めかMAN(position_, map_) == 1) {
+        dialogs_.show("よし！!", "詰め ?", platform::Buttons::Ok);
+        return;
+    }
+    if (map_.enemyAttacks(map_.ownKingX, map_.ownKingY) <= 0) return;
+    if (isChinesePiece(after)) {
+        dialogs_.show("   ** 将(Jiang) **", "王手", platform::Buttons::Ok);
+    } else {
+        dialogs_.show("   ** 王手 **", "", platform::Buttons::Ok);
+    }
+}
 
 }  // namespace flow

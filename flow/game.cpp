@@ -58,6 +58,9 @@ void Game::初期設定() {
     state_.turnSeconds = 0;
     state_.lastShownSecond = 0;
     timer_.setEnabled(false);
+    // A new game: no king square or computer's turn of the game before may linger.
+    map_.clearAll();
+    comState_.reset();
 
     rules::初期配置(position_);
     moves_[moves_.currentMove].boardAt = position_.board;

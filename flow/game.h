@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "com/com_state.h"
+#include "com/influence_map.h"
 #include "flow/game_state.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -102,6 +104,9 @@ class Game : private settings::SettingsEffects {
     const record::MoveList& moves() const { return moves_; }
     const GameState& state() const { return state_; }
     const settings::Options& options() const { return options_; }
+    // What the computer player knows: the influence map and what its last turn kept.
+    const com::InfluenceMap& influenceMap() const { return map_; }
+    const com::ComState& comState() const { return comState_; }
     view::Screen& screen() { return screen_; }
     settings::Sounds& sounds() { return sounds_; }
     // True once 終了処理 has run: the program is ending.
@@ -138,8 +143,15 @@ class Game : private settings::SettingsEffects {
     void 描画_所有時間(rules::SideId side, double seconds);
     void 消去_所有時間(rules::SideId side);
 
-    // The computer's move (computer_turn.cpp).
+    // The computer's move (computer_turn.cpp): thinks, plays one move for the top army, records
+    // and announces it, and hands the turn back to the human.
     void com_ban();
+    void openComTurn();
+    void 描画_思考中();
+    void 消去_思考中();
+    void playComMove(const com::ComMove& move);
+    // After the computer's move: "よし！!" on mate of the human, else a check message.
+    void announceComMove(rules::PieceCode after);
 
     // Mouse input (mouse_input.cpp): one press on a board square or on a hand-stand cell. A
     // top-stand press gives its display row; the stand's cell is 10 - row.
@@ -187,6 +199,8 @@ class Game : private settings::SettingsEffects {
     rules::Position position_;
     record::MoveList moves_;
     GameState state_;
+    com::InfluenceMap map_;
+    com::ComState comState_;
     settings::Options options_;
     view::Screen screen_;
     settings::Sounds sounds_;

@@ -1,4 +1,6 @@
 // Whose turn it is: resuming at a press and handing the turn over after a human move.
+#include "com/influence_survey.h"
+#include "com/mate.h"
 #include "flow/game.h"
 #include "rules/setup.h"
 
@@ -70,9 +72,9 @@ void Game::handOverToComputer(rules::PieceCode captured) {
     timer_.setEnabled(false);
     s.bottomClock += s.turnSeconds;
 
-    // COMPUTER HAND-OVER HOOK: run the influence survey (勢力調査) here and ask 詰めかCOM for
-    // topSide; a mated computer ends the game below just as a captured king does.
-    const bool computerMated = false;
+    // A mated computer loses at once, just as one whose king was taken.
+    com::勢力調査(position_, map_);
+    const bool computerMated = com::詰めかCOM(position_, map_, position_.topSide) == 1;
 
     if (computerMated || captured == rules::敵王 || captured == rules::敵将) {
         終了("あなた");
