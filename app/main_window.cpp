@@ -10,6 +10,7 @@
 
 #include "flow/game.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_file_panel.h"
 #include "platform/sdl_sound_library.h"
 
 namespace app {
@@ -55,8 +56,13 @@ MainWindow::MainWindow(WindowSetup setup)
     setCentralWidget(view_);
     canvas_.setRepaintListener([this] { view_->repaint(); });
 
-    game_ = std::make_unique<flow::Game>(
-        flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder});
+    filePanel_ = new platform::QtFilePanel(view_, setup_.folder);
+    filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
+    filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
+    filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
+
+    game_ = std::make_unique<flow::Game>(flow::Boundaries{
+        canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_});
     buildMenus();
     resize(pixels(settings::kWindowWidth), pixels(11500));
 }

@@ -19,6 +19,7 @@ class Game;
 }
 namespace platform {
 class Dialogs;
+class QtFilePanel;
 class SoundLibrary;
 }  // namespace platform
 
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     void start();
     flow::Game& game() { return *game_; }
     CanvasWidget* canvasWidget() { return view_; }
+    platform::QtFilePanel* filePanel() { return filePanel_; }
 
     // platform::Frame
     std::intptr_t handle() const override;
@@ -73,6 +75,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     platform::SystemDayClock clock_;
     platform::QtTimer timer_;
     CanvasWidget* view_ = nullptr;
+    platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     std::unique_ptr<flow::Game> game_;
 };
 

@@ -12,6 +12,8 @@ Game::Game(const Boundaries& outside)
       timer_(outside.timer),
       frame_(outside.frame),
       settingsPath_(outside.folder + "/" + settings::kSettingsFileName),
+      noFilePanel_(outside.folder),
+      filePanel_(outside.filePanel != nullptr ? *outside.filePanel : noFilePanel_),
       screen_(outside.canvas, outside.clock, position_, options_),
       sounds_(outside.soundLibrary, outside.dialogs, outside.folder) {}
 

@@ -11,6 +11,7 @@
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/file_panel.h"
 #include "platform/frame.h"
 #include "platform/sound_library.h"
 #include "record/move_list.h"
@@ -33,6 +34,8 @@ struct Boundaries {
     platform::Frame& frame;
     // Where the wave files and the settings file are: the current directory when run normally.
     std::string folder = ".";
+    // The file panel of the window; without one, records are read and saved in `folder`.
+    platform::FilePanel* filePanel = nullptr;
 };
 
 // Mouse buttons as the window reports them.
@@ -82,6 +85,11 @@ class Game : private settings::SettingsEffects {
     // 棋譜 menu and the file panel (file_panel.cpp).
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
+    // The panel's own events: the directory list entered a folder, a file of the file list was
+    // clicked (it is loaded), the RETURN button was pressed (the record is saved).
+    void Dir1_Change();
+    void File1_Click();
+    void Command1_Click();
 
     // ｵﾌﾟｼｮﾝ menu and その他 (option_menu.cpp).
     void OPTION_Click();
@@ -195,6 +203,8 @@ class Game : private settings::SettingsEffects {
     platform::Timer& timer_;
     platform::Frame& frame_;
     std::string settingsPath_;
+    platform::NoFilePanel noFilePanel_;
+    platform::FilePanel& filePanel_;
 
     rules::Position position_;
     record::MoveList moves_;

@@ -42,8 +42,9 @@ GameRig::GameRig() : canvas(15600, 12000) {
          {"その他.wav", "禁止.wav", "駒打音.wav", "中国将棋打音.wav", "消滅.wav", "BGM.wav"}) {
         folder.write(name, "RIFF-test");
     }
-    game = std::make_unique<flow::Game>(
-        flow::Boundaries{canvas, dialogs, clock, timer, sound, frame, folder.path().string()});
+    panel.directory = panel.files = folder.path().string();
+    game = std::make_unique<flow::Game>(flow::Boundaries{
+        canvas, dialogs, clock, timer, sound, frame, folder.path().string(), &panel});
 }
 
 }  // namespace testsupport

@@ -11,6 +11,7 @@
 #include "flow/game.h"
 #include "platform/canvas.h"
 #include "support/gui/fake_clock.h"
+#include "support/gui/fake_file_panel.h"
 #include "support/gui/fake_frame.h"
 #include "support/gui/fake_sound_library.h"
 #include "support/gui/scripted_dialogs.h"
@@ -44,6 +45,7 @@ struct GameRig {
     ManualTimer timer;
     FakeSoundLibrary sound;
     FakeFrame frame;
+    FakeFilePanel panel;  // both lists start in the rig's folder
     std::unique_ptr<flow::Game> game;
 
     // The buffer id the fake library gave the wave loaded in that place (その他 first).

@@ -1,0 +1,206 @@
+#include "platform/qt_file_panel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "platform/canvas.h"
+
+namespace platform {
+
+namespace {
+
+const QString kParent = QStringLiteral("..");
+const QString kRecordPattern = QStringLiteral("*.棋譜");
+
+// A widget's place and size, given in twips.
+void place(QWidget* w, int left, int top, int width, int height) {
+    auto px = [](int twips) { return static_cast<int>(twips / kTwipsPerPixel); };
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QString absoluteFolder(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+// Label1's captions by item, and the twips row each item and its box stand on.
+struct Row {
+    const char* caption;
+    int top;
+    PanelBox box;
+};
+constexpr Row kRows[4] = {
+    {"ﾌｧｲﾙ名 ：", 3120, PanelBox::FileName},
+    {"後    手 ：", 2880, PanelBox::Gote},
+    {"先    手 ：", 2640, PanelBox::Sente},
+    {"対 局 名：", 2400, PanelBox::GameName},
+};
+
+constexpr int kListLeft = 240;
+constexpr int kListWidth = 3000;
+constexpr int kLabelLeft = 120;
+constexpr int kBoxLeft = 960;
+constexpr int kBoxWidth = 2340;
+constexpr int kRowHeight = 240;
+
+}  // namespace
+
+QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
+    : QObject(parent),
+      dirPath_(absoluteFolder(QString::fromStdString(folder))),
+      filePath_(dirPath_) {
+    QFont small = parent->font();
+    small.setPixelSize(11);
+
+    dirList_ = new QListWidget(parent);
+    dirList_->setObjectName(QStringLiteral("Dir1"));
+    place(dirList_, kListLeft, 600, kListWidth, 1560);
+    fileList_ = new QListWidget(parent);
+    fileList_->setObjectName(QStringLiteral("File1"));
+    place(fileList_, kListLeft, 2280, kListWidth, 1500);
+    for (QListWidget* list : {dirList_, fileList_}) {
+        list->setFont(small);
+        list->viewport()->installEventFilter(this);
+        list->installEventFilter(this);
+    }
+    connect(dirList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { enterFolder(item->text()); });
+    connect(fileList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { clickFile(item); });
+
+    for (int i = 0; i < 4; ++i) {
+        const Row& row = kRows[i];
+        auto* label = new QLabel(QString::fromUtf8(row.caption), parent);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        label->setFont(small);
+        label->setAutoFillBackground(true);
+        place(label, kLabelLeft, row.top, kBoxLeft - kLabelLeft, kRowHeight);
+        labels_[i] = label;
+
+        auto* box = new QLineEdit(parent);
+        box->setFont(small);
+        box->setTextMargins(0, 0, 0, 0);
+        box->installEventFilter(this);
+        place(box, kBoxLeft, row.top, kBoxWidth, kRowHeight);
+        boxes_[static_cast<int>(row.box)] = box;
+    }
+    boxes_[static_cast<int>(PanelBox::FileName)]->setObjectName(QStringLiteral("Text1"));
+    boxes_[static_cast<int>(PanelBox::GameName)]->setObjectName(QStringLiteral("Text2"));
+    boxes_[static_cast<int>(PanelBox::Sente)]->setObjectName(QStringLiteral("Text3"));
+    boxes_[static_cast<int>(PanelBox::Gote)]->setObjectName(QStringLiteral("Text4"));
+
+    button_ = new QPushButton(QStringLiteral("RETURN"), parent);
+    button_->setObjectName(QStringLiteral("Command1"));
+    button_->setFont(small);
+    place(button_, 3360, 3000, 855, 375);
+    connect(button_, &QPushButton::clicked, this, [this] {
+        if (onReturn) onReturn();
+    });
+
+    fillDirectories();
+    refreshFiles();
+    setDirectoryListVisible(false);
+    setFileListVisible(false);
+    setTextPanelVisible(false);
+}
+
+void QtFilePanel::setDirectoryListVisible(bool on) {
+    if (on && !dirList_->isVisible()) fillDirectories();
+    dirList_->setVisible(on);
+}
+
+void QtFilePanel::setFileListVisible(bool on) {
+    if (on && !fileList_->isVisible()) refreshFiles();
+    fileList_->setVisible(on);
+}
+
+void QtFilePanel::setTextPanelVisible(bool on) {
+    for (QLabel* l : labels_) l->setVisible(on);
+    for (QLineEdit* b : boxes_) b->setVisible(on);
+    button_->setVisible(on);
+}
+
+std::string QtFilePanel::text(PanelBox b) const {
+    return box(b)->text().toStdString();
+}
+
+void QtFilePanel::setText(PanelBox b, const std::string& text) {
+    box(b)->setText(QString::fromStdString(text));
+}
+
+std::string QtFilePanel::directoryPath() const {
+    return dirPath_.toStdString();
+}
+
+std::string QtFilePanel::filePath() const {
+    return filePath_.toStdString();
+}
+
+void QtFilePanel::setFilePath(const std::string& path) {
+    filePath_ = absoluteFolder(QString::fromStdString(path));
+    selected_.clear();
+    refreshFiles();
+}
+
+std::string QtFilePanel::selectedFile() const {
+    return selected_.toStdString();
+}
+
+void QtFilePanel::refreshFiles() {
+    fileList_->clear();
+    const QDir dir(filePath_);
+    fileList_->addItems(dir.entryList({kRecordPattern}, QDir::Files, QDir::Name));
+}
+
+void QtFilePanel::fillDirectories() {
+    dirList_->clear();
+    QDir dir(dirPath_);
+    if (!dir.isRoot()) dirList_->addItem(kParent);
+    dirList_->addItems(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name));
+}
+
+void QtFilePanel::enterFolder(const QString& name) {
+    QDir dir(dirPath_);
+    if (!dir.cd(name)) {
+        // The folder went away or may not be entered: show what is there now.
+        fillDirectories();
+        return;
+    }
+    dirPath_ = absoluteFolder(dir.absolutePath());
+    fillDirectories();
+    if (onDirectoryChange) onDirectoryChange();
+}
+
+void QtFilePanel::clickFile(QListWidgetItem* item) {
+    selected_ = item->text();
+    if (onFileClick) onFileClick();
+}
+
+bool QtFilePanel::eventFilter(QObject* watched, QEvent* event) {
+    // A double click is one click: the list under it has already changed after the first.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == dirList_->viewport() || watched == fileList_->viewport()))
+        return true;
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Esc in the panel stays in the panel; it does not end the game.
+    if (key == Qt::Key_Escape) return true;
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    if (watched == dirList_ && dirList_->currentItem() != nullptr) {
+        enterFolder(dirList_->currentItem()->text());
+        return true;
+    }
+    if (watched == fileList_ && fileList_->currentItem() != nullptr) {
+        clickFile(fileList_->currentItem());
+        return true;
+    }
+    return false;
+}
+
+}  // namespace platform

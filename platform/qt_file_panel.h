@@ -1,0 +1,70 @@
+// The file panel as Qt widgets laid over the window's client area, at the places the game's
+// layout gives in twips.
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "platform/file_panel.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QWidget;
+
+namespace platform {
+
+class QtFilePanel : public QObject, public FilePanel {
+    Q_OBJECT
+  public:
+    // The widgets become children of `parent` (the widget that shows the game's canvas), all
+    // hidden; both lists start in `folder`.
+    QtFilePanel(QWidget* parent, const std::string& folder);
+
+    // What the panel's widgets report: a folder entered in the directory list, a file clicked in
+    // the file list, the RETURN button pressed.
+    std::function<void()> onDirectoryChange;
+    std::function<void()> onFileClick;
+    std::function<void()> onReturn;
+
+    void setDirectoryListVisible(bool on) override;
+    void setFileListVisible(bool on) override;
+    void setTextPanelVisible(bool on) override;
+    std::string text(PanelBox box) const override;
+    void setText(PanelBox box, const std::string& text) override;
+    std::string directoryPath() const override;
+    std::string filePath() const override;
+    void setFilePath(const std::string& path) override;
+    std::string selectedFile() const override;
+    void refreshFiles() override;
+
+    // The widgets, for tests and screenshots.
+    QListWidget* directoryList() const { return dirList_; }
+    QListWidget* fileList() const { return fileList_; }
+    QLineEdit* box(PanelBox box) const { return boxes_[static_cast<int>(box)]; }
+    QLabel* label(int index) const { return labels_[index]; }
+    QPushButton* returnButton() const { return button_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void enterFolder(const QString& name);
+    void fillDirectories();
+    void clickFile(QListWidgetItem* item);
+
+    QString dirPath_;
+    QString filePath_;
+    QString selected_;
+    // Owned by the parent widget, as the panel itself is.
+    QListWidget* dirList_ = nullptr;
+    QListWidget* fileList_ = nullptr;
+    std::array<QLabel*, 4> labels_{};    // Label1 items 0..3
+    std::array<QLineEdit*, 4> boxes_{};  // in PanelBox order
+    QPushButton* button_ = nullptr;
+};
+
+}  // namespace platform
