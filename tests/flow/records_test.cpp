@@ -1,0 +1,362 @@
+// Saving the game to a record file through the panel, loading it back into record mode and
+// stepping through it; the panel's lists and boxes; every refusal, with nothing lost.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "flow/file_panel.h"
+#include "record/cp932.h"
+#include "record/entry_line.h"
+#include "record/kifu_file.h"
+#include "rules/setup.h"
+#include "two_player_rig.h"
+
+using namespace rules;
+using platform::Answer;
+using platform::Buttons;
+using platform::PanelBox;
+using settings::Sound;
+
+namespace {
+
+class Records : public testsupport::TwoPlayerTest {
+  protected:
+    testsupport::FakeFilePanel& panel() { return rig.panel; }
+    std::filesystem::path folder() const { return rig.folder.path(); }
+    std::string pathOf(const std::string& name) const { return (folder() / name).string(); }
+
+    // Three moves with known thinking times; the third, a 歩 taking a 卒, fills the bottom
+    // army's stand. Clocks: bottom 7.5 + 3.9, top 1234.25.
+    void playThreeTimedMoves() {
+        startGame();
+        think(7.5);
+        move(3, 7, 3, 6);
+        think(1234.25);
+        move(3, 4, 3, 5);
+        think(3.9);
+        move(3, 6, 3, 5);
+    }
+    void think(double seconds) {
+        rig.clock.now += seconds;
+        game().Timer1_Timer();
+    }
+
+    void save(const std::string& name, const std::string& gameName = "練習対局",
+              const std::string& sente = "山田", const std::string& gote = "李") {
+        game().KIFU_WRITE_Click();
+        panel().type(PanelBox::GameName, gameName);
+        panel().type(PanelBox::Sente, sente);
+        panel().type(PanelBox::Gote, gote);
+        panel().type(PanelBox::FileName, name);
+        game().Command1_Click();
+    }
+    void saveExpectingSuccess(const std::string& name) {
+        rig.dialogs.expect("棋譜を書き込みました", "  ");
+        save(name);
+        rig.dialogs.verify();
+    }
+    void load(const std::string& fileName) {
+        game().KIFU_READ_Click();
+        panel().selected = fileName;
+        game().File1_Click();
+    }
+    void loadExpectingSuccess(const std::string& fileName) {
+        rig.dialogs.expect(" 読み込みました", "棋譜");
+        rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
+        load(fileName);
+        rig.dialogs.verify();
+    }
+
+    // The file's lines, split at CR LF and decoded.
+    std::vector<std::string> linesOf(const std::string& name) const {
+        std::ifstream in(folder() / name, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        const std::string bytes = s.str();
+        std::vector<std::string> lines;
+        std::size_t at = 0, end;
+        while ((end = bytes.find("\r\n", at)) != std::string::npos) {
+            lines.push_back(record::fromCp932(bytes.substr(at, end - at)).value_or("?"));
+            at = end + 2;
+        }
+        EXPECT_EQ(at, bytes.size()) << "the last line ends with CR LF";
+        return lines;
+    }
+    std::vector<std::string> filesInFolder() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(folder()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    // Ink of a palette colour in a band of the window (twips).
+    int inkIn(double y1, double y2, int colour) {
+        return testsupport::countColour(rig.canvas, 0, y1, 15600, y2, colour);
+    }
+    int gameNameInk() {
+        const double y = game().options().recordTitleY;
+        return inkIn(y, y + 300, 12);
+    }
+};
+
+TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
+    playThreeTimedMoves();
+    const record::MoveList played = game().moves();
+    ASSERT_EQ(played.lastMove, 3);
+    ASSERT_EQ(played[3].ownHandAt[1], 1) << "the 卒 taken is in the bottom army's hand";
+
+    saveExpectingSuccess("game");
+    EXPECT_FALSE(panel().anyShown());
+    EXPECT_EQ(panel().texts, (std::array<std::string, 4>{})) << "the boxes are emptied";
+    EXPECT_EQ(panel().refreshes, 1);
+    const std::vector<std::string> lines = linesOf("game.棋譜");
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "練習対局");
+    EXPECT_EQ(lines[1], "李") << "the top army's player (後手) comes first";
+    EXPECT_EQ(lines[2], "山田");
+    EXPECT_EQ(lines[5].size(), 289u);
+    EXPECT_EQ(lines[5].substr(269), "    7   11 1234 1234");
+
+    // Going on with the game, then loading: the loaded record replaces it.
+    move(4, 7, 4, 6);
+    const int nameInkBefore = gameNameInk();
+    loadExpectingSuccess("game.棋譜");
+    EXPECT_FALSE(panel().anyShown());
+    EXPECT_EQ(state().kifuMode, 1);
+    EXPECT_EQ(state().sideToMove, SENTE);
+    EXPECT_FALSE(rig.timer.on);
+    EXPECT_EQ(game().moves().lastMove, 3);
+    EXPECT_EQ(game().moves().currentMove, 0);
+    EXPECT_EQ(game().moves().moveCount, 0);
+    Position start;
+    初期配置(start);
+    EXPECT_EQ(pos().board, start.board) << "the start position is shown";
+    EXPECT_GT(gameNameInk(), nameInkBefore) << "the game's name is printed below the board";
+
+    heard();
+    for (int n = 1; n <= 3; ++n) {
+        game().AFTER_Click();
+        const record::MoveEntry& e = played[n];
+        EXPECT_EQ(pos().board, e.boardAt) << n;
+        EXPECT_EQ(pos().ownHand, e.ownHandAt) << n;
+        EXPECT_EQ(pos().enemyHand, e.enemyHandAt) << n;
+        // Clocks come back as whole seconds.
+        EXPECT_EQ(state().bottomClock, static_cast<int>(e.bottomAfter)) << n;
+        EXPECT_EQ(state().topClock, static_cast<int>(e.topAfter)) << n;
+    }
+    EXPECT_EQ(pos().ownHandTotal, 1);
+    EXPECT_EQ(heard().size(), 3u);
+    rig.dialogs.expect("終わり", "進む");
+    game().AFTER_Click();
+    EXPECT_TRUE(heard().empty()) << "the end of a loaded record is no refusal";
+
+    // 戻 lands on entry 2 and takes its clocks from before that move.
+    game().REPLAY_Click();
+    EXPECT_EQ(state().bottomClock, 7);
+    EXPECT_EQ(state().topClock, 0);
+}
+
+TEST_F(Records, PlayersNamesFollowTheArmiesWhenTheBoardIsTurned) {
+    game().REVERSE_Click();
+    ASSERT_EQ(pos().bottomSide, GOTE);
+    startGame();  // the shogi army, now on top, moves first
+    move(3, 3, 3, 4);
+    ASSERT_EQ(game().moves().lastMove, 1);
+    rig.dialogs.expect("棋譜を書き込みました", "  ");
+    save("turned", "逆", "Alice", "Bob");
+    const std::vector<std::string> lines = linesOf("turned.棋譜");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1], "Alice") << "the 先手 player sits on top";
+    EXPECT_EQ(lines[2], "Bob");
+}
+
+TEST_F(Records, SavingRefusalsKeepThePanelAndWriteNothing) {
+    const std::vector<std::string> before = filesInFolder();
+
+    rig.dialogs.expect("保存するデータがありません", "棋譜保存");
+    save("empty");
+    EXPECT_TRUE(panel().textVisible) << "the panel stays for another try";
+    EXPECT_EQ(panel().text(PanelBox::GameName), "練習対局");
+
+    startGame();
+    move(7, 7, 7, 6);
+    rig.dialogs.expect("ﾌｧｲﾙ名が入力されていません", "  ");
+    save("");
+    for (const char* bad : {"a/b", ".", "..", "..\\up", "/tmp/x"}) {
+        rig.dialogs.expect(std::string("ﾌｧｲﾙ名 '") + bad + "' は使えません", "  ");
+        save(bad);
+    }
+    rig.dialogs.expect("棋譜ﾌｧｲﾙの1行目の文字が正しくありません: " + pathOf("emoji.棋譜"),
+                       "棋譜保存");
+    save("emoji", "対局😀");
+
+    panel().files = pathOf("gone");
+    const std::string missing = pathOf("gone") + "/kifu.棋譜";
+    rig.dialogs.expect("棋譜ﾌｧｲﾙを作成できません: " + missing + " (No such file or directory)",
+                       "棋譜保存");
+    save("kifu");
+    EXPECT_TRUE(panel().textVisible);
+    EXPECT_EQ(panel().text(PanelBox::FileName), "kifu");
+    EXPECT_EQ(panel().refreshes, 0);
+    EXPECT_EQ(filesInFolder(), before);
+    EXPECT_EQ(game().moves().lastMove, 1) << "the game goes on untouched";
+    EXPECT_EQ(state().sideToMove, GOTE);
+}
+
+TEST_F(Records, ANameWithTheExtensionGetsItTwiceAndReplacesTheOldFile) {
+    rig.folder.write("kifu.棋譜.棋譜", "old text\r\n");
+    startGame();
+    move(7, 7, 7, 6);
+    saveExpectingSuccess("kifu.棋譜");
+    EXPECT_EQ(linesOf("kifu.棋譜.棋譜").size(), 4u);
+    EXPECT_FALSE(std::filesystem::exists(folder() / "kifu.棋譜"));
+}
+
+TEST_F(Records, ARecordThatCannotBeReadLeavesTheGameAsItWas) {
+    // The faulty files.
+    const std::string headers = "a\r\nb\r\nc\r\n";
+    record::MoveEntry plain;
+    plain.boardAt = game().moves()[0].boardAt;
+    const std::string line = record::encodeEntryLine(plain) + "\r\n";
+    std::string tooLong = headers;
+    for (int i = 0; i < 401; ++i) tooLong += line;
+    rig.folder.write("long.棋譜", tooLong);
+    rig.folder.write("code.棋譜", headers + " 99" + line.substr(3));
+    rig.folder.write("text.棋譜", "\x81\r\nb\r\nc\r\n" + line);
+    std::filesystem::create_directory(folder() / "dir.棋譜");
+
+    startGame();
+    move(7, 7, 7, 6);
+    move(7, 4, 7, 5);
+    const record::MoveList moves = game().moves();
+    const Position position = pos();
+    const flow::GameState gameState = state();
+
+    for (const char* name : {"long.棋譜", "code.棋譜", "text.棋譜", "none.棋譜", "dir.棋譜"}) {
+        const std::string path = pathOf(name);
+        const std::string text = record::describe(record::load(path).status);
+        EXPECT_NE(text.find(path), std::string::npos) << "the message names the file: " << text;
+        rig.dialogs.expect(text, "棋譜");
+        load(name);
+        rig.dialogs.verify();
+        EXPECT_FALSE(panel().anyShown()) << name;
+        EXPECT_EQ(state().kifuMode, 0) << name;
+        EXPECT_EQ(state().sideToMove, gameState.sideToMove) << name;
+        EXPECT_EQ(game().moves().lastMove, moves.lastMove) << name;
+        EXPECT_EQ(game().moves().currentMove, moves.currentMove) << name;
+        EXPECT_TRUE(game().moves().entries == moves.entries) << name;
+        EXPECT_EQ(pos().board, position.board) << name;
+    }
+    // The game goes on from where it was.
+    move(6, 7, 6, 6);
+    EXPECT_EQ(game().moves().lastMove, 3);
+}
+
+TEST_F(Records, ARecordWithoutMovesLeavesRecordModeWithNothingToStep) {
+    rig.folder.write("headers.棋譜", "a\r\nb\r\nc\r\n");
+    rig.dialogs.expect("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    load("headers.棋譜");
+    EXPECT_EQ(state().kifuMode, 1);
+    EXPECT_EQ(game().moves().lastMove, 0);
+    // A press asks to step with 進; No leaves record mode.
+    heard();
+    rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo, Answer::No);
+    press(5, 5);
+    EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
+    EXPECT_EQ(state().kifuMode, 0);
+}
+
+TEST_F(Records, RecordModeRefusesTurningAndHandicapAndEndsWithANewGame) {
+    playThreeTimedMoves();
+    saveExpectingSuccess("game");
+    const int nameInkBefore = gameNameInk();
+    loadExpectingSuccess("game.棋譜");
+    ASSERT_GT(gameNameInk(), nameInkBefore);
+    heard();
+
+    rig.dialogs.expect("棋譜ﾓｰﾄﾞではできません", "反転");
+    game().REVERSE_Click();
+    rig.dialogs.expect("棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+    game().LBEL_UP_Click();
+    EXPECT_EQ(heard(), (std::vector<Sound>{Sound::禁止, Sound::禁止}));
+    EXPECT_EQ(pos().bottomSide, SENTE);
+
+    // Yes to the advice keeps the record.
+    rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo, Answer::Yes);
+    press(5, 5);
+    EXPECT_EQ(state().kifuMode, 1);
+    EXPECT_EQ(game().moves().lastMove, 3);
+
+    game().AFTER_Click();
+    startGame("後手の番です");
+    EXPECT_EQ(state().kifuMode, 0);
+    EXPECT_EQ(gameNameInk(), nameInkBefore) << "the game's name below the board is wiped";
+}
+
+TEST_F(Records, PanelShowsWhatEachMenuItemAsksAndEveryOtherCommandHidesIt) {
+    game().KIFU_WRITE_Click();
+    EXPECT_TRUE(panel().directoryVisible);
+    EXPECT_FALSE(panel().fileVisible);
+    EXPECT_TRUE(panel().textVisible);
+    panel().type(PanelBox::Sente, "山田");
+    game().KIFU_WRITE_Click();
+    EXPECT_EQ(panel().text(PanelBox::Sente), "山田") << "opening it again keeps the texts";
+    game().KIFU_READ_Click();
+    EXPECT_TRUE(panel().directoryVisible);
+    EXPECT_TRUE(panel().fileVisible);
+    EXPECT_FALSE(panel().textVisible);
+    EXPECT_EQ(panel().text(PanelBox::Sente), "");
+
+    // The file list follows the directory list when the directory list says so.
+    panel().directory = "/elsewhere";
+    panel().selected = "x.棋譜";
+    game().Dir1_Change();
+    EXPECT_EQ(panel().files, "/elsewhere");
+    EXPECT_EQ(panel().selected, "");
+
+    const std::pair<const char*, std::function<void()>> hiders[] = {
+        {"board press",
+         [&] {
+             rig.dialogs.expect("「対局」で始めて下さい", "開始");
+             press(5, 5);
+         }},
+        {"対局", [&] { game().TAIKYOKU_Click(); }},
+        {"局面", [&] { game().STOP_Click(); }},
+        {"ｵﾌﾟｼｮﾝ", [&] { game().OPTION_Click(); }},
+        {"戻",
+         [&] {
+             rig.dialogs.expect("できません", "戻る");
+             game().REPLAY_Click();
+         }},
+        {"進",
+         [&] {
+             rig.dialogs.expect("「対局」で始めて下さい", "開始");
+             game().AFTER_Click();
+         }},
+    };
+    for (const auto& [what, hide] : hiders) {
+        game().KIFU_READ_Click();
+        game().KIFU_WRITE_Click();
+        panel().type(PanelBox::FileName, "name");
+        hide();
+        EXPECT_FALSE(panel().anyShown()) << what;
+        EXPECT_EQ(panel().text(PanelBox::FileName), "") << what;
+    }
+}
+
+TEST(RecordPanelHelpers, HeaderLinesAreCentredByTheirCharacters) {
+    EXPECT_DOUBLE_EQ(flow::取得_棋譜のX座標(""), 1050 + 2227.5);
+    EXPECT_DOUBLE_EQ(flow::取得_棋譜のX座標("ab"), 1050 + 2227.5 - 45);
+    EXPECT_DOUBLE_EQ(flow::取得_棋譜のX座標("対局"), 1050 + 2227.5 - 45) << "characters, not bytes";
+}
+
+TEST(RecordPanelHelpers, NamesARecordMayBeSavedUnder) {
+    for (const char* good : {"a", "対局1", "x.棋譜", "...", ".hidden", "a b"})
+        EXPECT_TRUE(flow::usableRecordName(good)) << good;
+    for (const char* bad : {"", ".", "..", "a/b", "/abs", "a\\b"})
+        EXPECT_FALSE(flow::usableRecordName(bad)) << bad;
+    EXPECT_FALSE(flow::usableRecordName(std::string("a\0b", 3)));
+}
+
+}  // namespace
