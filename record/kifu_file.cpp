@@ -77,6 +77,12 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// The folder part of a path, with its closing '/'; empty for a bare file name.
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 }  // namespace
 
 std::string describe(const KifuStatus& s) {
@@ -130,11 +136,15 @@ KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveL
     }
     for (int n = 1; n <= lastMove; ++n) bytes += encodeEntryLine(list[n]) + "\r\n";
 
+    // A name with a NUL byte would reach the system cut short, naming another file.
+    if (path.find('\0') != std::string::npos)
+        return failure(KifuError::CannotCreate, path, 0, systemReason(EINVAL));
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
         return failure(KifuError::CannotCreate, path, 0, systemReason(errno));
 
-    // Written beside the target and renamed over it, so the old file survives any failure.
-    std::string temp = path + ".XXXXXX";
+    // Written beside the target and renamed over it, so the old file survives any failure. The
+    // temporary name is short, so that any name the folder can hold can be saved.
+    std::string temp = folderOf(path) + ".kz-save-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return failure(KifuError::CannotCreate, path, 0, systemReason(errno));
     bool ok = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -157,6 +167,10 @@ KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveL
 
 KifuLoad load(const std::string& path) {
     KifuLoad result;
+    if (path.find('\0') != std::string::npos) {
+        result.status = failure(KifuError::CannotOpen, path, 0, systemReason(EINVAL));
+        return result;
+    }
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (f == nullptr) {
         result.status = failure(KifuError::CannotOpen, path, 0, systemReason(errno));
