@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine_session.h"
 #include "record/entry_line.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
@@ -13,34 +14,9 @@
 
 namespace {
 
+using namespace enginetest;
+
 using namespace rules;
-
-std::string lineOf(const Board& board, const Hand& enemy = {}) {
-    record::MoveEntry e;
-    e.boardAt = board;
-    e.enemyHandAt = enemy;
-    return record::encodeEntryLine(e);
-}
-
-struct Session {
-    engine::EngineState state;
-    engine::CommandTable table = engine::defaultCommands();
-
-    std::vector<std::string> send(const std::string& command) {
-        std::ostringstream out;
-        engine::runCommand(state, table, command, out);
-        std::vector<std::string> lines;
-        std::istringstream in(out.str());
-        for (std::string l; std::getline(in, l);) lines.push_back(l);
-        return lines;
-    }
-};
-
-std::string startLine() {
-    Position pos;
-    初期配置(pos);
-    return lineOf(pos.board);
-}
 
 TEST(EngineCom, GoAnswersTheBestMoveAndLeavesThePositionAsItWas) {
     Session s;
@@ -91,7 +67,7 @@ TEST(EngineCom, DropsFollowTheOptionAndNoCandidateIsNone) {
         ". . . ^香 ^王 ^香 . . .\n");
     Hand enemy{};
     enemy[11] = 1;  // a 金: dropped on (5, 8) it mates
-    s.send("position " + lineOf(board, enemy));
+    s.send("position " + lineOf(board, {}, enemy));
     EXPECT_NE(s.send("go")[0].rfind("bestmove -1 ", 0), 0u);
     ASSERT_EQ(s.send("setoption drops on").back(), "ok");
     EXPECT_EQ(s.send("go")[0], "bestmove -1 11 5 8 13 13 score 9998.0000");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine_session.h"
 #include "record/entry_line.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
@@ -14,38 +15,7 @@ using namespace rules;
 
 namespace {
 
-std::string lineOf(const Board& board, const Hand& own = {}, const Hand& enemy = {}) {
-    record::MoveEntry e;
-    e.boardAt = board;
-    e.ownHandAt = own;
-    e.enemyHandAt = enemy;
-    return record::encodeEntryLine(e);
-}
-
-std::string startLine() {
-    Position pos;
-    初期配置(pos);
-    return lineOf(pos.board);
-}
-
-// Drives one engine in-process and hands back each answer as its lines.
-struct Session {
-    engine::EngineState state;
-    engine::CommandTable table = engine::defaultCommands();
-
-    std::vector<std::string> send(const std::string& command) {
-        std::ostringstream out;
-        engine::runCommand(state, table, command, out);
-        std::vector<std::string> lines;
-        std::istringstream in(out.str());
-        for (std::string l; std::getline(in, l);) lines.push_back(l);
-        return lines;
-    }
-    std::string one(const std::string& command) {
-        const auto lines = send(command);
-        return lines.size() == 1 ? lines[0] : "<" + std::to_string(lines.size()) + " lines>";
-    }
-};
+using namespace enginetest;
 
 bool contains(const std::vector<std::string>& lines, const std::string& l) {
     return std::find(lines.begin(), lines.end(), l) != lines.end();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine_session.h"
 #include "record/entry_line.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
@@ -13,34 +14,7 @@ using namespace rules;
 
 namespace {
 
-std::string lineOf(const Board& board, const Hand& own = {}, const Hand& enemy = {}) {
-    record::MoveEntry e;
-    e.boardAt = board;
-    e.ownHandAt = own;
-    e.enemyHandAt = enemy;
-    return record::encodeEntryLine(e);
-}
-
-struct Session {
-    engine::EngineState state;
-    engine::CommandTable table = engine::defaultCommands();
-
-    std::vector<std::string> send(const std::string& command) {
-        std::ostringstream out;
-        engine::runCommand(state, table, command, out);
-        std::vector<std::string> lines;
-        std::istringstream in(out.str());
-        for (std::string l; std::getline(in, l);) lines.push_back(l);
-        return lines;
-    }
-};
-
-std::vector<std::string> words(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> w;
-    for (std::string s; in >> s;) w.push_back(s);
-    return w;
-}
+using namespace enginetest;
 
 // The value of square (x, y) on a grid line "NAME v(1,1) v(1,2) ...".
 std::string at(const std::string& line, int x, int y) {
