@@ -7,18 +7,6 @@ using namespace rules;
 
 namespace {
 
-const char* const kStart = R"(
-v車 v馬 v象 v士 v将 v士 v象 v馬 v車
- .   .   .   .   .   .   .   .   .
- .  v砲  .   .   .   .   .  v砲  .
-v卒  .  v卒  .  v卒  .  v卒  .  v卒
- .   .   .   .   .   .   .   .   .
- .   .   .   .   .   .   .   .   .
-^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩
- .  ^角  .   .   .   .   .  ^飛  .
-^香 ^桂 ^銀 ^金 ^王 ^金 ^銀 ^桂 ^香
-)";
-
 // The board turned as the flip turns it: rotated by 180 degrees, every code negated.
 Board flipped(const Board& b) {
     Board out;
@@ -32,7 +20,8 @@ TEST(StartingPosition, MatchesTheDiagramWithEmptyHands) {
     pos.ownHand[3] = 2;
     pos.enemyHand[13] = 1;
     初期配置(pos);
-    EXPECT_EQ(pos.board, testsupport::boardFrom(kStart)) << testsupport::diagramOf(pos.board);
+    EXPECT_EQ(pos.board, testsupport::boardFrom(testsupport::kStartDiagram))
+        << testsupport::diagramOf(pos.board);
     EXPECT_EQ(handSum(pos.ownHand) + handSum(pos.enemyHand), 0);
     EXPECT_EQ(pos.ownHandTotal, 0);
     EXPECT_EQ(pos.enemyHandTotal, 0);

@@ -11,6 +11,19 @@
 
 namespace testsupport {
 
+// The starting position.
+inline constexpr const char* kStartDiagram = R"(
+v車 v馬 v象 v士 v将 v士 v象 v馬 v車
+ .   .   .   .   .   .   .   .   .
+ .  v砲  .   .   .   .   .  v砲  .
+v卒  .  v卒  .  v卒  .  v卒  .  v卒
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .   .   .   .   .   .
+^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩
+ .  ^角  .   .   .   .   .  ^飛  .
+^香 ^桂 ^銀 ^金 ^王 ^金 ^銀 ^桂 ^香
+)";
+
 rules::Board boardFrom(const std::string& diagram);
 // Board plus kings' bookkeeping: sides from the kings, ownKing square, hand totals.
 rules::Position positionFrom(const std::string& diagram);

@@ -15,18 +15,6 @@ using view::Picture;
 
 namespace {
 
-const char* const kStart = R"(
-v車 v馬 v象 v士 v将 v士 v象 v馬 v車
- .   .   .   .   .   .   .   .   .
- .  v砲  .   .   .   .   .  v砲  .
-v卒  .  v卒  .  v卒  .  v卒  .  v卒
- .   .   .   .   .   .   .   .   .
- .   .   .   .   .   .   .   .   .
-^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩 ^歩
- .  ^角  .   .   .   .   .  ^飛  .
-^香 ^桂 ^銀 ^金 ^王 ^金 ^銀 ^桂 ^香
-)";
-
 // The start position turned round: the Chinese army at the bottom with the negative codes.
 const char* const kTurned = R"(
 v香 v桂 v銀 v金 v王 v金 v銀 v桂 v香
@@ -46,7 +34,7 @@ class ScreenTest : public ::testing::Test {
         testsupport::ensureQtApplication();
         options.chineseDrops = true;
         options.applyDropsLayout(true);
-        position = testsupport::positionFrom(kStart);
+        position = testsupport::positionFrom(testsupport::kStartDiagram);
         screen = std::make_unique<view::Screen>(canvas, clock, position, options);
         // A colour no picture uses, to see what was left alone.
         canvas.fill(13, 0, 0, 15600, 12000);
