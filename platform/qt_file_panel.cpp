@@ -2,11 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleHints>
 
 #include "platform/canvas.h"
 
@@ -69,8 +72,11 @@ QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
         list->viewport()->installEventFilter(this);
         list->installEventFilter(this);
     }
-    connect(dirList_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { enterFolder(item->text()); });
+    connect(dirList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        justEntered_ = true;
+        enteredAt_ = lastRelease_;
+        enterFolder(item->text());
+    });
     connect(fileList_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { clickFile(item); });
 
@@ -187,6 +193,24 @@ bool QtFilePanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick &&
         (watched == dirList_->viewport() || watched == fileList_->viewport()))
         return true;
+    if (watched == dirList_->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseButtonPress) {
+            const quint64 interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+            const bool second = justEntered_ && mouse->timestamp() - enteredAt_ < interval;
+            justEntered_ = false;
+            swallowing_ = second;
+            return second;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            if (swallowing_) {
+                swallowing_ = false;
+                return true;
+            }
+            lastRelease_ = mouse->timestamp();
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
     // Esc in the panel stays in the panel; it does not end the game.

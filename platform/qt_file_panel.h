@@ -59,6 +59,12 @@ class QtFilePanel : public QObject, public FilePanel {
     QString dirPath_;
     QString filePath_;
     QString selected_;
+    // A double click in the directory list enters one folder: the second click of the pair
+    // would otherwise land on the list of the folder just entered.
+    bool justEntered_ = false;
+    bool swallowing_ = false;
+    quint64 lastRelease_ = 0;
+    quint64 enteredAt_ = 0;
     // Owned by the parent widget, as the panel itself is.
     QListWidget* dirList_ = nullptr;
     QListWidget* fileList_ = nullptr;
