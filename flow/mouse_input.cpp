@@ -68,7 +68,8 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
         return;
     }
     resumeAtClick();
-    if (shutDown_ || !onGrid) return;
+    // The computer's reply at the resume may have ended the game (and reset the board).
+    if (shutDown_ || state_.sideToMove == 0 || !onGrid) return;
 
     if (rules::Board::onBoard(c, r)) {
         pressBoardSquare(button, c, r);
