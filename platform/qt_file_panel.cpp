@@ -116,20 +116,30 @@ QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
     setTextPanelVisible(false);
 }
 
+namespace {
+
+// A hidden widget keeps no keyboard focus: the keys go back to the window (Esc ends the game).
+void show(QWidget* w, bool on) {
+    if (!on && w->hasFocus()) w->clearFocus();
+    w->setVisible(on);
+}
+
+}  // namespace
+
 void QtFilePanel::setDirectoryListVisible(bool on) {
     if (on && !dirList_->isVisible()) fillDirectories();
-    dirList_->setVisible(on);
+    show(dirList_, on);
 }
 
 void QtFilePanel::setFileListVisible(bool on) {
     if (on && !fileList_->isVisible()) refreshFiles();
-    fileList_->setVisible(on);
+    show(fileList_, on);
 }
 
 void QtFilePanel::setTextPanelVisible(bool on) {
-    for (QLabel* l : labels_) l->setVisible(on);
-    for (QLineEdit* b : boxes_) b->setVisible(on);
-    button_->setVisible(on);
+    for (QLabel* l : labels_) show(l, on);
+    for (QLineEdit* b : boxes_) show(b, on);
+    show(button_, on);
 }
 
 std::string QtFilePanel::text(PanelBox b) const {
@@ -213,8 +223,8 @@ bool QtFilePanel::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
-    // Esc in the panel stays in the panel; it does not end the game.
-    if (key == Qt::Key_Escape) return true;
+    // Esc typed into the shown panel stays there; it does not end the game.
+    if (key == Qt::Key_Escape) return static_cast<QWidget*>(watched)->isVisible();
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     if (watched == dirList_ && dirList_->currentItem() != nullptr) {
         enterFolder(dirList_->currentItem()->text());

@@ -38,6 +38,7 @@ class FilePanelWindow : public ::testing::Test {
             app::WindowSetup{&dialogs, &sound, folder.path().string(), [this] { ++quits; }});
         window->start();
         window->show();
+        QApplication::setActiveWindow(window.get());
     }
 
     platform::QtFilePanel& panel() { return *window->filePanel(); }
@@ -140,11 +141,17 @@ TEST_F(FilePanelWindow, SavedInAFolderEnteredByAClickAndLoadedByAClick) {
     EXPECT_EQ(items(panel().fileList()), (QStringList{"mine.棋譜", "old.棋譜"}));
     dialogs.expect(" 読み込みました", "棋譜");
     dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
+    panel().fileList()->setFocus();
     clickItem(panel().fileList(), "mine.棋譜");
     dialogs.verify();
     EXPECT_FALSE(panel().fileList()->isVisible());
     EXPECT_EQ(window->game().state().kifuMode, 1);
     EXPECT_EQ(window->game().moves().lastMove, 1);
+
+    // With the panel gone, Esc reaches the window again.
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window.get(), Qt::Key_Escape);
+    EXPECT_EQ(quits, 1);
 }
 
 TEST_F(FilePanelWindow, ADoubleClickEntersOneFolderAndTheParentLeadsBack) {
