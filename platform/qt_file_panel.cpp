@@ -171,7 +171,7 @@ std::string QtFilePanel::selectedFile() const {
 void QtFilePanel::refreshFiles() {
     fileList_->clear();
     const QDir dir(filePath_);
-    fileList_->addItems(dir.entryList({kRecordPattern}, QDir::Files, QDir::Name));
+    fileList_->addItems(dir.entryList({kRecordPattern}, QDir::Files | QDir::Hidden, QDir::Name));
 }
 
 void QtFilePanel::fillDirectories() {
