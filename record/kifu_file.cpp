@@ -77,6 +77,28 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// What is wrong with an entry line, in the player's words.
+std::string lineFault(const LineDecode& d) {
+    const char* what = "";
+    switch (d.error) {
+        case LineError::None:
+            return "";
+        case LineError::NotANumber:
+            what = "数字でない文字があります";
+            break;
+        case LineError::BadPieceCode:
+            what = "駒の番号が正しくありません";
+            break;
+        case LineError::NegativeHandCount:
+            what = "持駒の数が負です";
+            break;
+        case LineError::TooLong:
+            what = "行が長すぎます";
+            break;
+    }
+    return std::to_string(d.column) + "桁目: " + what;
+}
+
 // The folder part of a path, with its closing '/'; empty for a bare file name.
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -124,7 +146,7 @@ KifuHeaders headerLines(const std::string& gameName, const std::string& senteNam
 KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveList& list,
                 int lastMove) {
     if (lastMove > kMaxEntry)
-        return failure(KifuError::TooManyEntries, path, 0, std::to_string(lastMove) + " moves");
+        return failure(KifuError::TooManyEntries, path, 0, std::to_string(lastMove) + "手");
 
     // The whole file first: nothing is touched when a header cannot be written.
     std::string bytes;
@@ -194,7 +216,7 @@ KifuLoad load(const std::string& path) {
         if (lineNo <= kHeaderLines) {
             const auto text = overlong ? std::nullopt : fromCp932(line);
             if (!text)
-                status = failure(KifuError::BadText, path, lineNo, overlong ? "too long" : "");
+                status = failure(KifuError::BadText, path, lineNo, overlong ? "行が長すぎます" : "");
             else
                 read.headers[lineNo - 1] = *text;
             continue;
@@ -207,7 +229,7 @@ KifuLoad load(const std::string& path) {
         const LineDecode decoded = overlong ? LineDecode{LineError::TooLong, kEntryLineLength + 1}
                                             : decodeEntryLine(line, entry);
         if (!decoded)
-            status = failure(KifuError::BadEntryLine, path, lineNo, describe(decoded));
+            status = failure(KifuError::BadEntryLine, path, lineNo, lineFault(decoded));
         else
             read.entries.push_back(entry);
     }

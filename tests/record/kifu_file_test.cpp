@@ -214,7 +214,7 @@ TEST_F(KifuFileTest, AnEntryLineWithABadPieceCodeOrBadFieldIsRefused) {
         const KifuLoad loaded = load(path);
         EXPECT_EQ(loaded.status.error, KifuError::BadEntryLine) << field;
         EXPECT_EQ(loaded.status.line, 5) << field;
-        EXPECT_NE(loaded.status.detail.find("column 13"), std::string::npos)
+        EXPECT_NE(loaded.status.detail.find("13桁目"), std::string::npos)
             << loaded.status.detail;
         EXPECT_TRUE(loaded.entries.empty());
     }
