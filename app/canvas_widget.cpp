@@ -2,19 +2,83 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace app {
 
-CanvasWidget::CanvasWidget(const platform::Canvas& canvas, PressHandler press, QWidget* parent)
-    : QWidget(parent), canvas_(canvas), press_(std::move(press)) {
+namespace {
+
+// A window can always be made this small; below it the game is not shrunk further.
+constexpr double kSmallestScale = 0.25;
+// How near a whole number of device pixels a scale must be to show the buffer 1:1: a little
+// above it (the game's area then leaves a sliver of the widget) or a hair below it (the game's
+// area loses no more than a few pixels at its far edges, where only background lies).
+constexpr double kSnapDown = 0.03;
+constexpr double kSnapUp = 0.01;
+
+}  // namespace
+
+CanvasWidget::CanvasWidget(platform::Canvas& canvas, PressHandler press, QWidget* parent)
+    : QWidget(parent), canvas_(canvas), press_(std::move(press)), natural_(canvas.gameSize()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CanvasWidget::setNaturalSize(const QSizeF& gamePixels) {
+    if (gamePixels == natural_) return;
+    natural_ = gamePixels;
+    followScale();
+    update();
+}
+
+double CanvasWidget::fitScale(const QSizeF& natural, const QSizeF& size, double devicePixelRatio) {
+    if (natural.isEmpty()) return 1;
+    double s = std::min(size.width() / natural.width(), size.height() / natural.height());
+    s = std::max(s, kSmallestScale);
+    const double device = s * devicePixelRatio;
+    const double whole = std::round(device);
+    if (whole >= 1 && device - whole < kSnapDown && whole - device < kSnapUp)
+        s = whole / devicePixelRatio;
+    return s;
+}
+
+int CanvasWidget::resolutionFor(double scale, double devicePixelRatio) {
+    // A tiny allowance keeps an exact whole scale from rounding up to the next resolution.
+    const int k = static_cast<int>(std::ceil(scale * devicePixelRatio - 1e-6));
+    return std::clamp(k, 1, platform::Canvas::kMaxResolution);
+}
+
+double CanvasWidget::scale() const {
+    return fitScale(natural_, size(), devicePixelRatioF());
+}
+
+QPointF CanvasWidget::toTwips(const QPointF& widgetPosition) const {
+    return widgetPosition / scale() * platform::kTwipsPerPixel;
+}
+
+void CanvasWidget::followScale() {
+    const double s = scale();
+    canvas_.setResolution(resolutionFor(s, devicePixelRatioF()));
+    if (onScaleChange) onScaleChange(s);
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent*) {
+    followScale();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     // Beyond the buffer the window shows its own background colour.
     p.fillRect(rect(), platform::Canvas::paletteColour(2));
-    p.drawImage(0, 0, canvas_.image());
+    const double s = scale();
+    // On a screen of another pixel ratio the buffer is painted again for it.
+    const int k = resolutionFor(s, devicePixelRatioF());
+    canvas_.setResolution(k);
+    const QImage& buffer = canvas_.image();
+    // Whole device pixels of the buffer to one on the screen need no smoothing.
+    const bool exact = std::abs(s * devicePixelRatioF() - k) < 1e-6;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
+    p.drawImage(QRectF(QPointF(0, 0), QSizeF(canvas_.gameSize()) * s), buffer);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
@@ -32,9 +96,8 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
         default:
             return;
     }
-    const QPointF at = event->position();
-    if (press_)
-        press_(button, at.x() * platform::kTwipsPerPixel, at.y() * platform::kTwipsPerPixel);
+    const QPointF at = toTwips(event->position());
+    if (press_) press_(button, at.x(), at.y());
 }
 
 }  // namespace app

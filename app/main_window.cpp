@@ -4,9 +4,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 #include "flow/game.h"
 #include "platform/qt_dialogs.h"
@@ -22,19 +25,29 @@ namespace {
 constexpr int kCanvasWidthTwips = 15600;
 constexpr int kCanvasHeightTwips = 12000;
 
-int pixels(int twips) {
-    return static_cast<int>(twips / platform::kTwipsPerPixel);
+// The tallest the game makes the window: with the top army's hand stand above the board.
+constexpr int kTallestWindowTwips = 11500;
+// The share of the screen's free area the window may take when it opens, leaving room for the
+// frame the window system puts round it.
+constexpr double kScreenShare = 0.94;
+
+double pixels(int twips) {
+    return twips / platform::kTwipsPerPixel;
 }
 
 }  // namespace
 
 MainWindow::MainWindow(WindowSetup setup)
-    : setup_(std::move(setup)), canvas_(kCanvasWidthTwips, kCanvasHeightTwips), timer_([this] {
+    : setup_(std::move(setup)),
+      canvas_(kCanvasWidthTwips, kCanvasHeightTwips),
+      timer_([this] {
           // Nothing of the game runs while a pause is held, not even the clock.
           if (!game_ || clock_.pausing()) return;
           game_->Timer1_Timer();
           view_->update();
-      }) {
+      }),
+      widthTwips_(settings::kWindowWidth),
+      heightTwips_(kTallestWindowTwips) {
     setWindowTitle(QStringLiteral("KZ ソラワ"));
     platform::Dialogs* dialogs = setup_.dialogs;
     if (dialogs == nullptr) {
@@ -57,14 +70,19 @@ MainWindow::MainWindow(WindowSetup setup)
     canvas_.setRepaintListener([this] { view_->repaint(); });
 
     filePanel_ = new platform::QtFilePanel(view_, setup_.folder);
+    view_->onScaleChange = [this](double s) {
+        filePanel_->setScale(s);
+        if (!sizing_) scale_ = s;
+    };
     filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
 
-    game_ = std::make_unique<flow::Game>(flow::Boundaries{
-        canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_});
+    game_ = std::make_unique<flow::Game>(flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound,
+                                                          *this, setup_.folder, filePanel_});
     buildMenus();
-    resize(pixels(settings::kWindowWidth), pixels(11500));
+    scale_ = initialScale();
+    applySize(true, true);
 }
 
 MainWindow::~MainWindow() {
@@ -172,12 +190,50 @@ std::intptr_t MainWindow::handle() const {
     return static_cast<std::intptr_t>(winId());
 }
 
+double MainWindow::initialScale() const {
+    const QScreen* s = screen();
+    if (s == nullptr) return 1;
+    const QRect free = s->availableGeometry();
+    const double menu = menuBar()->sizeHint().height();
+    const double fit =
+        std::min(free.width() * kScreenShare / pixels(settings::kWindowWidth),
+                 (free.height() * kScreenShare - menu) / (pixels(kTallestWindowTwips) - menu));
+    return std::max(1.0, std::floor(fit * 4) / 4);
+}
+
+QSizeF MainWindow::naturalSize() const {
+    return QSizeF(pixels(widthTwips_), pixels(heightTwips_) - menuBar()->sizeHint().height());
+}
+
+void MainWindow::applySize(bool width, bool height) {
+    // The scale stays what it is while the window takes its new size; only the player's own
+    // resizing changes it.
+    sizing_ = true;
+    const QSizeF natural = naturalSize();
+    if (!isMaximized() && !isFullScreen()) {
+        const int w =
+            width ? static_cast<int>(std::lround(natural.width() * scale_)) : this->width();
+        const int h = height ? static_cast<int>(std::lround(natural.height() * scale_)) +
+                                   menuBar()->sizeHint().height()
+                             : this->height();
+        resize(w, h);
+        // A window not shown yet lays out its canvas now, so that presses map at once.
+        if (!isVisible() && layout() != nullptr) layout()->activate();
+    }
+    view_->setNaturalSize(natural);
+    // A maximised window keeps its size, so its scale follows the game's new area.
+    filePanel_->setScale(isMaximized() || isFullScreen() ? view_->scale() : scale_);
+    sizing_ = false;
+}
+
 void MainWindow::setWidthTwips(int width) {
-    resize(pixels(width), height());
+    widthTwips_ = width;
+    applySize(true, false);
 }
 
 void MainWindow::setHeightTwips(int height) {
-    resize(width(), pixels(height));
+    heightTwips_ = height;
+    applySize(false, true);
 }
 
 bool MainWindow::maximized() const {
@@ -199,6 +255,15 @@ void MainWindow::quit() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // The arrow keys step through the record as 戻 and 進 do.
+    if (event->key() == Qt::Key_Left) {
+        run([this] { game_->REPLAY_Click(); });
+        return;
+    }
+    if (event->key() == Qt::Key_Right) {
+        run([this] { game_->AFTER_Click(); });
+        return;
+    }
     int key = 0;
     if (event->key() == Qt::Key_Escape) {
         key = flow::kEscapeKey;

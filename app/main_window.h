@@ -1,5 +1,10 @@
 // The game's main window: the menu bar, the canvas and the window-frame boundary; every menu
-// item and every press goes to the game controller.
+// item, press and key goes to the game controller.
+//
+// The window has a scale: widget pixels to a game pixel (15 twips). It opens at the largest
+// quarter step that fits the screen (at least 1), follows the player's resizing, and sizes the
+// game asks for in twips are taken at the present scale. The menu bar keeps the screen's own
+// size.
 #pragma once
 
 #include <QMainWindow>
@@ -44,6 +49,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     flow::Game& game() { return *game_; }
     CanvasWidget* canvasWidget() { return view_; }
     platform::QtFilePanel* filePanel() { return filePanel_; }
+    // Widget pixels to a game pixel.
+    double scale() const { return scale_; }
 
     // platform::Frame
     std::intptr_t handle() const override;
@@ -67,6 +74,11 @@ class MainWindow : public QMainWindow, public platform::Frame {
     void run(const std::function<void()>& event);
     // Check marks and picture follow the game.
     void sync();
+    // The game's area in game pixels: the window's size in twips without the menu bar.
+    QSizeF naturalSize() const;
+    // Makes the window its size in twips at the present scale (width, height or both).
+    void applySize(bool width, bool height);
+    double initialScale() const;
 
     WindowSetup setup_;
     std::unique_ptr<platform::Dialogs> ownDialogs_;
@@ -77,6 +89,11 @@ class MainWindow : public QMainWindow, public platform::Frame {
     CanvasWidget* view_ = nullptr;
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     std::unique_ptr<flow::Game> game_;
+    double scale_ = 1;
+    int widthTwips_;
+    int heightTwips_;
+    // True while the window changes its own size: the scale it has is kept meanwhile.
+    bool sizing_ = false;
 };
 
 }  // namespace app

@@ -3,19 +3,42 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
 
-Canvas::Canvas(int widthTwips, int heightTwips) {
+namespace {
+
+QFont textFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+Canvas::Canvas(int widthTwips, int heightTwips) : list_(QRect()) {
     resize(widthTwips, heightTwips);
 }
 
 void Canvas::resize(int widthTwips, int heightTwips) {
     widthTwips_ = widthTwips;
     heightTwips_ = heightTwips;
-    image_ = QImage(toPixel(widthTwips), toPixel(heightTwips), QImage::Format_RGB32);
+    image_ = QImage(gameSize() * resolution_, QImage::Format_RGB32);
     image_.fill(Qt::black);
+    list_.clear(QRect(QPoint(0, 0), gameSize()));
+}
+
+void Canvas::setResolution(int k) {
+    k = std::clamp(k, 1, kMaxResolution);
+    if (k == resolution_) return;
+    resolution_ = k;
+    image_ = QImage(gameSize() * k, QImage::Format_RGB32);
+    image_.fill(Qt::black);
+    for (const DrawOp& op : list_.ops()) paint(op);
 }
 
 int Canvas::toPixel(double twips) {
@@ -31,24 +54,38 @@ QColor Canvas::paletteColour(int index) {
     return QColor(kPalette[index & 15]);
 }
 
-void Canvas::drawPicture(const QImage& picture, double x, double y) {
-    QPainter p(&image_);
-    p.drawImage(QPoint(toPixel(x), toPixel(y)), picture);
+void Canvas::drawPicture(const std::shared_ptr<const ScalablePicture>& picture, double x,
+                         double y) {
+    if (!picture) return;
+    DrawOp op;
+    op.kind = DrawOp::Kind::Picture;
+    op.picture = picture;
+    op.at = QPoint(toPixel(x), toPixel(y));
+    op.bounds = QRect(op.at, picture->size());
+    draw(std::move(op));
+}
+
+void Canvas::drawPicture(const QImage& bitmap, double x, double y) {
+    drawPicture(ScalablePicture::fromBitmap(bitmap), x, y);
 }
 
 void Canvas::outline(int colour, double x1, double y1, double x2, double y2) {
-    QPainter p(&image_);
-    p.setPen(QPen(paletteColour(colour), 0));
-    const int px1 = toPixel(std::min(x1, x2)), px2 = toPixel(std::max(x1, x2));
-    const int py1 = toPixel(std::min(y1, y2)), py2 = toPixel(std::max(y1, y2));
-    p.drawRect(px1, py1, px2 - px1, py2 - py1);
+    DrawOp op;
+    op.kind = DrawOp::Kind::Outline;
+    op.colour = paletteColour(colour);
+    op.bounds = QRect(QPoint(toPixel(std::min(x1, x2)), toPixel(std::min(y1, y2))),
+                      QPoint(toPixel(std::max(x1, x2)), toPixel(std::max(y1, y2))));
+    draw(std::move(op));
 }
 
 void Canvas::fill(int colour, double x, double y, double width, double height) {
-    QPainter p(&image_);
+    DrawOp op;
+    op.kind = DrawOp::Kind::Fill;
+    op.colour = paletteColour(colour);
     const int px1 = toPixel(x), py1 = toPixel(y);
-    p.fillRect(px1, py1, toPixel(x + width) - px1, toPixel(y + height) - py1,
-               paletteColour(colour));
+    op.bounds = QRect(px1, py1, toPixel(x + width) - px1, toPixel(y + height) - py1).normalized();
+    if (op.bounds.isEmpty()) return;
+    draw(std::move(op));
 }
 
 void Canvas::setFont(double points, bool bold) {
@@ -61,18 +98,59 @@ void Canvas::setTextColour(int colour) {
 }
 
 void Canvas::print(double x, double y, const QString& text) {
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setStyleHint(QFont::SansSerif);
+    if (text.isEmpty()) return;
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.colour = paletteColour(textColour_);
+    op.text = text;
     // A point is 20 twips.
-    font.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(fontPoints_ * 20 / kTwipsPerPixel))));
-    font.setBold(fontBold_);
-    p.setFont(font);
-    p.setPen(paletteColour(textColour_));
-    const QFontMetricsF metrics(font);
-    p.drawText(QPointF(toPixel(x), toPixel(y) + metrics.ascent()), text);
+    op.pixelSize = std::max(1, static_cast<int>(std::lround(fontPoints_ * 20 / kTwipsPerPixel)));
+    op.bold = fontBold_;
+    op.at = QPoint(toPixel(x), toPixel(y));
+    // The line's box and the ink's, with room for the smoothed edges at any resolution.
+    const QFontMetricsF metrics(textFont(op.pixelSize, op.bold));
+    const QRectF line(op.at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+    const QRectF ink =
+        metrics.boundingRect(text).translated(op.at.x(), op.at.y() + metrics.ascent());
+    op.bounds = (line | ink).toAlignedRect().adjusted(-2, -2, 2, 2);
+    draw(std::move(op));
+}
+
+void Canvas::draw(DrawOp op) {
+    paint(op);
+    list_.add(std::move(op));
+}
+
+void Canvas::paint(const DrawOp& op) {
+    const int k = resolution_;
+    QPainter p(&image_);
+    switch (op.kind) {
+        case DrawOp::Kind::Picture:
+            p.drawImage(op.at * k, op.picture->at(k));
+            break;
+        case DrawOp::Kind::Fill:
+            p.fillRect(QRect(op.bounds.topLeft() * k, op.bounds.size() * k), op.colour);
+            break;
+        case DrawOp::Kind::Outline: {
+            // Each side is one game pixel thick.
+            const QRect b = op.bounds;
+            const int w = b.width() * k, h = b.height() * k;
+            p.fillRect(b.left() * k, b.top() * k, w, k, op.colour);
+            p.fillRect(b.left() * k, b.bottom() * k, w, k, op.colour);
+            p.fillRect(b.left() * k, b.top() * k, k, h, op.colour);
+            p.fillRect(b.right() * k, b.top() * k, k, h, op.colour);
+            break;
+        }
+        case DrawOp::Kind::Text: {
+            p.setRenderHint(QPainter::TextAntialiasing);
+            const QFont font = textFont(op.pixelSize * k, op.bold);
+            p.setFont(font);
+            p.setPen(op.colour);
+            const QFontMetricsF metrics(font);
+            p.drawText(QPointF(op.at.x() * k, op.at.y() * k + metrics.ascent()), op.text);
+            break;
+        }
+    }
 }
 
 void Canvas::repaintNow() {
@@ -80,7 +158,7 @@ void Canvas::repaintNow() {
 }
 
 QRgb Canvas::pixelAtTwips(double x, double y) const {
-    return image_.pixel(toPixel(x), toPixel(y));
+    return image_.pixel(toPixel(x) * resolution_, toPixel(y) * resolution_);
 }
 
 }  // namespace platform

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleHints>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/canvas.h"
 
@@ -20,11 +22,8 @@ namespace {
 const QString kParent = QStringLiteral("..");
 const QString kRecordPattern = QStringLiteral("*.棋譜");
 
-// A widget's place and size, given in twips.
-void place(QWidget* w, int left, int top, int width, int height) {
-    auto px = [](int twips) { return static_cast<int>(twips / kTwipsPerPixel); };
-    w->setGeometry(px(left), px(top), px(width), px(height));
-}
+// The text of every widget of the panel, in game pixels.
+constexpr int kTextPixels = 11;
 
 QString absoluteFolder(const QString& path) {
     const QFileInfo info(path);
@@ -58,9 +57,6 @@ QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
     : QObject(parent),
       dirPath_(absoluteFolder(QString::fromStdString(folder))),
       filePath_(dirPath_) {
-    QFont small = parent->font();
-    small.setPixelSize(11);
-
     dirList_ = new QListWidget(parent);
     dirList_->setObjectName(QStringLiteral("Dir1"));
     place(dirList_, kListLeft, 600, kListWidth, 1560);
@@ -68,7 +64,6 @@ QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
     fileList_->setObjectName(QStringLiteral("File1"));
     place(fileList_, kListLeft, 2280, kListWidth, 1500);
     for (QListWidget* list : {dirList_, fileList_}) {
-        list->setFont(small);
         list->viewport()->installEventFilter(this);
         list->installEventFilter(this);
     }
@@ -84,13 +79,11 @@ QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
         const Row& row = kRows[i];
         auto* label = new QLabel(QString::fromUtf8(row.caption), parent);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        label->setFont(small);
         label->setAutoFillBackground(true);
         place(label, kLabelLeft, row.top, kBoxLeft - kLabelLeft, kRowHeight);
         labels_[i] = label;
 
         auto* box = new QLineEdit(parent);
-        box->setFont(small);
         box->setTextMargins(0, 0, 0, 0);
         box->installEventFilter(this);
         place(box, kBoxLeft, row.top, kBoxWidth, kRowHeight);
@@ -103,17 +96,41 @@ QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
 
     button_ = new QPushButton(QStringLiteral("RETURN"), parent);
     button_->setObjectName(QStringLiteral("Command1"));
-    button_->setFont(small);
     place(button_, 3360, 3000, 855, 375);
     connect(button_, &QPushButton::clicked, this, [this] {
         if (onReturn) onReturn();
     });
 
+    setScale(1);
     fillDirectories();
     refreshFiles();
     setDirectoryListVisible(false);
     setFileListVisible(false);
     setTextPanelVisible(false);
+}
+
+void QtFilePanel::place(QWidget* w, int left, int top, int width, int height) {
+    placed_.push_back({w, QRect(left, top, width, height)});
+    layOut(w, placed_.back().twips);
+}
+
+void QtFilePanel::layOut(QWidget* w, const QRect& twips) const {
+    // Both edges are rounded, so that widgets side by side stay side by side at any scale.
+    auto px = [this](int t) { return static_cast<int>(std::lround(t / kTwipsPerPixel * scale_)); };
+    const int left = px(twips.x()), top = px(twips.y());
+    w->setGeometry(left, top, px(twips.x() + twips.width()) - left,
+                   px(twips.y() + twips.height()) - top);
+}
+
+void QtFilePanel::setScale(double scale) {
+    if (scale <= 0 || scale == applied_) return;
+    scale_ = applied_ = scale;
+    QFont font = static_cast<QWidget*>(parent())->font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(kTextPixels * scale))));
+    for (const Placed& p : placed_) {
+        p.widget->setFont(font);
+        layOut(p.widget, p.twips);
+    }
 }
 
 namespace {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "platform/file_panel.h"
 
@@ -41,6 +43,11 @@ class QtFilePanel : public QObject, public FilePanel {
     std::string selectedFile() const override;
     void refreshFiles() override;
 
+    // Places the widgets and sizes their text for a window showing `scale` pixels to a game
+    // pixel (15 twips).
+    void setScale(double scale);
+    double scale() const { return scale_; }
+
     // The widgets, for tests and screenshots.
     QListWidget* directoryList() const { return dirList_; }
     QListWidget* fileList() const { return fileList_; }
@@ -55,6 +62,9 @@ class QtFilePanel : public QObject, public FilePanel {
     void enterFolder(const QString& name);
     void fillDirectories();
     void clickFile(QListWidgetItem* item);
+    // Puts a widget at its place in twips and remembers the place for a change of scale.
+    void place(QWidget* w, int left, int top, int width, int height);
+    void layOut(QWidget* w, const QRect& twips) const;
 
     QString dirPath_;
     QString filePath_;
@@ -71,6 +81,13 @@ class QtFilePanel : public QObject, public FilePanel {
     std::array<QLabel*, 4> labels_{};    // Label1 items 0..3
     std::array<QLineEdit*, 4> boxes_{};  // in PanelBox order
     QPushButton* button_ = nullptr;
+    double scale_ = 1;
+    double applied_ = 0;  // the scale the fonts and places were last set for
+    struct Placed {
+        QWidget* widget;
+        QRect twips;
+    };
+    std::vector<Placed> placed_;
 };
 
 }  // namespace platform

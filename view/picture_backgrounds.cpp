@@ -13,16 +13,9 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kPeriodX = kPieceWidthPx;
 constexpr int kPeriodY = kTileHeightPx;
 
-QImage blankTile() {
-    return QImage(kTileWidthPx, kTileHeightPx, QImage::Format_RGB32);
-}
-
 template <typename F>
-QImage tileOf(F colourAt) {
-    QImage img = blankTile();
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, colourAt(x % kPeriodX, y).rgb());
-    return img;
+QImage tileOf(int k, F colourAt) {
+    return pixelPicture(kTileWidthPx, kTileHeightPx, k, kPeriodX, colourAt);
 }
 
 double wave(double x, double period) {
@@ -31,22 +24,24 @@ double wave(double x, double period) {
 
 }  // namespace
 
-QImage feltTile() {
+QImage feltTile(int k) {
     const QColor felt(22, 110, 48);
-    return tileOf([&](int x, int y) {
+    return tileOf(k, [&](const Spot& s) {
         // Fine fibres over a soft mottle.
-        const double mottle =
-            0.06 * wave(x, kPeriodX) * wave(y + 7, kPeriodY) + 0.04 * wave(x + 2 * y, kPeriodX);
-        const double fibre = 0.16 * (noise(x, y, 11) - 0.5) + 0.08 * (noise(x / 2, y, 12) - 0.5);
+        const double mottle = 0.06 * wave(s.x, kPeriodX) * wave(s.y + 7, kPeriodY) +
+                              0.04 * wave(s.x + 2 * s.y, kPeriodX);
+        const double fibre =
+            0.16 * (noise(s.dx, s.dy, 11) - 0.5) + 0.08 * (noise(s.dx / 2, s.dy, 12) - 0.5);
         return shade(felt, mottle + fibre);
     });
 }
 
-QImage tatamiTile() {
+QImage tatamiTile(int k) {
     const QColor rush(190, 184, 110);
     constexpr int kStalks = 14;  // rush stalks lying across one tile
-    return tileOf([&](int x, int y) {
-        const double pos = y * double(kStalks) / kPeriodY;
+    return tileOf(k, [&](const Spot& s) {
+        const int x = s.gx;
+        const double pos = std::max(0.0, s.y) * kStalks / kPeriodY;
         const int stalk = static_cast<int>(pos);
         const double across = pos - stalk;
         // Each stalk is rounded; the warp threads every 11 pixels push alternate stalks up and
@@ -59,20 +54,21 @@ QImage tatamiTile() {
     });
 }
 
-QImage bambooTile() {
+QImage bambooTile(int k) {
     const QColor green(88, 146, 58);
     struct Stalk {
         int left, width, node;
     };
     const Stalk stalks[2] = {{0, 17, 9}, {17, 16, 29}};
-    return tileOf([&](int x, int y) {
+    return tileOf(k, [&](const Spot& at) {
+        const int x = at.gx;
         const Stalk& s = x < stalks[1].left ? stalks[0] : stalks[1];
-        const double t = (x - s.left + 0.5) / s.width;
+        const double t = (at.x - s.left + 0.5) / s.width;
         // A round stalk: dark at both edges, a highlight left of its middle.
         double amount = -0.45 + 0.75 * std::pow(std::sin(kPi * t), 0.7);
         amount += 0.22 * std::exp(-std::pow((t - 0.33) / 0.08, 2));
         amount += 0.05 * (noise(x, 0, 31) - 0.5);
-        const int dy = y - s.node;
+        const int dy = at.gy - s.node;
         if (dy == 0) amount -= 0.35;
         if (dy == 1) amount += 0.25;
         if (dy == -1 || dy == 2) amount += 0.08;
@@ -81,10 +77,12 @@ QImage bambooTile() {
     });
 }
 
-QImage spaceTile() {
-    return tileOf([](int x, int y) {
-        // Deep blue night with a faint glow, and stars of different brightness.
-        const double glow = 0.5 + 0.5 * wave(x + 9, kPeriodX) * wave(y + 3, kPeriodY);
+QImage spaceTile(int k) {
+    return tileOf(k, [](const Spot& s) {
+        // Deep blue night with a faint glow, and stars of different brightness, each a whole
+        // game pixel.
+        const int x = s.gx, y = s.gy;
+        const double glow = 0.5 + 0.5 * wave(s.x + 9, kPeriodX) * wave(s.y + 3, kPeriodY);
         QColor sky(4 + int(10 * glow), 4 + int(4 * glow), 20 + int(18 * glow));
         const double n = noise(x, y, 41);
         if (n > 0.988) {
@@ -98,13 +96,15 @@ QImage spaceTile() {
     });
 }
 
-QImage brickTile() {
+QImage brickTile(int k) {
     const QColor mortar(200, 192, 176);
     // Four courses down one tile; each brick is half a period long, alternate courses offset by
     // half a brick.
     const int courseTop[5] = {0, 10, 20, 30, kPeriodY};
     const double brickLength = kPeriodX / 2.0;
-    return tileOf([&](int x, int y) {
+    return tileOf(k, [&](const Spot& s) {
+        // Bricks and mortar keep to whole game pixels; only the grain is finer.
+        const int x = s.gx, y = s.gy;
         int course = 0;
         while (y >= courseTop[course + 1]) ++course;
         const int inCourse = y - courseTop[course];
@@ -112,10 +112,10 @@ QImage brickTile() {
         const double u = x + (course % 2) * brickLength / 2;
         const int brick = static_cast<int>(u / brickLength) % 2;
         const double along = std::fmod(u, brickLength);
-        if (inCourse == 0 || along < 1.0) return shade(mortar, 0.1 * (noise(x, y, 51) - 0.5));
+        if (inCourse == 0 || along < 1.0) return shade(mortar, 0.1 * (noise(s.dx, s.dy, 51) - 0.5));
         const double tone = 0.18 * (noise(course, brick, 52) - 0.5);
         const QColor clay = shade(QColor(160, 62, 38), tone);
-        double amount = 0.12 * (noise(x, y, 53) - 0.5);
+        double amount = 0.12 * (noise(s.dx, s.dy, 53) - 0.5);
         if (inCourse == 1) amount += 0.12;
         if (inCourse == height - 1) amount -= 0.18;
         return shade(clay, amount);

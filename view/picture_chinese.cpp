@@ -6,9 +6,10 @@
 
 namespace view::paint {
 
-QImage chinesePiece(const QString& kanji, bool chineseOwned) {
-    QImage img = emptySquare();
+QImage chinesePiece(const QString& kanji, bool chineseOwned, int k) {
+    QImage img = emptySquare(k);
     QPainter p(&img);
+    p.scale(k, k);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 

@@ -1,4 +1,6 @@
-// The painters behind the picture set, one per family of pictures.
+// The painters behind the picture set, one per family of pictures. Each paints its picture at
+// resolution k: k device pixels to a game pixel, so the image is k times the natural size and
+// everything on it is drawn again at that size, never enlarged.
 #pragma once
 
 #include <QColor>
@@ -9,26 +11,49 @@
 namespace view::paint {
 
 // The wooden square of the board, without a piece.
-QImage emptySquare();
+QImage emptySquare(int k);
 
 // A shogi piece on a board square: pointing up for the bottom army, turned half round for the
 // top army. `scale` shrinks the lesser pieces as on a real set (1 = the king); promoted sides
 // carry a red character.
-QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top);
+QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top, int k);
 
 // A round Chinese piece on a board square: dark with a light character for the Chinese army's
 // own pieces, light with a red character for those the shogi army holds.
-QImage chinesePiece(const QString& kanji, bool chineseOwned);
+QImage chinesePiece(const QString& kanji, bool chineseOwned, int k);
 
 // Background tiles, 34×41, each seamless when laid every 33 pixels across and 41 down.
-QImage feltTile();
-QImage tatamiTile();
-QImage bambooTile();
-QImage spaceTile();
-QImage brickTile();
+QImage feltTile(int k);
+QImage tatamiTile(int k);
+QImage bambooTile(int k);
+QImage spaceTile(int k);
+QImage brickTile(int k);
 
 // The title plate, 161×39.
-QImage titlePlate();
+QImage titlePlate(int k);
+
+// One device pixel of a picture painted pixel by pixel at resolution k: `x`, `y` its centre in
+// game pixels (whole numbers at k = 1), `gx`, `gy` the game pixel it lies in, `dx`, `dy` the
+// device pixel itself (for grain finer than a game pixel).
+struct Spot {
+    double x, y;
+    int gx, gy;
+    int dx, dy;
+};
+// A picture of `width`×`height` game pixels at resolution k, one colour per device pixel. With
+// `periodX` > 0 the pattern repeats every that many game pixels across.
+template <typename F>
+QImage pixelPicture(int width, int height, int k, int periodX, F colourAt) {
+    QImage img(width * k, height * k, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const int dx = periodX > 0 ? x % (periodX * k) : x;
+            const Spot s{(dx + 0.5) / k - 0.5, (y + 0.5) / k - 0.5, dx / k, y / k, dx, y};
+            img.setPixel(x, y, colourAt(s).rgb());
+        }
+    }
+    return img;
+}
 
 // The kanji font at a pixel size.
 QFont kanjiFont(int pixelSize, bool bold);

@@ -9,25 +9,24 @@
 
 namespace view::paint {
 
-QImage emptySquare() {
-    QImage img(kPieceWidthPx, kPieceHeightPx, QImage::Format_RGB32);
+QImage emptySquare(int k) {
     const QColor wood(228, 188, 112);
-    for (int y = 0; y < img.height(); ++y) {
-        for (int x = 0; x < img.width(); ++x) {
-            // Straight grain running down the board, slightly wavy, with fine speckle.
-            const double grain = std::sin(x * 0.9 + 1.6 * std::sin(y * 0.12 + x * 0.05));
-            const double amount = 0.05 * grain + 0.05 * (noise(x, y, 1) - 0.5);
-            img.setPixel(x, y, shade(wood, amount).rgb());
-        }
-    }
-    return img;
+    return pixelPicture(kPieceWidthPx, kPieceHeightPx, k, 0, [&](const Spot& s) {
+        // Straight grain running down the board, slightly wavy, with fine speckle.
+        const double grain = std::sin(s.x * 0.9 + 1.6 * std::sin(s.y * 0.12 + s.x * 0.05));
+        const double amount = 0.05 * grain + 0.05 * (noise(s.dx, s.dy, 1) - 0.5);
+        return shade(wood, amount);
+    });
 }
 
-QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top) {
-    QImage img = emptySquare();
+QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top, int k) {
+    QImage img = emptySquare(k);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    // Drawn in game pixels; the resolution is only the painter's scale.
+    const QTransform resolution = QTransform::fromScale(k, k);
+    p.setTransform(resolution);
 
     // The five corners of the piece, pointing up, centred on the square.
     const double cx = kPieceWidthPx / 2.0, cy = kPieceHeightPx / 2.0;
@@ -55,7 +54,7 @@ QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top) {
     p.drawPolygon(drawn);
 
     // The character, in the lower, wider part of the piece.
-    p.setTransform(turn);
+    p.setTransform(turn * resolution);
     p.setFont(kanjiFont(static_cast<int>(std::lround(21 * scale)), true));
     p.setPen(promoted ? QColor(200, 0, 0) : QColor(16, 12, 8));
     const QRectF textBox(cx - halfBase, apex + 0.26 * h, 2 * halfBase,

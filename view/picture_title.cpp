@@ -9,9 +9,10 @@
 
 namespace view::paint {
 
-QImage titlePlate() {
-    QImage img(kTitleWidthPx, kTitleHeightPx, QImage::Format_RGB32);
+QImage titlePlate(int k) {
+    QImage img(kTitleWidthPx * k, kTitleHeightPx * k, QImage::Format_RGB32);
     QPainter p(&img);
+    p.scale(k, k);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -19,7 +20,7 @@ QImage titlePlate() {
     QLinearGradient lacquer(0, 0, 0, kTitleHeightPx);
     lacquer.setColorAt(0, QColor(150, 28, 24));
     lacquer.setColorAt(1, QColor(70, 8, 8));
-    p.fillRect(img.rect(), lacquer);
+    p.fillRect(QRectF(0, 0, kTitleWidthPx, kTitleHeightPx), lacquer);
     p.setPen(QPen(QColor(226, 184, 80), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, kTitleWidthPx - 2, kTitleHeightPx - 2));

@@ -51,23 +51,28 @@ const ChineseFace kChineseFaces[] = {
 }  // namespace
 
 Pictures::Pictures() {
-    auto put = [this](Picture p, QImage image) { images_[static_cast<int>(p)] = std::move(image); };
-    put(Picture::KARA_MASU, paint::emptySquare());
+    auto put = [this](Picture p, platform::ScalablePicture::Painter paint) {
+        pictures_[static_cast<int>(p)] =
+            std::make_shared<const platform::ScalablePicture>(std::move(paint));
+    };
+    put(Picture::KARA_MASU, paint::emptySquare);
     for (const ShogiFace& f : kShogiFaces) {
         const QString kanji = QString::fromUtf8(f.kanji);
-        put(f.bottom, paint::shogiPiece(kanji, f.promoted, f.scale, false));
-        put(f.top, paint::shogiPiece(kanji, f.promoted, f.scale, true));
+        put(f.bottom,
+            [=](int k) { return paint::shogiPiece(kanji, f.promoted, f.scale, false, k); });
+        put(f.top, [=](int k) { return paint::shogiPiece(kanji, f.promoted, f.scale, true, k); });
     }
     for (const ChineseFace& f : kChineseFaces) {
-        put(f.chinese, paint::chinesePiece(QString::fromUtf8(f.kanji), true));
-        put(f.shogi, paint::chinesePiece(QString::fromUtf8(f.kanji), false));
+        const QString kanji = QString::fromUtf8(f.kanji);
+        put(f.chinese, [=](int k) { return paint::chinesePiece(kanji, true, k); });
+        put(f.shogi, [=](int k) { return paint::chinesePiece(kanji, false, k); });
     }
-    put(Picture::HAIKEI_MIDORI, paint::feltTile());
-    put(Picture::HAIKEI_TATAMI, paint::tatamiTile());
-    put(Picture::HAIKEI_TAKE, paint::bambooTile());
-    put(Picture::HAIKEI_UCHU, paint::spaceTile());
-    put(Picture::HAIKEI_RENGA, paint::brickTile());
-    put(Picture::KZSHOGI, paint::titlePlate());
+    put(Picture::HAIKEI_MIDORI, paint::feltTile);
+    put(Picture::HAIKEI_TATAMI, paint::tatamiTile);
+    put(Picture::HAIKEI_TAKE, paint::bambooTile);
+    put(Picture::HAIKEI_UCHU, paint::spaceTile);
+    put(Picture::HAIKEI_RENGA, paint::brickTile);
+    put(Picture::KZSHOGI, paint::titlePlate);
 }
 
 bool pictureOfShogiCode(int code, Picture& out) {

@@ -1,9 +1,12 @@
 // The picture set: every piece of both armies, the empty square, the five background tiles and
-// the title, painted by our own code when the window is created.
+// the title, painted by our own code at whatever resolution the canvas draws at.
 #pragma once
 
 #include <QImage>
 #include <array>
+#include <memory>
+
+#include "platform/scalable_picture.h"
 
 namespace view {
 
@@ -64,13 +67,19 @@ constexpr int kPictureCount = static_cast<int>(Picture::Count);
 
 class Pictures {
   public:
-    // Paints the whole set. Needs a running QGuiApplication (the kanji come from its fonts).
+    // Makes the whole set. Painting needs a running QGuiApplication (the kanji come from its
+    // fonts); each picture is painted when first asked for at a resolution.
     Pictures();
 
-    const QImage& operator[](Picture p) const { return images_[static_cast<int>(p)]; }
+    // The picture at its natural size.
+    const QImage& operator[](Picture p) const { return scalable(p)->at(1); }
+    // The picture as the canvas takes it, to be painted at the canvas's resolution.
+    const std::shared_ptr<const platform::ScalablePicture>& scalable(Picture p) const {
+        return pictures_[static_cast<int>(p)];
+    }
 
   private:
-    std::array<QImage, kPictureCount> images_;
+    std::array<std::shared_ptr<const platform::ScalablePicture>, kPictureCount> pictures_;
 };
 
 // The picture of a shogi code of either army or of the empty square (0); false for any other
