@@ -68,6 +68,8 @@ class Canvas {
     void repaintNow();
     void setRepaintListener(std::function<void()> listener) { repaint_ = std::move(listener); }
 
+    // What is kept for painting again.
+    const DisplayList& displayList() const { return list_; }
     // The buffer at the current resolution.
     const QImage& image() const { return image_; }
     // The top-left device pixel of the game pixel holding a twips position.
