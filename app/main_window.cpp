@@ -72,7 +72,11 @@ MainWindow::MainWindow(WindowSetup setup)
     filePanel_ = new platform::QtFilePanel(view_, setup_.folder);
     view_->onScaleChange = [this](double s) {
         filePanel_->setScale(s);
-        if (!sizing_) scale_ = s;
+        // A window sized in whole pixels fits the game's area a fraction of a pixel off its
+        // scale; only a real change of size changes the scale.
+        const QSizeF natural = naturalSize();
+        if (!sizing_ && std::abs(s - scale_) * std::max(natural.width(), natural.height()) >= 1)
+            scale_ = s;
     };
     filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
