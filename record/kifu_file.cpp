@@ -216,7 +216,8 @@ KifuLoad load(const std::string& path) {
         if (lineNo <= kHeaderLines) {
             const auto text = overlong ? std::nullopt : fromCp932(line);
             if (!text)
-                status = failure(KifuError::BadText, path, lineNo, overlong ? "行が長すぎます" : "");
+                status =
+                    failure(KifuError::BadText, path, lineNo, overlong ? "行が長すぎます" : "");
             else
                 read.headers[lineNo - 1] = *text;
             continue;
