@@ -5,9 +5,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view/layout.h"
+
 namespace app {
 
 namespace {
+
+// The background is laid in tiles as far as column 28; the tiles repeat every square width.
+constexpr int kLastTileColumn = 28;
 
 // A window can always be made this small; below it the game is not shrunk further.
 constexpr double kSmallestScale = 0.25;
@@ -79,6 +84,19 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     const bool exact = std::abs(s * devicePixelRatioF() - k) < 1e-6;
     p.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
     p.drawImage(QRectF(QPointF(0, 0), QSizeF(canvas_.gameSize()) * s), buffer);
+
+    // A window wider than the background goes on with it: the last whole tile's strip repeats
+    // to the right edge. Each copy takes one game pixel more, the seam column the tiles share,
+    // so that no gap opens between copies at a fractional scale.
+    const int end = platform::Canvas::toPixel(view::twipsX(kLastTileColumn));
+    const int period = platform::Canvas::toPixel(view::kSquareWidth);
+    const int start = end - period;
+    if (start < 0 || end >= canvas_.gameSize().width()) return;
+    const QRect strip(start * k, 0, (period + 1) * k, buffer.height());
+    for (double x = end; x * s < width(); x += period) {
+        p.drawImage(QRectF(x * s, 0, (period + 1) * s, canvas_.gameSize().height() * s), buffer,
+                    strip);
+    }
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
