@@ -221,6 +221,9 @@ bool QtFilePanel::eventFilter(QObject* watched, QEvent* event) {
         (watched == dirList_->viewport() || watched == fileList_->viewport()))
         return true;
     if (watched == dirList_->viewport()) {
+        const bool pressOrRelease = event->type() == QEvent::MouseButtonPress ||
+                                    event->type() == QEvent::MouseButtonRelease;
+        if (!pressOrRelease) return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (event->type() == QEvent::MouseButtonPress) {
             const quint64 interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
