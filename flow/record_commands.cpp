@@ -1,11 +1,32 @@
 // The move list: recording each move, stepping back and forth through it, back to the start
 // position, and turning the board.
+#include <utility>
+
 #include "flow/game.h"
 #include "record/move_result.h"
 #include "rules/board_flip.h"
 #include "rules/setup.h"
 
 namespace flow {
+
+namespace {
+
+// One recorded position as the turned board shows it: rotated with every sign turned, and the
+// hands and clocks of the two armies exchanged.
+void turnEntry(record::MoveEntry& e) {
+    rules::Position p;
+    p.board = e.boardAt;
+    p.ownHand = e.ownHandAt;
+    p.enemyHand = e.enemyHandAt;
+    rules::盤反転(p);
+    e.boardAt = p.board;
+    e.ownHandAt = p.ownHand;
+    e.enemyHandAt = p.enemyHand;
+    std::swap(e.bottomBefore, e.topBefore);
+    std::swap(e.bottomAfter, e.topAfter);
+}
+
+}  // namespace
 
 void Game::STOP_Click() {
     hideFilePanel();
@@ -143,16 +164,17 @@ void Game::REVERSE_Click() {
     state_.reversed = 1;
     state_.selectState = 0;
     rules::盤反転(position_);
-    // Only the shown entry turns with the board; the hands and the other entries stay as they
-    // were recorded.
-    moves_[moves_.currentMove].boardAt = position_.board;
+    // The whole record turns with the board, hands and clocks included: stepping through it,
+    // saving it and finding the side to move from it then all see the armies where they now
+    // stand, and no captured piece or thinking time passes to the other army.
+    for (int n = 0; n <= moves_.lastMove; ++n) turnEntry(moves_[n]);
+    std::swap(state_.bottomClock, state_.topClock);
     rules::調査_先手後手(position_);
     画面_再描画();
     screen_.描画_手数(moves_.moveCount);
     ハンデレベル_反転();
     sounds_.play(settings::Sound::駒打音);
-    // The player at the bottom keeps the move.
-    state_.sideToMove = -state_.sideToMove;
+    // The board is only seen from the other end: the army to move keeps the move.
 }
 
 }  // namespace flow

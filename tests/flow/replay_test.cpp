@@ -1,5 +1,8 @@
 // Stepping back and forth through the record, starting over, turning the board, and the end of
 // the list.
+#include <memory>
+
+#include "rules/board_flip.h"
 #include "rules/setup.h"
 #include "two_player_rig.h"
 
@@ -129,10 +132,10 @@ TEST_F(Replay, TurningTheBoardTwiceGivesEverythingBack) {
     EXPECT_EQ(pos().enemyHand, before.ownHand);
     EXPECT_EQ(pos().ownHand, before.enemyHand);
     EXPECT_EQ(pos().enemyHandTotal, before.ownHandTotal);
-    EXPECT_EQ(state().sideToMove, -toMove);
+    EXPECT_EQ(state().sideToMove, toMove) << "the army to move keeps the move";
     EXPECT_EQ(state().reversed, 1);
     EXPECT_EQ(game().moves()[5].boardAt, pos().board);
-    EXPECT_NE(game().moves()[5].ownHandAt, pos().ownHand) << "the recorded hands stay";
+    EXPECT_EQ(game().moves()[5].ownHandAt, pos().ownHand) << "the recorded hands turn too";
 
     game().REVERSE_Click();
     EXPECT_EQ(pos().board, before.board);
@@ -143,6 +146,54 @@ TEST_F(Replay, TurningTheBoardTwiceGivesEverythingBack) {
     EXPECT_EQ(pos().bottomSide, SENTE);
     EXPECT_EQ(state().sideToMove, toMove);
     EXPECT_EQ(game().moves()[5].boardAt, before.board);
+    EXPECT_EQ(game().moves()[5].ownHandAt, before.ownHand);
+}
+
+TEST_F(Replay, TurnedMidGameTheArmyToMoveKeepsTheMoveAndTheWholeRecordTurns) {
+    if (!game().options().elapsedTime) game().KEIKA_Click();
+    startGame();
+    rig.clock.now += 30;
+    game().Timer1_Timer();  // 30 seconds of thought, counted for every move that follows
+    playFiveMoves();
+    const auto recorded = std::make_unique<record::MoveList>(game().moves());
+    const double bottomClock = state().bottomClock;
+    const double topClock = state().topClock;
+    ASSERT_EQ(state().sideToMove, GOTE);
+    ASSERT_NE(bottomClock, topClock);
+
+    game().REVERSE_Click();
+    EXPECT_EQ(state().sideToMove, GOTE) << "the Chinese army, now at the bottom, is still to move";
+    EXPECT_EQ(pos().bottomSide, GOTE);
+    EXPECT_EQ(state().bottomClock, topClock);
+    EXPECT_EQ(state().topClock, bottomClock) << "the shogi army's time went to the top with it";
+    for (int n = 0; n <= 5; ++n) {
+        const record::MoveEntry& was = (*recorded)[n];
+        Position turned;
+        turned.board = was.boardAt;
+        rules::盤反転(turned);
+        const record::MoveEntry& e = game().moves()[n];
+        EXPECT_EQ(e.boardAt, turned.board) << "entry " << n;
+        EXPECT_EQ(e.ownHandAt, was.enemyHandAt) << "entry " << n;
+        EXPECT_EQ(e.enemyHandAt, was.ownHandAt) << "entry " << n;
+        EXPECT_EQ(e.bottomAfter, was.topAfter) << "entry " << n;
+        EXPECT_EQ(e.topAfter, was.bottomAfter) << "entry " << n;
+    }
+
+    // Stepping away and back shows the turned position: the 砲 stays in the shogi army's hand.
+    const Position turnedNow = pos();
+    stepBack();
+    stepOn();
+    EXPECT_EQ(pos().board, turnedNow.board);
+    EXPECT_EQ(pos().ownHand, turnedNow.ownHand);
+    EXPECT_EQ(pos().enemyHand, turnedNow.enemyHand);
+    EXPECT_EQ(pos().enemyHand[6], 1);
+
+    // The Chinese army moves next, up from the bottom; then the shogi army on top.
+    rig.dialogs.expect("後手の番です", "対局");
+    move(5, 6, 5, 5);
+    rig.dialogs.verify();
+    EXPECT_EQ(pos().board(5, 5), 自卒);
+    EXPECT_EQ(state().sideToMove, SENTE);
 }
 
 TEST_F(Replay, TurnedBeforeTheGameTheShogiArmyOnTopMovesFirst) {
