@@ -28,6 +28,7 @@ void SystemDayClock::pause(double seconds) {
 
 QtTimer::QtTimer(std::function<void()> tick) : tick_(std::move(tick)) {
     timer_.setInterval(50);
+    timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         if (tick_) tick_();
     });

@@ -44,7 +44,7 @@ TEST(SystemDayClock, PauseWaitsWithoutSpinningAndKeepsTheLoopRunning) {
     EXPECT_LT(now, 86400.0);
 }
 
-TEST(QtTimer, TicksEveryFiftyMillisecondsWhileEnabled) {
+TEST(QtTimer, TicksWhileEnabledAndStopsWhenDisabled) {
     testsupport::ensureQtApplication();
     int ticks = 0;
     QtTimer timer([&] { ++ticks; });
@@ -56,7 +56,6 @@ TEST(QtTimer, TicksEveryFiftyMillisecondsWhileEnabled) {
     while (ticks < 3 && wall.elapsed() < 3000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_GE(ticks, 3);
-    EXPECT_GE(wall.elapsed(), 3 * 50 - 5) << "no faster than every 50 ms";
     timer.setEnabled(false);
     const int stopped = ticks;
     wall.restart();
