@@ -45,14 +45,26 @@ PieceCode firstBottomKing(const Board& b) {
     }
     return 空;
 }
+// The first top king in scan order, or 0.
+PieceCode firstTopKing(const Board& b) {
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            if (b(x, y) == 敵王 || b(x, y) == 敵将) return b(x, y);
+        }
+    }
+    return 空;
+}
 }  // namespace
 
 void 調査_先手後手(Position& pos) {
     const PieceCode king = firstBottomKing(pos.board);
-    if (king == 自王) {
+    // A board whose bottom king was taken (the last position of a finished game, stepped into
+    // again) still shows which army stands where by the king left on top.
+    const PieceCode topKing = king == 空 ? firstTopKing(pos.board) : 空;
+    if (king == 自王 || topKing == 敵将) {
         pos.bottomSide = SENTE;
         pos.topSide = GOTE;
-    } else if (king == 自将) {
+    } else if (king == 自将 || topKing == 敵王) {
         pos.bottomSide = GOTE;
         pos.topSide = SENTE;
     }

@@ -9,8 +9,8 @@ namespace rules {
 // reset; the game-state part lives with the game controller).
 void 初期配置(Position& pos);
 
-// Sets bottomSide/topSide from the first bottom king found (x outer, y inner). No bottom king:
-// both stay as they were.
+// Sets bottomSide/topSide from the first bottom king found (x outer, y inner), or, when the
+// bottom king is gone, from the first top king. No king at all: both stay as they were.
 void 調査_先手後手(Position& pos);
 
 // The side to move after a recorded move, from the snapshot before it and the one after it.

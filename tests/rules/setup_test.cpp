@@ -52,6 +52,32 @@ TEST(Sides, NoBottomKingLeavesSidesAndGivesNoMover) {
     EXPECT_EQ(調査_先番(pos, nullptr, pos.board), 0);
 }
 
+TEST(Sides, WithTheBottomKingTakenTheTopKingTells) {
+    // The last position of a game the top army won, stepped into after the board was reset: the
+    // stale sides must not survive.
+    Position pos;
+    pos.board = testsupport::boardFrom(R"(
+ .   .   .   .  v王  .   .   .   .
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .  ^卒  .   .   .   .
+ .   .   .   .   .   .   .   .   .
+ .   .   .   .  v飛  .   .   .   .
+)");
+    調査_先手後手(pos);
+    EXPECT_EQ(pos.bottomSide, GOTE) << "the shogi army stands on top";
+    EXPECT_EQ(pos.topSide, SENTE);
+
+    // The Chinese army on top with its 将, the shogi army's 王 taken.
+    pos.board(5, 1) = 敵将;
+    調査_先手後手(pos);
+    EXPECT_EQ(pos.bottomSide, SENTE);
+    EXPECT_EQ(pos.topSide, GOTE);
+}
+
 TEST(Sides, MoverFollowsThePieceThatArrived) {
     Position pos;
     初期配置(pos);
