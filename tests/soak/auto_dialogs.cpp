@@ -70,7 +70,7 @@ platform::Answer AutoDialogs::show(const std::string& text, const std::string& t
                                    platform::Buttons buttons, platform::Icon icon) {
     platform::Answer answer = platform::Answer::Ok;
     if (buttons == Buttons::YesNo) {
-        const double yes = text == "続けますか？" ? 0.93 : 0.6;
+        const double yes = text == "続けますか？" ? 0.97 : 0.6;
         answer = random_.chance(yes) ? platform::Answer::Yes : platform::Answer::No;
     }
     shown.push_back({text, title, buttons, icon, answer, ending && ending()});

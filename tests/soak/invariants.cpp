@@ -7,6 +7,7 @@
 
 #include "record/entry_line.h"
 #include "record/kifu_file.h"
+#include "rules/move_result.h"
 #include "rules/setup.h"
 
 namespace soak {
@@ -277,8 +278,15 @@ void Checker::checkState(const SoakRig& rig, const Event& e,
         m.currentMove <= record::kMaxEntry) {
         const rules::SideId want = sideFromRecord(g);
         if (want != s.sideToMove) {
+            // Which move of the record tells, as the press would read it.
+            const int n = m.currentMove;
+            int x = 0, y = 0;
+            rules::PieceCode moved = 0;
+            if (n > 0) rules::調査_移動結果(m[n - 1].boardAt, m[n].boardAt, x, y, moved);
             bad("sideToMove " + std::to_string(s.sideToMove) + " but the record gives " +
-                std::to_string(want));
+                std::to_string(want) + " (entry " + std::to_string(n) + ": " +
+                std::to_string(moved) + " on " + at(x, y) + "; bottomSide " +
+                std::to_string(p.bottomSide) + ")");
         }
         // Against the computer the human is to move once a press or the start of the game is
         // over, unless the record is full and the computer could not move. (After stepping or

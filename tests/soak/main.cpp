@@ -154,7 +154,15 @@ bool playGame(const Options& o, long number, Totals& totals) {
         } catch (const std::exception& x) {
             faults.push_back(std::string("exception: ") + x.what());
         }
-        if (o.verbose) printBoxes(rig, boxStart.back(), rig.dialogs.shown.size());
+        if (o.verbose) {
+            printBoxes(rig, boxStart.back(), rig.dialogs.shown.size());
+            const flow::GameState& s = rig.game->state();
+            const record::MoveList& m = rig.game->moves();
+            std::printf("        side %d, game mode %d, record mode %d, resume %d, entry %d of %d, "
+                        "bottom army %d\n",
+                        s.sideToMove, s.gameMode, s.kifuMode, s.resumePending, m.currentMove,
+                        m.lastMove, rig.game->position().bottomSide);
+        }
         const int reached = rig.game->moves().lastMove;
         if (reached > totals.longestRecord) totals.longestRecord = reached;
         if (!faults.empty()) break;
