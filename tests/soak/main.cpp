@@ -132,6 +132,14 @@ bool playGame(const Options& o, long number, Totals& totals) {
     std::vector<std::size_t> boxStart;
     std::vector<std::string> faults;
 
+    char styleText[200];
+    std::snprintf(styleText, sizeof styleText,
+                  "style: %d events, kings spared %.3f, captures %.2f, wild presses %.2f, "
+                  "computer %.2f, wander %.2f",
+                  style.maxEvents, style.avoidKingCapture, style.preferCapture, style.wildPress,
+                  style.computer, style.wander);
+    if (o.verbose) std::printf("game %ld %s\n", number, styleText);
+
     rig.game->Form_Load();
     soak::Checker checker(rig);
     for (int i = 0; i < style.maxEvents && !rig.game->shutDown(); ++i) {
@@ -158,10 +166,11 @@ bool playGame(const Options& o, long number, Totals& totals) {
             printBoxes(rig, boxStart.back(), rig.dialogs.shown.size());
             const flow::GameState& s = rig.game->state();
             const record::MoveList& m = rig.game->moves();
-            std::printf("        side %d, game mode %d, record mode %d, resume %d, entry %d of %d, "
-                        "bottom army %d\n",
-                        s.sideToMove, s.gameMode, s.kifuMode, s.resumePending, m.currentMove,
-                        m.lastMove, rig.game->position().bottomSide);
+            std::printf(
+                "        side %d, game mode %d, record mode %d, resume %d, entry %d of %d, "
+                "bottom army %d\n",
+                s.sideToMove, s.gameMode, s.kifuMode, s.resumePending, m.currentMove, m.lastMove,
+                rig.game->position().bottomSide);
         }
         const int reached = rig.game->moves().lastMove;
         if (reached > totals.longestRecord) totals.longestRecord = reached;
@@ -174,14 +183,21 @@ bool playGame(const Options& o, long number, Totals& totals) {
 
     ++totals.games;
     totals.events += static_cast<long>(events.size());
-    for (const soak::AutoDialogs::Box& b : rig.dialogs.shown)
-        ++totals.boxes["[" + b.title + "] " + b.text];
+    // Boxes naming a file are counted without the game's own folder.
+    const std::string folder = rig.folder.path().string() + "/";
+    for (const soak::AutoDialogs::Box& b : rig.dialogs.shown) {
+        std::string text = b.text;
+        for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder))
+            text.erase(at, folder.size());
+        ++totals.boxes["[" + b.title + "] " + text];
+    }
     if (faults.empty()) return true;
 
     ++totals.failedGames;
     std::printf("FAILED: seed %llu game %ld after event %zu of %zu\n",
                 static_cast<unsigned long long>(o.seed), number, events.size() - 1, events.size());
     for (const std::string& f : faults) std::printf("    %s\n", f.c_str());
+    std::printf("  %s\n", styleText);
     std::printf("  replay: kz-soak --seed %llu --game %ld --verbose\n",
                 static_cast<unsigned long long>(o.seed), number);
     if (!o.verbose && !o.brief) {

@@ -44,11 +44,18 @@ Style Style::pick(Random& r) {
     Style s;
     // Most games are short; some run long enough to fill the record.
     const int length = r.weighted({70, 25, 5});
-    s.maxEvents = length == 0 ? r.between(40, 300) : length == 1 ? r.between(300, 600) : 1500;
-    s.avoidKingCapture = length == 2 ? 0.995 : r.unit();
+    s.maxEvents = length == 0 ? r.between(40, 300) : length == 1 ? r.between(300, 600) : 2500;
+    s.avoidKingCapture = r.unit();
     s.preferCapture = r.unit() * 0.6;
     s.wildPress = 0.03 + r.unit() * 0.2;
     s.computer = r.unit();
+    if (length == 2) {
+        // A long game between two humans that keeps its kings, so the record fills up.
+        s.avoidKingCapture = 0.9995;
+        s.wildPress = 0.02;
+        s.computer = 0.02;
+        s.wander = 0.05;
+    }
     return s;
 }
 
@@ -272,15 +279,15 @@ Event Player::inGame(SoakRig& rig) {
         70,                      // 0 a move of the side to move
         100 * style_.wildPress,  // 1 a press anywhere
         6,                       // 2 a tick of the clock
-        3,                       // 3 戻
-        3,                       // 4 進
-        0.4,                     // 5 最初
+        3 * style_.wander,       // 3 戻
+        3 * style_.wander,       // 4 進
+        0.4 * style_.wander,     // 5 最初
         0.8,                     // 6 反転
         1,                       // 7 △ or ▽
-        0.8,                     // 8 a new game
+        0.8 * style_.wander,     // 8 a new game
         3,                       // 9 an option or a menu
         1.5,                     // 10 save
-        0.8,                     // 11 load
+        0.8 * style_.wander,     // 11 load
         0.15,                    // 12 a key
         0.02,                    // 13 the end of the program
     });

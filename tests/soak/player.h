@@ -21,6 +21,7 @@ struct Style {
     double preferCapture = 0.3;     // how often a capture is taken when there is one
     double wildPress = 0.12;        // share of presses anywhere on or off the grid
     double computer = 0.5;          // how often a new game is one against the computer
+    double wander = 1;              // weight of stepping, starting over and new games
 
     static Style pick(Random& r);
 };
