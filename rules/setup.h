@@ -14,7 +14,8 @@ void 初期配置(Position& pos);
 void 調査_先手後手(Position& pos);
 
 // The side to move after a recorded move, from the snapshot before it and the one after it.
-// prev == nullptr means move 0: the first bottom king tells (the shogi army moves first).
+// prev == nullptr means move 0: the first bottom king tells (the shogi army moves first). Two
+// snapshots the kings show to be seen from opposite ends are compared the same way up.
 SideId 調査_先番(const Position& pos, const Board* prev, const Board& cur);
 
 // Pieces in the hand of `side` (0 for a side that is neither bottomSide nor topSide).

@@ -94,6 +94,25 @@ TEST(Sides, MoverFollowsThePieceThatArrived) {
     EXPECT_EQ(調査_先番(pos, &after, after), 0);
 }
 
+TEST(Sides, MoverIsFoundAcrossATurnOfTheBoard) {
+    // The start position seen from the Chinese end, then the shogi army's first move recorded
+    // the usual way up (a record turned back after its first entry): the 歩 that moved tells,
+    // not the corner squares that differ only by the turn.
+    Position pos;
+    初期配置(pos);
+    const Board usual = pos.board;
+    const Board turnedStart = flipped(usual);
+    Board moved = usual;
+    moved(5, 7) = 空;
+    moved(5, 6) = 自歩;
+    EXPECT_EQ(調査_先番(pos, &turnedStart, moved), GOTE);
+
+    // And the other way round, with the sides read off the turned board.
+    pos.bottomSide = GOTE;
+    pos.topSide = SENTE;
+    EXPECT_EQ(調査_先番(pos, &usual, flipped(moved)), GOTE);
+}
+
 TEST(HandCount, CountsOnlyTheNamedSide) {
     Position pos;
     pos.ownHand[1] = 2;

@@ -48,6 +48,12 @@ void writeCrashNote() {
     (void)ignored;
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+void installCrashNote() {
+    // The sanitizer reports the fault itself; the note follows its report.
+    __sanitizer_set_death_callback(writeCrashNote);
+}
+#else
 void onCrash(int sig) {
     writeCrashNote();
     std::signal(sig, SIG_DFL);
@@ -55,13 +61,9 @@ void onCrash(int sig) {
 }
 
 void installCrashNote() {
-#if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer reports the fault itself; the note follows its report.
-    __sanitizer_set_death_callback(writeCrashNote);
-#else
     for (int sig : {SIGSEGV, SIGABRT, SIGFPE, SIGILL, SIGBUS}) std::signal(sig, onCrash);
-#endif
 }
+#endif
 
 bool parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
