@@ -80,15 +80,6 @@ bool showed(const SoakRig& rig, std::size_t from, const std::string& text) {
     return false;
 }
 
-// The side to move the next press works out from the board and the record.
-rules::SideId sideFromRecord(const flow::Game& g) {
-    rules::Position p = g.position();
-    rules::調査_先手後手(p);
-    const record::MoveList& m = g.moves();
-    const int n = m.currentMove;
-    return rules::調査_先番(p, n > 0 ? &m[n - 1].boardAt : nullptr, m[n].boardAt);
-}
-
 }  // namespace
 
 int PieceTally::total() const {
@@ -276,7 +267,8 @@ void Checker::checkState(const SoakRig& rig, const Event& e,
     // ending keeps the state its last game left.)
     if (!g.shutDown() && s.sideToMove != 0 && s.resumePending == 0 && m.currentMove >= 0 &&
         m.currentMove <= record::kMaxEntry) {
-        const rules::SideId want = sideFromRecord(g);
+        rules::Position sides;
+        const rules::SideId want = sideForNextPress(g, sides);
         if (want != s.sideToMove) {
             // Which move of the record tells, as the press would read it.
             const int n = m.currentMove;

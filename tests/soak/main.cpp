@@ -142,6 +142,7 @@ bool playGame(const Options& o, long number, Totals& totals) {
                   style.computer, style.wander);
     if (o.verbose) std::printf("game %ld %s\n", number, styleText);
 
+    rig.leaveSettingsFile(random);
     rig.game->Form_Load();
     soak::Checker checker(rig);
     for (int i = 0; i < style.maxEvents && !rig.game->shutDown(); ++i) {

@@ -27,17 +27,6 @@ constexpr std::array kHeaderTexts = {"",           "名人戦",   "Soak",    "�
 // Not a CP932 character: a save with it in a header is refused.
 constexpr const char* kBadHeader = "\xF0\x9F\x98\x80";
 
-// The side the next press finds to move: the board's sides and the record, as a press works
-// them out.
-rules::SideId nextSide(const flow::Game& game, rules::Position& p) {
-    p = game.position();
-    rules::調査_先手後手(p);
-    const record::MoveList& m = game.moves();
-    const int n = m.currentMove;
-    if (n < 0 || n > record::kMaxEntry) return 0;
-    return rules::調査_先番(p, n > 0 ? &m[n - 1].boardAt : nullptr, m[n].boardAt);
-}
-
 }  // namespace
 
 Style Style::pick(Random& r) {
@@ -62,7 +51,7 @@ Style Style::pick(Random& r) {
 std::vector<PlannedMove> movesOf(const flow::Game& game) {
     std::vector<PlannedMove> out;
     rules::Position p;
-    const rules::SideId side = nextSide(game, p);
+    const rules::SideId side = sideForNextPress(game, p);
     if (side == 0) return out;
     rules::調査_2歩フラグ設定(p);
     const settings::Options& o = game.options();
@@ -184,7 +173,7 @@ Event Player::wildPress(const SoakRig& rig) {
     return e;
 }
 
-Event Player::save(const SoakRig&) {
+Event Player::save() {
     Event e;
     e.kind = Event::Kind::Save;
     e.fileName = kFileNames[random_.below(static_cast<int>(kFileNames.size()))];
@@ -317,7 +306,7 @@ Event Player::inGame(SoakRig& rig) {
         case 9:
             return optionToggle();
         case 10:
-            return save(rig);
+            return save();
         case 11:
             return load(rig);
         case 12: {
@@ -361,7 +350,7 @@ Event Player::noGame(SoakRig& rig) {
         case 8:
             return load(rig);
         case 9:
-            return save(rig);
+            return save();
         default:
             return command(Command::Owari);
     }
@@ -387,7 +376,7 @@ Event Player::recordMode(SoakRig& rig) {
         case 7:
             return optionToggle();
         case 8:
-            return save(rig);
+            return save();
         case 9:
             return load(rig);
         default: {

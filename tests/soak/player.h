@@ -51,7 +51,7 @@ class Player {
     Event press(const SoakRig& rig, int c, int r, int button, std::string note);
     Event command(Command c);
     Event wildPress(const SoakRig& rig);
-    Event save(const SoakRig& rig);
+    Event save();
     Event load(const SoakRig& rig);
     Event optionToggle();
     Event inGame(SoakRig& rig);

@@ -32,6 +32,15 @@ struct SoakRig {
     testsupport::FakeFrame frame;
     testsupport::FakeFilePanel panel;
     std::unique_ptr<flow::Game> game;
+
+    // Leaves a settings file for the start-up to read: most often five lines of random check
+    // marks, now and then a short or garbled file, or none at all.
+    void leaveSettingsFile(Random& random);
 };
+
+// The side the next press finds to move: the position's sides read off its kings and the
+// record's current entry, as a press works them out. `position` receives the position with
+// those sides.
+rules::SideId sideForNextPress(const flow::Game& game, rules::Position& position);
 
 }  // namespace soak
