@@ -191,6 +191,8 @@ class Game : private settings::SettingsEffects {
     void refuseFullRecord();
     // Puts entry n's board and hands back on the position.
     void restoreEntry(int n);
+    // Shows entry n stepped onto: its position, the given clocks, both stands and the board.
+    void showEntry(int n, double topClock, double bottomClock);
 
     // The last move of each army beside the board (move_result_display.cpp).
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);

@@ -70,6 +70,17 @@ void Game::restoreEntry(int n) {
     position_.ownHandTotal = rules::調査_持駒数(position_, position_.bottomSide);
 }
 
+void Game::showEntry(int n, double topClock, double bottomClock) {
+    restoreEntry(n);
+    state_.topClock = topClock;
+    描画_所有時間(position_.topSide, state_.topClock);
+    state_.bottomClock = bottomClock;
+    描画_所有時間(position_.bottomSide, state_.bottomClock);
+    screen_.描画_自持盤();
+    screen_.描画_敵持盤();
+    screen_.描画_盤();
+}
+
 void Game::CANCEL_Click() {
     初期設定();
     sounds_.play(settings::Sound::駒打音);
@@ -88,14 +99,7 @@ void Game::REPLAY_Click() {
     screen_.描画_将棋盤桝();
 
     const int p = moves_.currentMove - 1;
-    restoreEntry(p);
-    state_.topClock = moves_[p].topBefore;
-    描画_所有時間(position_.topSide, state_.topClock);
-    state_.bottomClock = moves_[p].bottomBefore;
-    描画_所有時間(position_.bottomSide, state_.bottomClock);
-    screen_.描画_自持盤();
-    screen_.描画_敵持盤();
-    screen_.描画_盤();
+    showEntry(p, moves_[p].topBefore, moves_[p].bottomBefore);
 
     // The move taken back is heard once more, and its result leaves the screen.
     int x = 0, y = 0;
@@ -135,14 +139,7 @@ void Game::AFTER_Click() {
     ++moves_.moveCount;
     screen_.描画_手数(moves_.moveCount);
     const int n = moves_.currentMove;
-    restoreEntry(n);
-    state_.topClock = moves_[n].topAfter;
-    描画_所有時間(position_.topSide, state_.topClock);
-    state_.bottomClock = moves_[n].bottomAfter;
-    描画_所有時間(position_.bottomSide, state_.bottomClock);
-    screen_.描画_自持盤();
-    screen_.描画_敵持盤();
-    screen_.描画_盤();
+    showEntry(n, moves_[n].topAfter, moves_[n].bottomAfter);
 
     int x = 0, y = 0;
     rules::PieceCode piece = rules::空;
