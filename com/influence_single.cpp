@@ -8,16 +8,25 @@ namespace com {
 
 using rules::PieceCode;
 
-void 勢力設定_MAN(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] rules::SideId side,
-                  int fromX, int fromY, int toX, int toY) {
-    if (!rules::Board::onBoard(toX, toY)) return;
+namespace {
+// True when the piece on the from-square may move to the to-square with that square emptied for
+// the test (so that guarding a piece of its own army counts).
+bool reachesEmptied(rules::Position& pos, int fromX, int fromY, int toX, int toY) {
+    if (!rules::Board::onBoard(toX, toY)) return false;
     rules::Board& board = pos.board;
-    const PieceCode c = board(fromX, fromY);
     const PieceCode t0 = board(toX, toY);
     board(toX, toY) = rules::空;
-    const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, c);
+    const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, board(fromX, fromY));
     board(toX, toY) = t0;
-    if (allowed == 0) return;
+    return allowed == 1;
+}
+}  // namespace
+
+void 勢力設定_MAN(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] rules::SideId side,
+                  int fromX, int fromY, int toX, int toY) {
+    if (!reachesEmptied(pos, fromX, fromY, toX, toY)) return;
+    const PieceCode c = pos.board(fromX, fromY);
+    const PieceCode t0 = pos.board(toX, toY);
     if (detail::registerBottom(map, t0, c, fromX, fromY, toX, toY)) {
         map.ownCheck(fromX, fromY) = kCheckPiece;
     }
@@ -26,14 +35,9 @@ void 勢力設定_MAN(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] 
 // A top attacker records the guard without its square, and keeps no hit count.
 void 勢力設定_COM(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] rules::SideId side,
                   int fromX, int fromY, int toX, int toY) {
-    if (!rules::Board::onBoard(toX, toY)) return;
-    rules::Board& board = pos.board;
-    const PieceCode c = board(fromX, fromY);
-    const PieceCode t0 = board(toX, toY);
-    board(toX, toY) = rules::空;
-    const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, c);
-    board(toX, toY) = t0;
-    if (allowed == 0) return;
+    if (!reachesEmptied(pos, fromX, fromY, toX, toY)) return;
+    const PieceCode c = pos.board(fromX, fromY);
+    const PieceCode t0 = pos.board(toX, toY);
     ++map.enemyAttacks(toX, toY);
     if (t0 >= 1) {
         if (c < map.enemyGuard(toX, toY)) map.enemyGuard(toX, toY) = c;
