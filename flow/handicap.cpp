@@ -60,6 +60,11 @@ void Game::handicapClick(int direction) {
             // The game starts from the handicapped board, so stepping back to its start must
             // find the pieces missing too.
             moves_[moves_.currentMove].boardAt = position_.board;
+            // A piece taken off while it was held is let go: it cannot move any more.
+            if (state_.selectState == 1 && state_.fromX == sq.x && state_.fromY == sq.y) {
+                state_.selectState = 0;
+                screen_.描画_将棋盤桝();
+            }
         }
     }
     state_.handicapSet = 1;

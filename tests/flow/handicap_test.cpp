@@ -214,3 +214,22 @@ TEST_F(HandicapTest, SteppingBackToTheStartOfAHandicapGameKeepsThePiecesOff) {
 }
 
 }  // namespace
+
+TEST_F(HandicapTest, APieceTakenOffWhileHeldIsLetGoAndCannotMove) {
+    down();  // the 角 goes: the 飛 has the row to its left free
+    rig.dialogs.expect("先手の番です", " ");
+    game().MATCH_MAN_Click();
+    const double top = rig.game->options().boardTop;
+    auto press = [&](int c, int r) {
+        game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * c + 200, top + 615 * r + 300);
+    };
+    press(8, 8);  // the 飛 is taken up
+    ASSERT_EQ(state().selectState, 1);
+    down();  // and taken off the board by the handicap
+    EXPECT_EQ(board()(8, 8), rules::空);
+    EXPECT_EQ(state().selectState, 0) << "nothing is held any more";
+
+    press(7, 8);  // where the 飛 could have gone
+    EXPECT_EQ(board()(7, 8), rules::空) << "the 飛 taken off did not come back";
+    EXPECT_EQ(rig.game->moves().currentMove, 0);
+}
