@@ -257,13 +257,39 @@ bool Player::planMove(SoakRig& rig) {
                              " -> " + std::to_string(m.toX) + "," + std::to_string(m.toY) +
                              " piece " + std::to_string(m.piece);
     queue_.push_back(press(rig, m.fromC, m.fromR, flow::kLeftButton, note + " (take up)"));
+    // Now and then something else happens while the piece is held; most often before the
+    // first move, where the handicap buttons still work.
+    const bool first = rig.game->moves().currentMove == 0;
+    if (random_.chance(first ? 0.3 : 0.08)) queue_.push_back(interlude(rig));
     int button = random_.chance(0.25) ? flow::kRightButton : flow::kLeftButton;
     if (m.mustPromote) button = random_.chance(0.9) ? flow::kRightButton : flow::kLeftButton;
     queue_.push_back(press(rig, m.toX, m.toY, button, note + " (put down)"));
     return true;
 }
 
+Event Player::interlude(const SoakRig& rig) {
+    static constexpr Command kCommands[] = {
+        Command::Up,     Command::Down,   Command::Reverse,        Command::Replay,
+        Command::After,  Command::Sidou,  Command::ChessMochikoma, Command::MatchMan,
+        Command::Start2, Command::Level1, Command::Keika,          Command::Cancel};
+    // Before the first move the handicap buttons come first.
+    const bool first = rig.game->moves().currentMove == 0;
+    const int what = random_.below(static_cast<int>(std::size(kCommands)) + (first ? 20 : 5));
+    if (what >= static_cast<int>(std::size(kCommands)) + 3) {
+        return command(random_.chance(0.5) ? Command::Up : Command::Down);
+    }
+    if (what == 0) return wildPress(rig);
+    if (what == 1) return save();
+    if (what == 2) {
+        Event e;
+        e.kind = Event::Kind::Tick;
+        return e;
+    }
+    return command(kCommands[what - 3]);
+}
+
 Event Player::inGame(SoakRig& rig) {
+    const bool m0 = rig.game->moves().currentMove == 0;
     const int what = random_.weighted({
         70,                      // 0 a move of the side to move
         100 * style_.wildPress,  // 1 a press anywhere
@@ -272,7 +298,7 @@ Event Player::inGame(SoakRig& rig) {
         3 * style_.wander,       // 4 進
         0.4 * style_.wander,     // 5 最初
         0.8,                     // 6 反転
-        1,                       // 7 △ or ▽
+        m0 ? 6.0 : 1.0,          // 7 △ or ▽ (they work only before the first move)
         0.8 * style_.wander,     // 8 a new game
         3,                       // 9 an option or a menu
         1.5,                     // 10 save

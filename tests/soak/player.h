@@ -54,6 +54,8 @@ class Player {
     Event save();
     Event load(const SoakRig& rig);
     Event optionToggle();
+    // Something done between taking up a piece and putting it down.
+    Event interlude(const SoakRig& rig);
     Event inGame(SoakRig& rig);
     Event noGame(SoakRig& rig);
     Event recordMode(SoakRig& rig);
