@@ -170,6 +170,9 @@ class Game : private settings::SettingsEffects {
     bool ownsPiece(rules::PieceCode piece) const;
     // The hand index of a selected stand piece, or the board row of a selected board piece.
     int fromCell() const;
+    // True when presses on cell k of the stand in column standX are taken: with Chinese drops
+    // off some stands are only shown.
+    bool standCellOpen(int standX, int k) const;
 
     // A human move (human_move.cpp): the selected piece goes to (toX, toY) as movePiece.
     void makeHumanMove();

@@ -157,14 +157,20 @@ void Game::pressBoardSquare(int button, int c, int r) {
     makeHumanMove();
 }
 
+bool Game::standCellOpen(int standX, int k) const {
+    if (options_.chineseDrops) return true;
+    // Without Chinese drops the shogi army at the bottom may drop only the Chinese pieces it
+    // took, the Chinese army at the bottom may not drop at all, and neither may the Chinese army
+    // on top.
+    if (standX == rules::kBottomHandX) {
+        return position_.bottomSide == rules::SENTE && k <= kLastChineseCell;
+    }
+    return position_.bottomSide != rules::SENTE;
+}
+
 void Game::pressBottomStand(int k) {
     GameState& s = state_;
-    if (!options_.chineseDrops) {
-        // Without Chinese drops the shogi army at the bottom may drop only the Chinese pieces it
-        // took, and the Chinese army at the bottom may not drop at all.
-        if (position_.bottomSide == rules::SENTE && k > kLastChineseCell) return;
-        if (position_.bottomSide == rules::GOTE) return;
-    }
+    if (!standCellOpen(rules::kBottomHandX, k)) return;
     if (rules::isBottom(s.movePiece)) {
         screen_.描画_将棋盤桝();
         screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
@@ -186,9 +192,8 @@ void Game::pressBottomStand(int k) {
 
 void Game::pressTopStand(int row) {
     GameState& s = state_;
-    // The Chinese army on top may drop only while Chinese drops are on.
-    if (position_.bottomSide == rules::SENTE && !options_.chineseDrops) return;
     const int k = 10 - row;
+    if (!standCellOpen(rules::kTopHandX, k)) return;
     if (rules::isTop(s.movePiece)) {
         screen_.描画_将棋盤桝();
         screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);

@@ -83,6 +83,11 @@ void Game::CHESS_MOCHIKOMA_Click() {
         options_.chineseDrops = false;
         options_.applyDropsLayout(false);
         frame_.setHeightTwips(options_.windowHeight);
+        // A piece held on a stand that has just closed is let go: it may not be dropped now.
+        if (state_.selectState == 1 && rules::isDropFrom(state_.fromX) &&
+            !standCellOpen(state_.fromX, fromCell())) {
+            state_.selectState = 0;
+        }
     } else {
         options_.chineseDrops = true;
         options_.applyDropsLayout(true);

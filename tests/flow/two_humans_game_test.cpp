@@ -172,3 +172,24 @@ TEST_F(TwoHumansGame, EachMoveRecordsTheMoversClockAndPassesTheTurn) {
 }
 
 }  // namespace
+
+TEST_F(TwoHumansGame, APieceHeldOnTheChineseStandIsLetGoWhenChineseDropsAreSwitchedOff) {
+    dropsOn();
+    startGame();
+    move(1, 7, 1, 6);
+    move(8, 3, 8, 8);  // the 砲 jumps the 歩 and takes the 飛
+    move(1, 6, 1, 5);
+    ASSERT_EQ(pos().enemyHand[13], 1);
+
+    press(kTopHandX, 10 - 13);  // the Chinese army takes up the 飛 from its stand
+    ASSERT_EQ(state().selectState, 1);
+    game().CHESS_MOCHIKOMA_Click();  // and its drops are switched off
+    EXPECT_EQ(state().selectState, 0);
+
+    press(5, 5);
+    EXPECT_EQ(pos().board(5, 5), 空) << "no drop while Chinese drops are off";
+    EXPECT_EQ(pos().enemyHand[13], 1);
+    EXPECT_EQ(game().moves().currentMove, 3);
+    move(5, 4, 5, 5);  // the Chinese army still has its move
+    EXPECT_EQ(game().moves().currentMove, 4);
+}
