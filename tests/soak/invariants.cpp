@@ -80,6 +80,26 @@ bool showed(const SoakRig& rig, std::size_t from, const std::string& text) {
     return false;
 }
 
+// A drop from a stand that presses may not take up, as the move from one entry to the next
+// shows it (empty when the move was no such drop).
+std::string closedStandDrop(const SoakRig& rig, const record::MoveEntry& before,
+                            const record::MoveEntry& after) {
+    const flow::Game& g = *rig.game;
+    if (g.options().chineseDrops) return "";
+    const rules::SideId bottom = g.position().bottomSide;
+    for (int k = 1; k <= rules::kHandSize; ++k) {
+        if (after.ownHandAt[k] < before.ownHandAt[k] &&
+            !(bottom == rules::SENTE && k <= kLastChineseCell)) {
+            return "the bottom army dropped from cell " + std::to_string(k) +
+                   " with Chinese drops off";
+        }
+        if (after.enemyHandAt[k] < before.enemyHandAt[k] && bottom == rules::SENTE) {
+            return "the Chinese army on top dropped with Chinese drops off";
+        }
+    }
+    return "";
+}
+
 }  // namespace
 
 int PieceTally::total() const {
@@ -329,6 +349,8 @@ void Checker::checkEntries(const SoakRig& rig, const Event& e, bool loaded,
             }
         } else if (!loaded && n > oldCurrent) {
             // A move recorded now: its pieces are those of the entry before.
+            const std::string closed = closedStandDrop(rig, m[n - 1], m[n]);
+            if (!closed.empty()) faults.push_back("entry " + std::to_string(n) + ": " + closed);
             ledger_[n] = ledger_[n - 1];
             if (t.kinds != ledger_[n].kinds || t.王 > 1 || t.将 > 1) {
                 faults.push_back("the move recorded as entry " + std::to_string(n) + " leaves " +

@@ -16,8 +16,6 @@ namespace soak {
 
 namespace {
 
-constexpr int kLastChineseCell = 6;
-
 // Names typed into the panel's boxes. The file names include the ones the panel refuses.
 constexpr std::array kFileNames = {
     "soak", "対局", "a b",      "x.棋譜", ".dot",  "名人戦",
