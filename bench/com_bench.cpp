@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "com/choose_move.h"
 #include "com/evaluation.h"
 #include "com/influence_survey.h"
-#include "com/search.h"
 #include "record/entry_line.h"
 #include "rules/move_check.h"
 #include "rules/setup.h"
@@ -146,7 +146,7 @@ void BM_Turn(benchmark::State& state) {
     for (auto _ : state) {
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const auto start = std::chrono::steady_clock::now();
-            com::searchBestMove(positions[i], map, st, settings);
+            com::chooseMove(positions[i], map, st, settings);
             const auto end = std::chrono::steady_clock::now();
             times[i].push_back(std::chrono::duration<double, std::micro>(end - start).count());
             benchmark::DoNotOptimize(st.bestScore);
@@ -154,7 +154,7 @@ void BM_Turn(benchmark::State& state) {
     }
     // One more pass over the suite, counting allocations (none are expected).
     const long allocationsBefore = gAllocations.load();
-    for (rules::Position& pos : positions) com::searchBestMove(pos, map, st, settings);
+    for (rules::Position& pos : positions) com::chooseMove(pos, map, st, settings);
     state.counters["allocations"] = static_cast<double>(gAllocations.load() - allocationsBefore);
     std::vector<double> perPosition;
     for (const std::vector<double>& t : times) perPosition.push_back(median(t));

@@ -109,7 +109,7 @@ double group2(EvalContext& ctx, const EvalArgs& a, double s) {
         }
     }
 
-    if (usesGroup3(ctx.comLevel)) s = 盤評価_駒別(ctx, a, s);
+    if (usesGroup3(ctx.comLevel)) s = evaluatePieceTerms(ctx, a, s);
     return s;
 }
 

@@ -27,6 +27,6 @@ double 盤評価(EvalContext& ctx, rules::PieceCode c, rules::PieceCode p, int f
               int ty);
 
 // The level-3 terms of the kind p, added to the score s reached so far.
-double 盤評価_駒別(EvalContext& ctx, const EvalArgs& a, double s);
+double evaluatePieceTerms(EvalContext& ctx, const EvalArgs& a, double s);
 
 }  // namespace com

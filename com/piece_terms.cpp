@@ -332,7 +332,7 @@ struct Terms {
 
 }  // namespace
 
-double 盤評価_駒別(EvalContext& ctx, const EvalArgs& a, double s) {
+double evaluatePieceTerms(EvalContext& ctx, const EvalArgs& a, double s) {
     const Terms t(ctx, a);
     switch (a.p) {
         case rules::敵卒:

@@ -1,8 +1,8 @@
 // The computer's turn: "思考中" over the board while it thinks, the search for its move, and the
 // move played, recorded and announced before the turn goes back to the human.
+#include "com/choose_move.h"
 #include "com/influence_survey.h"
 #include "com/mate.h"
-#include "com/search.h"
 #include "flow/game.h"
 #include "rules/make_move.h"
 
@@ -49,16 +49,13 @@ void Game::com_ban() {
     }
     openComTurn();
 
-    // The bottom king's escapes before the move are counted on this map, so it must describe
-    // the board as it stands, whatever ran last (a mate test's trial, an earlier position).
-    com::勢力調査(position_, map_);
     ClockTicks ticks(*this);
     com::SearchSettings settings;
     settings.comLevel = state_.comLevel;
     settings.chineseDrops = options_.chineseDrops;
-    if (!com::searchBestMove(position_, map_, comState_, settings, &ticks)) {
+    if (!com::chooseMove(position_, map_, comState_, settings, &ticks)) {
         // Not a single move or drop: the computer has lost.
-        消去_思考中();
+        hideThinking();
         timer_.setEnabled(false);
         canvas_.repaintNow();
         終了("あなた");
@@ -70,21 +67,21 @@ void Game::com_ban() {
 void Game::openComTurn() {
     state_.turnStart = clock_.secondsSinceMidnight();
     if (options_.elapsedTime) timer_.setEnabled(true);
-    消去_思考中();
+    hideThinking();
     if (options_.chineseDrops) {
         screen_.描画_桝輪郭(settings::kOutlineColour, rules::kTopHandX, kStandEdgeRow);
     }
-    描画_思考中();
+    showThinking();
     screen_.描画_桝輪郭(settings::kOutlineColour, 1, kBoardEdgeRow);
     canvas_.repaintNow();
 }
 
-void Game::描画_思考中() {
+void Game::showThinking() {
     screen_.描画_数値(1.2, -0.4, "思考中", kThinkingShadowColour, kThinkingFontSize);
     screen_.描画_数値(1.1, -0.5, "思考中", kThinkingColour, kThinkingFontSize);
 }
 
-void Game::消去_思考中() {
+void Game::hideThinking() {
     for (int c = 1; c <= kTextCells; ++c) screen_.描画_絵(options_.background, c, kTextRow);
 }
 
@@ -95,7 +92,7 @@ void Game::playComMove(const com::ComMove& m) {
     } else {
         screen_.描画_駒点滅(m.before, m.fromX, m.fromY, kBlinks);
     }
-    消去_思考中();
+    hideThinking();
 
     const rules::MoveEffect effect =
         rules::駒移動(position_, m.fromX, m.fromY, m.toX, m.toY, m.after);

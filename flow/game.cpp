@@ -18,7 +18,7 @@ Game::Game(const Boundaries& outside)
       sounds_(outside.soundLibrary, outside.dialogs, outside.folder) {}
 
 void Game::Form_Load() {
-    sounds_.起動(frame_.handle());
+    sounds_.startUp(frame_.handle());
 
     // Fixed values.
     position_.bottomSide = rules::SENTE;
@@ -33,7 +33,7 @@ void Game::Form_Load() {
     canvas_.fill(kWindowColour, 0, 0, canvas_.widthTwips(), canvas_.heightTwips());
 
     初期設定();
-    読込_設定();
+    loadSettings();
     画面_再描画();
 
     if (!frame_.maximized()) frame_.setWidthTwips(settings::kWindowWidth);
@@ -64,7 +64,7 @@ void Game::初期設定() {
     map_.clearAll();
     comState_.reset();
 
-    rules::初期配置(position_);
+    rules::layOutStartPosition(position_);
     moves_[moves_.currentMove].boardAt = position_.board;
     画面_再描画();
 }
@@ -105,7 +105,7 @@ void Game::OWARI_Click() {
     終了処理();
 }
 
-rules::SideId Game::先番(int n) const {
+rules::SideId Game::sideToMoveAt(int n) const {
     if (n < 0 || n > record::kMaxEntry) return 0;
     const rules::Board* before = n > 0 ? &moves_[n - 1].boardAt : nullptr;
     return rules::調査_先番(position_, before, moves_[n].boardAt);

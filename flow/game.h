@@ -80,7 +80,7 @@ class Game : private settings::SettingsEffects {
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
     // For the flip, once the board is turned: a grade that is shown turns over with it.
-    void ハンデレベル_反転();
+    void negateHandicapGrade();
 
     // 棋譜 menu and the file panel (file_panel.cpp).
     void KIFU_READ_Click();
@@ -122,7 +122,7 @@ class Game : private settings::SettingsEffects {
 
   private:
     // The side to move after recorded move n, from the record.
-    rules::SideId 先番(int n) const;
+    rules::SideId sideToMoveAt(int n) const;
 
     // Level (levels.cpp).
     void レベル_設定(int n);
@@ -139,7 +139,7 @@ class Game : private settings::SettingsEffects {
     void 描画_メッセージ(int reason);
 
     // Settings file (settings_wiring.cpp).
-    void 読込_設定();
+    void loadSettings();
     void 描画_背景(int pictureCode) override;
     void startMusic() override;
 
@@ -155,8 +155,8 @@ class Game : private settings::SettingsEffects {
     // and announces it, and hands the turn back to the human.
     void com_ban();
     void openComTurn();
-    void 描画_思考中();
-    void 消去_思考中();
+    void showThinking();
+    void hideThinking();
     void playComMove(const com::ComMove& move);
     // After the computer's move: "よし！!" on mate of the human, else a check message.
     void announceComMove(rules::PieceCode after);

@@ -15,7 +15,7 @@ void Game::MATCH_MAN_Click() {
     state_.gameMode = 0;
     state_.kifuMode = 0;
     rules::調査_先手後手(position_);
-    state_.sideToMove = 先番(moves_.currentMove);
+    state_.sideToMove = sideToMoveAt(moves_.currentMove);
     if (state_.sideToMove == rules::SENTE) {
         dialogs_.show("先手の番です", " ", platform::Buttons::Ok);
     } else if (state_.sideToMove == rules::GOTE) {
@@ -35,7 +35,7 @@ void Game::START2_Click() {
     state_.turnStart = clock_.secondsSinceMidnight();
     timer_.setEnabled(true);
     rules::調査_先手後手(position_);
-    state_.sideToMove = 先番(moves_.currentMove);
+    state_.sideToMove = sideToMoveAt(moves_.currentMove);
     if (state_.sideToMove == position_.bottomSide) {
         dialogs_.show("MANの番です", " ", platform::Buttons::Ok);
         state_.resumePending = 0;

@@ -48,7 +48,7 @@ void Game::handicapClick(int direction) {
 
     moves_.lastMove = 0;
     const rules::HandicapStep step =
-        rules::ハンデ_一段(position_.board, state_.handicapGrade, direction);
+        rules::handicapStep(position_.board, state_.handicapGrade, direction);
     if (step.grade != state_.handicapGrade) {
         state_.handicapGrade = step.grade;
         screen_.描画_ハンデレベル(step.grade);
@@ -75,7 +75,7 @@ void Game::描画_メッセージ(int reason) {
                   platform::Buttons::Ok);
 }
 
-void Game::ハンデレベル_反転() {
+void Game::negateHandicapGrade() {
     if (state_.handicapSet != 1) return;
     state_.handicapGrade = -state_.handicapGrade;
     screen_.描画_ハンデレベル(state_.handicapGrade);

@@ -35,7 +35,7 @@ void Game::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCod
     } else {
         return;
     }
-    const record::MoveNotation n = record::表記_移動(x, y, piece);
+    const record::MoveNotation n = record::moveNotation(x, y, piece);
     const std::pair<double, const std::string*> texts[] = {
         {spot.file, &n.file}, {spot.rank, &n.rank}, {spot.piece, &n.piece}};
     for (const auto& [column, text] : texts) {

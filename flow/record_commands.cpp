@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "flow/game.h"
-#include "record/move_result.h"
+#include "record/entry_destination.h"
 #include "rules/board_flip.h"
 #include "rules/setup.h"
 
@@ -18,7 +18,7 @@ void turnEntry(record::MoveEntry& e) {
     p.board = e.boardAt;
     p.ownHand = e.ownHandAt;
     p.enemyHand = e.enemyHandAt;
-    rules::盤反転(p);
+    rules::flipPosition(p);
     e.boardAt = p.board;
     e.ownHandAt = p.ownHand;
     e.enemyHandAt = p.enemyHand;
@@ -160,7 +160,7 @@ void Game::REVERSE_Click() {
     }
     state_.reversed = 1;
     state_.selectState = 0;
-    rules::盤反転(position_);
+    rules::flipPosition(position_);
     // The whole record turns with the board, hands and clocks included: stepping through it,
     // saving it and finding the side to move from it then all see the armies where they now
     // stand, and no captured piece or thinking time passes to the other army.
@@ -169,7 +169,7 @@ void Game::REVERSE_Click() {
     rules::調査_先手後手(position_);
     画面_再描画();
     screen_.描画_手数(moves_.moveCount);
-    ハンデレベル_反転();
+    negateHandicapGrade();
     sounds_.play(settings::Sound::駒打音);
     // The board is only seen from the other end: the army to move keeps the move.
 }

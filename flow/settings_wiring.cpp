@@ -5,13 +5,13 @@ namespace flow {
 
 // Start-up reads the settings file of the run folder; the window takes the height of the layout
 // it asks for (a first run keeps the height the window was made with).
-void Game::読込_設定() {
+void Game::loadSettings() {
     settings::読込_環境設定ファイル(options_, *this, settingsPath_);
     frame_.setHeightTwips(options_.windowHeight);
 }
 
 void Game::writeSettings() {
-    settings::書込_環境設定ファイル(options_, settingsPath_);
+    settings::writeSettingsFile(options_, settingsPath_);
 }
 
 void Game::描画_背景(int pictureCode) {

@@ -19,7 +19,7 @@ const char* turnMessage(rules::SideId side) {
 void Game::resumeAtClick() {
     GameState& s = state_;
     rules::調査_先手後手(position_);
-    s.sideToMove = 先番(moves_.currentMove);
+    s.sideToMove = sideToMoveAt(moves_.currentMove);
 
     if (s.gameMode == 0) {
         if (s.resumePending != 1) return;

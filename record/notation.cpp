@@ -22,7 +22,7 @@ std::string 文字列変換(int code) {
     return "";
 }
 
-MoveNotation 表記_移動(int x, int y, rules::PieceCode piece) {
+MoveNotation moveNotation(int x, int y, rules::PieceCode piece) {
     return {文字列変換(100 + (10 - x)), 文字列変換(110 + y), 文字列変換(piece)};
 }
 

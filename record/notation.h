@@ -19,6 +19,6 @@ struct MoveNotation {
     std::string rank;
     std::string piece;
 };
-MoveNotation 表記_移動(int x, int y, rules::PieceCode piece);
+MoveNotation moveNotation(int x, int y, rules::PieceCode piece);
 
 }  // namespace record

@@ -4,7 +4,7 @@
 
 namespace rules {
 
-void 盤反転(Position& pos) {
+void flipPosition(Position& pos) {
     const Board before = pos.board;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) pos.board(10 - x, 10 - y) = -before(x, y);

@@ -8,6 +8,6 @@ namespace rules {
 // Rotates the board by 180 degrees and turns every piece's sign, so that the army now at the
 // bottom carries the negative codes again; the two hands (and their totals) change places with
 // their armies. Side ids are not touched: 調査_先手後手 reads them off the kings afterwards.
-void 盤反転(Position& pos);
+void flipPosition(Position& pos);
 
 }  // namespace rules

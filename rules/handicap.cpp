@@ -17,12 +17,12 @@ constexpr HandicapSquare kSquares[kHandicapHighest - kHandicapLowest + 1] = {
 
 }  // namespace
 
-std::optional<HandicapSquare> ハンデ_桝(int grade) {
+std::optional<HandicapSquare> handicapSquare(int grade) {
     if (grade == 0 || grade < kHandicapLowest || grade > kHandicapHighest) return std::nullopt;
     return kSquares[grade - kHandicapLowest];
 }
 
-HandicapStep ハンデ_一段(Board& board, int grade, int direction) {
+HandicapStep handicapStep(Board& board, int grade, int direction) {
     HandicapStep step{grade, std::nullopt};
     if (direction == 0) return step;
     if (direction > 0 && grade >= kHandicapHighest) return step;
@@ -31,7 +31,7 @@ HandicapStep ハンデ_一段(Board& board, int grade, int direction) {
 
     // Away from the even game the new grade's piece goes; back towards it the old grade's returns.
     const bool away = std::abs(step.grade) > std::abs(grade);
-    std::optional<HandicapSquare> square = ハンデ_桝(away ? step.grade : grade);
+    std::optional<HandicapSquare> square = handicapSquare(away ? step.grade : grade);
     if (!square) return step;
     if (away) square->code = 空;
     board(square->x, square->y) = square->code;

@@ -24,7 +24,7 @@ struct HandicapSquare {
 
 // The square whose piece is missing from grade `grade` onwards (counting away from 0), with the
 // piece as the starting position has it. Nothing for 0 and for grades the buttons cannot reach.
-std::optional<HandicapSquare> ハンデ_桝(int grade);
+std::optional<HandicapSquare> handicapSquare(int grade);
 
 // One press of △ (direction +1, towards 12級) or ▽ (direction -1, towards 名人).
 struct HandicapStep {
@@ -35,6 +35,6 @@ struct HandicapStep {
 // Moves the grade one step and changes the one square that step concerns: a step away from 0
 // takes the piece of the new grade off, a step back towards 0 puts the piece of the old grade
 // back. At either limit nothing changes.
-HandicapStep ハンデ_一段(Board& board, int grade, int direction);
+HandicapStep handicapStep(Board& board, int grade, int direction);
 
 }  // namespace rules

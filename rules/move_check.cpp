@@ -136,7 +136,7 @@ int 移動チェック(const Position& pos, int fromX, int fromY, int toX, int t
         case kind::士:
         case kind::砲:
         case kind::将:
-            return 移動チェック中国駒(b, fromX, fromY, toX, toY, code);
+            return checkChineseMove(b, fromX, fromY, toX, toY, code);
         default:
             return 1;
     }

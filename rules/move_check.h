@@ -37,6 +37,6 @@ int 移動チェック砲取(const Board& b, int fromX, int fromY, int toX, int 
 
 // The Chinese kinds' own patterns (step 5 of the check for 卒 車 馬 象 士 砲 将), after the
 // common destination and drop tests have passed. Called by 移動チェック.
-int 移動チェック中国駒(const Board& b, int fromX, int fromY, int toX, int toY, PieceCode code);
+int checkChineseMove(const Board& b, int fromX, int fromY, int toX, int toY, PieceCode code);
 
 }  // namespace rules

@@ -67,7 +67,7 @@ int 移動チェック砲取(const Board& b, int fromX, int fromY, int toX, int 
     return screens == 1;
 }
 
-int 移動チェック中国駒(const Board& b, int fromX, int fromY, int toX, int toY, PieceCode code) {
+int checkChineseMove(const Board& b, int fromX, int fromY, int toX, int toY, PieceCode code) {
     const int dx = toX - fromX;
     const int dy = toY - fromY;
     const int adx = absInt(dx);

@@ -12,7 +12,7 @@ int handSum(const Hand& hand) {
     return total;
 }
 
-void 初期配置(Position& pos) {
+void layOutStartPosition(Position& pos) {
     pos.ownHand.fill(0);
     pos.enemyHand.fill(0);
     for (int x = 1; x <= 9; ++x) {
@@ -103,7 +103,7 @@ SideId 調査_先番(const Position& pos, const Board* prev, const Board& cur) {
     before.board = *prev;
     const int was = orientation(before.board);
     const int now = orientation(cur);
-    if (was != 0 && now != 0 && was != now) 盤反転(before);
+    if (was != 0 && now != 0 && was != now) flipPosition(before);
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const PieceCode c = cur(x, y);

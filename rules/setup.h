@@ -7,7 +7,7 @@ namespace rules {
 
 // Lays out the starting position on the board and empties both hands (the position part of the
 // reset; the game-state part lives with the game controller).
-void 初期配置(Position& pos);
+void layOutStartPosition(Position& pos);
 
 // Sets bottomSide/topSide from the first bottom king found (x outer, y inner), or, when the
 // bottom king is gone, from the first top king. No king at all: both stay as they were.

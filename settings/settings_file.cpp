@@ -153,7 +153,7 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     if (options.music) effects.startMusic();
 }
 
-bool 書込_環境設定ファイル(Options& options, const std::string& path) {
+bool writeSettingsFile(Options& options, const std::string& path) {
     const std::array<const char*, kLines> lines = {
         backgroundLine(options),
         options.guidance ? kGuidanceOn : kGuidanceOff,

@@ -38,6 +38,6 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
 // Writes the five lines from the check marks. When that fails the default lines are written
 // instead and the check marks are reset to the defaults; the music, the layout and the current
 // background stay as they are. Returns false when the check marks were reset.
-bool 書込_環境設定ファイル(Options& options, const std::string& path = kSettingsFileName);
+bool writeSettingsFile(Options& options, const std::string& path = kSettingsFileName);
 
 }  // namespace settings

@@ -46,7 +46,7 @@ bool isChineseSound(rules::PieceCode code) {
 Sounds::Sounds(platform::SoundLibrary& library, platform::Dialogs& dialogs, std::string folder)
     : library_(library), dialogs_(dialogs), folder_(std::move(folder)) {}
 
-void Sounds::起動(std::intptr_t windowHandle) {
+void Sounds::startUp(std::intptr_t windowHandle) {
     handle_ = library_.dsInitialize(windowHandle);
     if (handle_ == 0) warn("Direct Soundインターフェースが作成できません。");
     for (int i = 0; i < 6; ++i) ids_[i] = loadWave(kWaves[i].name, kWaves[i].copies);

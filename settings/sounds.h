@@ -20,7 +20,7 @@ public:
 
     // Opens the library (a warning box when there is no device) and loads the six waves in the
     // order その他, 禁止, 駒打音, 中国将棋打音, 消滅 (three copies each), BGM (one copy).
-    void 起動(std::intptr_t windowHandle);
+    void startUp(std::intptr_t windowHandle);
 
     void play(Sound s);
     void loop(Sound s);

@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     int written = 0;
     for (int game = 0; written < wanted; ++game) {
         Position pos;
-        rules::初期配置(pos);
+        rules::layOutStartPosition(pos);
         const bool turned = game % 2 == 1;
         const bool chineseDrops = game % 4 >= 2;
         if (turned) turnBoard(pos);

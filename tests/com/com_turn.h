@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "com/choose_move.h"
 #include "com/com_state.h"
 #include "com/danger.h"
 #include "com/evaluation.h"
@@ -94,10 +95,9 @@ struct Turn {
         return *this;
     }
 
-    // The hand-over surveys the position, then the computer searches.
+    // The computer's choice: a survey of the position, then the search.
     Turn& run() {
-        com::勢力調査(pos, map);
-        found = com::searchBestMove(pos, map, state, settings, &rec);
+        found = com::chooseMove(pos, map, state, settings, &rec);
         return *this;
     }
 

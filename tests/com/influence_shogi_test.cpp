@@ -81,7 +81,7 @@ TEST(SurveyReset, SteppersOnTheirLastRowsAttackNothing) {
 
 TEST(SurveyReset, TheBoardIsAsItWasAfterward) {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     const Board before = pos.board;
     InfluenceMap m;
     勢力調査(pos, m);
@@ -644,7 +644,7 @@ TEST(Kings, BottomGeneralIsTheBottomKingForTheMap) {
 
 TEST(Kings, TurnedStartingPositionFindsTheHumansGeneral) {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     InfluenceMap m;
     勢力調査(pos, m);
     EXPECT_EQ(m.ownKingX, 5);

@@ -54,7 +54,7 @@ const char* const kRookCheck = R"(
 
 TEST(ManMate, NotInCheckIsNeverMate) {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     InfluenceMap m;
     com::勢力調査(pos, m);
     EXPECT_EQ(詰めかMAN(pos, m), 0);

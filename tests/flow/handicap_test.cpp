@@ -67,7 +67,7 @@ class HandicapTest : public ::testing::Test {
 
     static Board start() {
         rules::Position p;
-        rules::初期配置(p);
+        rules::layOutStartPosition(p);
         return p.board;
     }
 

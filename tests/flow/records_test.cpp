@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "flow/file_panel.h"
+#include "flow/record_panel_text.h"
 #include "record/cp932.h"
 #include "record/entry_line.h"
 #include "record/kifu_file.h"
@@ -130,7 +130,7 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     EXPECT_EQ(game().moves().currentMove, 0);
     EXPECT_EQ(game().moves().moveCount, 0);
     Position start;
-    初期配置(start);
+    layOutStartPosition(start);
     EXPECT_EQ(pos().board, start.board) << "the start position is shown";
     EXPECT_GT(gameNameInk(), nameInkBefore) << "the game's name is printed below the board";
 

@@ -170,7 +170,7 @@ TEST_F(Replay, TurnedMidGameTheArmyToMoveKeepsTheMoveAndTheWholeRecordTurns) {
         const record::MoveEntry& was = (*recorded)[n];
         Position turned;
         turned.board = was.boardAt;
-        rules::盤反転(turned);
+        rules::flipPosition(turned);
         const record::MoveEntry& e = game().moves()[n];
         EXPECT_EQ(e.boardAt, turned.board) << "entry " << n;
         EXPECT_EQ(e.ownHandAt, was.enemyHandAt) << "entry " << n;

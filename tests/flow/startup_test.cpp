@@ -44,7 +44,7 @@ TEST(StartUp, FirstRunLoadsSoundsLaysOutTheBoardAndWritesTheDefaultSettings) {
     EXPECT_EQ(pos.bottomSide, SENTE);
     EXPECT_EQ(pos.topSide, GOTE);
     Position start;
-    初期配置(start);
+    layOutStartPosition(start);
     EXPECT_EQ(pos.board, start.board);
     EXPECT_EQ(rig.game->moves()[0].boardAt, start.board);
     EXPECT_EQ(rig.game->moves().currentMove, 0);

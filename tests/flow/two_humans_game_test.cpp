@@ -113,7 +113,7 @@ TEST_F(TwoHumansGame, CapturesDropsPromotionsAndAKingCaptureThenANewStart) {
     EXPECT_EQ(game().moves().currentMove, 0);
     EXPECT_EQ(game().moves().lastMove, 19) << "the record stays for stepping through";
     Position start;
-    初期配置(start);
+    layOutStartPosition(start);
     EXPECT_EQ(pos().board, start.board);
     EXPECT_FALSE(game().shutDown());
 

@@ -135,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The writer keeps every mark: read back on a freshly created window they are all there.
-    FUZZ_CHECK(settings::書込_環境設定ファイル(o, path));
+    FUZZ_CHECK(settings::writeSettingsFile(o, path));
     const std::string written = fuzz::readFile(path);
     Options back;
     Effects backEffects;
@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(sameMarks(back, o));
     FUZZ_CHECK(back.guidanceColour == o.guidanceColour);
     FUZZ_CHECK(fuzz::readFile(path) == written);
-    FUZZ_CHECK(settings::書込_環境設定ファイル(back, path));
+    FUZZ_CHECK(settings::writeSettingsFile(back, path));
     FUZZ_CHECK(fuzz::readFile(path) == written);
     return 0;
 }

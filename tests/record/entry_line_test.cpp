@@ -11,7 +11,7 @@ namespace {
 
 MoveEntry startEntry() {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     MoveEntry e;
     e.boardAt = pos.board;
     return e;

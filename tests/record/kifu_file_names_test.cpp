@@ -24,7 +24,7 @@ class KifuFileNames : public ::testing::Test {
         fs::remove_all(dir);
         fs::create_directories(dir);
         rules::Position pos;
-        rules::初期配置(pos);
+        rules::layOutStartPosition(pos);
         list[1].boardAt = pos.board;
         list[1].bottomAfter = 12;
         list.lastMove = 1;

@@ -48,7 +48,7 @@ class KifuFileTest : public ::testing::Test {
     MoveList record(int moves) {
         MoveList list;
         rules::Position pos;
-        rules::初期配置(pos);
+        rules::layOutStartPosition(pos);
         list[0].boardAt = pos.board;
         for (int n = 1; n <= moves; ++n) {
             MoveEntry& e = list[n];

@@ -30,20 +30,20 @@ TEST(Notation, PiecesOfEitherArmyHaveOneNameAndTheAdvisorNone) {
 }
 
 TEST(Notation, AMoveIsReadFromTheBottomPlayersSide) {
-    const record::MoveNotation pawn = record::表記_移動(3, 6, 自歩);
+    const record::MoveNotation pawn = record::moveNotation(3, 6, 自歩);
     EXPECT_EQ(pawn.file, "７");
     EXPECT_EQ(pawn.rank, "六");
     EXPECT_EQ(pawn.piece, "歩");
 
-    const record::MoveNotation corner = record::表記_移動(9, 1, 敵角成);
+    const record::MoveNotation corner = record::moveNotation(9, 1, 敵角成);
     EXPECT_EQ(corner.file + corner.rank + corner.piece, "１一角成");
 
-    const record::MoveNotation advisor = record::表記_移動(6, 2, 敵士);
+    const record::MoveNotation advisor = record::moveNotation(6, 2, 敵士);
     EXPECT_EQ(advisor.file + advisor.rank, "４二");
     EXPECT_EQ(advisor.piece, "");
 
     // No square found for a move: nothing to write.
-    const record::MoveNotation none = record::表記_移動(0, 0, 空);
+    const record::MoveNotation none = record::moveNotation(0, 0, 空);
     EXPECT_EQ(none.file + none.rank + none.piece, "");
 }
 

@@ -25,7 +25,7 @@ TEST(BoardFlip, TurnsTheBoardRoundAndTheArmiesSigns) {
     pos.enemyHand[13] = 1;  // a 飛 taken by the Chinese army
     pos.enemyHandTotal = 1;
 
-    盤反転(pos);
+    flipPosition(pos);
     EXPECT_EQ(testsupport::diagramOf(pos.board),
               testsupport::diagramOf(testsupport::boardFrom("v香 . . . v王 . . . .\n"
                                                             ". . . . . . . v角 .\n"
@@ -49,14 +49,14 @@ TEST(BoardFlip, TurnsTheBoardRoundAndTheArmiesSigns) {
 
 TEST(BoardFlip, TwiceIsNoChange) {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     pos.board(5, 5) = 自銀成;
     pos.ownHand[4] = 1;
     pos.enemyHand[7] = 3;
     const Position before = pos;
-    盤反転(pos);
+    flipPosition(pos);
     EXPECT_NE(pos.board, before.board);
-    盤反転(pos);
+    flipPosition(pos);
     EXPECT_EQ(pos.board, before.board);
     EXPECT_EQ(pos.ownHand, before.ownHand);
     EXPECT_EQ(pos.enemyHand, before.enemyHand);

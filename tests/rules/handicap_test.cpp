@@ -10,20 +10,20 @@ namespace {
 
 Board startBoard() {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     return pos.board;
 }
 
 // Presses one button `times` times from `grade` and returns the grade reached.
 int press(Board& board, int grade, int direction, int times) {
-    for (int i = 0; i < times; ++i) grade = ハンデ_一段(board, grade, direction).grade;
+    for (int i = 0; i < times; ++i) grade = handicapStep(board, grade, direction).grade;
     return grade;
 }
 
 TEST(HandicapTable, EachGradeNamesAPieceOfTheStartingPositionAndNeverAKing) {
     const Board start = startBoard();
     for (int g = kHandicapLowest; g <= kHandicapHighest; ++g) {
-        const auto sq = ハンデ_桝(g);
+        const auto sq = handicapSquare(g);
         if (g == 0) {
             EXPECT_FALSE(sq);
             continue;
@@ -33,7 +33,7 @@ TEST(HandicapTable, EachGradeNamesAPieceOfTheStartingPositionAndNeverAKing) {
         EXPECT_EQ(isBottom(sq->code), g < 0) << g << ": the wrong army loses a piece";
         EXPECT_FALSE(isKingKind(magnitude(sq->code))) << g;
     }
-    for (int g : {-11, 8, 9, 10}) EXPECT_FALSE(ハンデ_桝(g)) << g;
+    for (int g : {-11, 8, 9, 10}) EXPECT_FALSE(handicapSquare(g)) << g;
 }
 
 TEST(HandicapSteps, 名人LacksTenShogiPiecesAndTheWayBackRestoresThemAll) {
@@ -52,7 +52,7 @@ v卒  .  v卒  .  v卒  .  v卒  .  v卒
 )")) << testsupport::diagramOf(b);
 
     // At the limit the grade stays and nothing changes.
-    const HandicapStep atLimit = ハンデ_一段(b, -10, -1);
+    const HandicapStep atLimit = handicapStep(b, -10, -1);
     EXPECT_EQ(atLimit.grade, -10);
     EXPECT_FALSE(atLimit.changed);
 
@@ -75,12 +75,12 @@ v卒  .  v卒  .  v卒  .  v卒  .  v卒
 ^香 ^桂 ^銀 ^金 ^王 ^金 ^銀 ^桂 ^香
 )")) << testsupport::diagramOf(b);
 
-    const HandicapStep atLimit = ハンデ_一段(b, 7, +1);
+    const HandicapStep atLimit = handicapStep(b, 7, +1);
     EXPECT_EQ(atLimit.grade, 7);
     EXPECT_FALSE(atLimit.changed);
 
     // The step back to ８級 returns the advisor, not a second king.
-    EXPECT_EQ(ハンデ_一段(b, 7, -1).changed, (HandicapSquare{6, 1, 敵士}));
+    EXPECT_EQ(handicapStep(b, 7, -1).changed, (HandicapSquare{6, 1, 敵士}));
     EXPECT_EQ(press(b, 6, -1, 6), 0);
     EXPECT_EQ(b, startBoard());
 }
@@ -88,7 +88,7 @@ v卒  .  v卒  .  v卒  .  v卒  .  v卒
 TEST(HandicapSteps, AGradeOnlyAFlipReachesChangesNothingWhenPressed) {
     // 10級..12級 are reached only by turning a dan grade over; the buttons never step from there.
     Board b = startBoard();
-    const HandicapStep s = ハンデ_一段(b, 9, -1);
+    const HandicapStep s = handicapStep(b, 9, -1);
     EXPECT_EQ(s.grade, 8);
     EXPECT_FALSE(s.changed);
     EXPECT_EQ(b, startBoard());

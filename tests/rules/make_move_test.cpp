@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/make_move.h"
-#include "rules/move_result.h"
+#include "rules/move_destination.h"
 #include "rules/pawn_files.h"
 #include "support/diagram.h"
 

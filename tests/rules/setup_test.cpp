@@ -19,7 +19,7 @@ TEST(StartingPosition, MatchesTheDiagramWithEmptyHands) {
     Position pos;
     pos.ownHand[3] = 2;
     pos.enemyHand[13] = 1;
-    初期配置(pos);
+    layOutStartPosition(pos);
     EXPECT_EQ(pos.board, testsupport::boardFrom(testsupport::kStartDiagram))
         << testsupport::diagramOf(pos.board);
     EXPECT_EQ(handSum(pos.ownHand) + handSum(pos.enemyHand), 0);
@@ -29,7 +29,7 @@ TEST(StartingPosition, MatchesTheDiagramWithEmptyHands) {
 
 TEST(Sides, ShogiArmyMovesFirstInEitherOrientation) {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     調査_先手後手(pos);
     EXPECT_EQ(pos.bottomSide, SENTE);
     EXPECT_EQ(pos.topSide, GOTE);
@@ -80,7 +80,7 @@ TEST(Sides, WithTheBottomKingTakenTheTopKingTells) {
 
 TEST(Sides, MoverFollowsThePieceThatArrived) {
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     const Board before = pos.board;
     Board after = before;
     after(5, 7) = 0;
@@ -99,7 +99,7 @@ TEST(Sides, MoverIsFoundAcrossATurnOfTheBoard) {
     // the usual way up (a record turned back after its first entry): the 歩 that moved tells,
     // not the corner squares that differ only by the turn.
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     const Board usual = pos.board;
     const Board turnedStart = flipped(usual);
     Board moved = usual;

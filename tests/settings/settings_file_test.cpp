@@ -77,7 +77,7 @@ TEST_F(SettingsFileTest, WhatIsWrittenIsReadBack) {
     options.elapsedTime = false;
     options.chineseDrops = false;
     options.music = false;
-    ASSERT_TRUE(settings::書込_環境設定ファイル(options, path));
+    ASSERT_TRUE(settings::writeSettingsFile(options, path));
     EXPECT_EQ(fileBytes(), cp932("背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\n"
                                  "中国将棋側持駒OK=OFF\r\nBGM=OFF\r\n"));
 
@@ -103,7 +103,7 @@ TEST_F(SettingsFileTest, EveryBackgroundAndTheOnSettingsRoundTrip) {
         o.chineseDrops = true;
         o.music = true;
         o.elapsedTime = true;
-        ASSERT_TRUE(settings::書込_環境設定ファイル(o, path));
+        ASSERT_TRUE(settings::writeSettingsFile(o, path));
         Options fresh;
         fresh.applyDropsLayout(false);
         RecordingEffects e;
@@ -209,7 +209,7 @@ TEST_F(SettingsFileTest, AWriteFailureResetsTheCheckMarksOnly) {
     options.applyDropsLayout(true);
     options.music = false;
 
-    EXPECT_FALSE(settings::書込_環境設定ファイル(options, path));
+    EXPECT_FALSE(settings::writeSettingsFile(options, path));
     EXPECT_EQ(options.checkedBackground, settings::kMidori);
     EXPECT_FALSE(options.guidance);
     EXPECT_EQ(options.guidanceColour, 2);
@@ -228,7 +228,7 @@ TEST_F(SettingsFileTest, AReadOnlyFileIsAWriteFailure) {
     if (std::ofstream(path, std::ios::app)) GTEST_SKIP() << "running with rights that ignore it";
     options.music = false;
     options.guidance = true;
-    EXPECT_FALSE(settings::書込_環境設定ファイル(options, path));
+    EXPECT_FALSE(settings::writeSettingsFile(options, path));
     EXPECT_TRUE(options.music);
     EXPECT_FALSE(options.guidance);
     EXPECT_EQ(fileBytes(), kDefaultFile);
@@ -237,7 +237,7 @@ TEST_F(SettingsFileTest, AReadOnlyFileIsAWriteFailure) {
 TEST_F(SettingsFileTest, AFullDiskIsAWriteFailureToo) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     options.guidance = true;
-    EXPECT_FALSE(settings::書込_環境設定ファイル(options, "/dev/full"));
+    EXPECT_FALSE(settings::writeSettingsFile(options, "/dev/full"));
     EXPECT_FALSE(options.guidance);
     EXPECT_EQ(options.checkedBackground, settings::kMidori);
 }

@@ -63,7 +63,7 @@ class SoundsTest : public ::testing::Test {
 TEST_F(SoundsTest, LoadsTheSixWavesInOrderWithTheirCopyCounts) {
     writeAll();
     Sounds s(lib, dialogs, dir.string());
-    s.起動(42);
+    s.startUp(42);
 
     ASSERT_EQ(lib.calls.size(), 7u);
     EXPECT_EQ(lib.calls[0].name, "dsInitialize");
@@ -84,7 +84,7 @@ TEST_F(SoundsTest, WithoutADeviceWarnsOnceAndEveryLaterCallUsesIdZero) {
     writeAll();
     lib.noDevice = true;
     Sounds s(lib, dialogs, dir.string());
-    s.起動(1);
+    s.startUp(1);
 
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "Direct Soundインターフェースが作成できません。");
@@ -110,7 +110,7 @@ TEST_F(SoundsTest, AMissingFileIsSilentlyIdZeroAndAnUnreadableOneIsReported) {
     fs::remove(fs::u8path(dir.string() + "/禁止.wav"));
     fs::create_directory(fs::u8path(dir.string() + "/禁止.wav"));  // exists, but cannot be read
     Sounds s(lib, dialogs, dir.string());
-    s.起動(1);
+    s.startUp(1);
 
     EXPECT_EQ(s.id(Sound::BGM), 0);
     EXPECT_EQ(s.id(Sound::禁止), 0);
@@ -132,7 +132,7 @@ TEST_F(SoundsTest, AMissingFileIsSilentlyIdZeroAndAnUnreadableOneIsReported) {
 TEST_F(SoundsTest, PieceMoveSoundPicksVanishChineseOrShogiClack) {
     writeAll();
     Sounds s(lib, dialogs, dir.string());
-    s.起動(1);
+    s.startUp(1);
     const std::int64_t vanish = s.id(Sound::消滅);
     const std::int64_t chinese = s.id(Sound::中国将棋打音);
     const std::int64_t shogi = s.id(Sound::駒打音);
@@ -161,7 +161,7 @@ TEST_F(SoundsTest, ShutdownFreesAllSixInLoadOrderThenTerminates) {
     writeAll();
     fs::remove(fs::u8path(dir.string() + "/中国将棋打音.wav"));
     Sounds s(lib, dialogs, dir.string());
-    s.起動(1);
+    s.startUp(1);
     lib.calls.clear();
     s.終了処理();
 

@@ -7,7 +7,7 @@
 
 #include "record/entry_line.h"
 #include "record/kifu_file.h"
-#include "rules/move_result.h"
+#include "rules/move_destination.h"
 #include "rules/setup.h"
 
 namespace soak {

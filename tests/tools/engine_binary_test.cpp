@@ -17,7 +17,7 @@ TEST(EngineBinary, ListsTheStartingMovesOfBothArmiesAndQuits) {
     if (engine == nullptr || *engine == '\0') GTEST_SKIP() << "KZ_ENGINE is not set";
 
     rules::Position pos;
-    rules::初期配置(pos);
+    rules::layOutStartPosition(pos);
     record::MoveEntry start;
     start.boardAt = pos.board;
 

@@ -22,7 +22,7 @@ inline std::string lineOf(const rules::Board& board, const rules::Hand& own = {}
 
 inline std::string startLine() {
     rules::Position pos;
-    rules::初期配置(pos);
+    rules::layOutStartPosition(pos);
     return lineOf(pos.board);
 }
 

@@ -30,7 +30,7 @@ const char* const kNames[] = {"ownAttacks",    "enemyAttacks",   "ownGuard",    
 TEST(EngineSurvey, PrintsEveryGridInOrderThenTheKings) {
     Session s;
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     ASSERT_EQ(s.send("position " + lineOf(pos.board)).back(), "ok");
     const auto lines = s.send("survey");
     ASSERT_EQ(lines.size(), 17u);

@@ -1,7 +1,7 @@
 // The computer's search on the engine's position, without playing its move.
 #include <ostream>
 
-#include "com/search.h"
+#include "com/choose_move.h"
 #include "tools/engine/commands.h"
 
 namespace engine {
@@ -38,15 +38,15 @@ class EvalPrinter : public com::SearchObserver {
     std::ostream& out_;
 };
 
-// The computer's turn up to its choice, for the top army; the position is as before afterwards.
+// The computer's choice for the top army: a survey of the position as it stands, then the
+// search; the position is as before afterwards.
 void search(EngineState& state, std::ostream& out, com::SearchObserver* observer) {
     com::SearchSettings settings;
     settings.comLevel = state.level;
     settings.chineseDrops = state.drops;
     // The search leaves its scratch promotion code behind; the position itself is restored.
     const rules::PieceCode promotedCode = state.pos.promotedCode;
-    const bool found =
-        com::searchBestMove(state.pos, state.map, state.comState, settings, observer);
+    const bool found = com::chooseMove(state.pos, state.map, state.comState, settings, observer);
     state.pos.promotedCode = promotedCode;
     if (!found) {
         out << "bestmove none\n";

@@ -1,6 +1,6 @@
-#include "record/move_result.h"
+#include "record/entry_destination.h"
 
-#include "rules/move_result.h"
+#include "rules/move_destination.h"
 
 namespace record {
 

@@ -1,4 +1,4 @@
-#include "rules/move_result.h"
+#include "rules/move_destination.h"
 
 namespace rules {
 

@@ -1,6 +1,6 @@
 // The game-record panel: choosing a folder, loading a record into record mode and saving the
 // game, and the header lines a loaded record prints around the board.
-#include "flow/file_panel.h"
+#include "flow/record_panel_text.h"
 
 #include "flow/game.h"
 #include "record/kifu_file.h"

@@ -1,4 +1,4 @@
-#include "record/move_result.h"
+#include "record/entry_destination.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 TEST(RecordedMoveResult, ComparesAnEntryWithTheOneBefore) {
     MoveList list;
     Position pos;
-    初期配置(pos);
+    layOutStartPosition(pos);
     list[0].boardAt = pos.board;
     list[1].boardAt = pos.board;
     list[1].boardAt(3, 7) = 空;

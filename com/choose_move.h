@@ -1,0 +1,39 @@
+// The computer's choice of a move: the one way every caller (the game, the engine, the hint, the
+// match runner, the benchmarks and the tests) asks the computer what to play.
+#pragma once
+
+#include "com/com_state.h"
+#include "com/influence_map.h"
+#include "com/search.h"
+#include "rules/position.h"
+
+namespace com {
+
+// Everything the computer does to choose a move for the top army of pos: surveys the position as
+// it stands (so nothing left on the map by an earlier routine is read), then searches. Returns
+// true with state.best and state.bestScore set, or false when the top army has no candidate.
+// The position is exactly as before on return (but for its scratch promotion code).
+bool chooseMove(rules::Position& pos, InfluenceMap& map, ComState& state,
+                const SearchSettings& settings, SearchObserver* observer = nullptr);
+
+// A chosen move and its score.
+struct Choice {
+    bool found = false;
+    ComMove move;
+    double score = 0;
+};
+
+// The computer's choice for the bottom army of pos: a copy of the position is turned so that the
+// bottom army stands on top, chooseMove runs on it with a fresh map and state, and the move is
+// turned back into pos's own coordinates (a drop from the bottom stand has fromX = kBottomHandX,
+// fromY = hand index; codes are the bottom army's own). pos itself is not touched.
+Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings);
+
+// pos turned round with its sides: the board and hands as flipPosition turns them, bottomSide and
+// topSide exchanged, the bottom king's square found again.
+rules::Position turnedPosition(const rules::Position& pos);
+
+// A move of the top army of a turned position, in the coordinates of the position before turning.
+ComMove turnedBack(const ComMove& m);
+
+}  // namespace com
