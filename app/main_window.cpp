@@ -11,10 +11,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/qt_texts.h"
 #include "flow/game.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_file_panel.h"
 #include "platform/sdl_sound_library.h"
+#include "platform/translation.h"
 
 namespace app {
 
@@ -83,7 +85,8 @@ MainWindow::MainWindow(WindowSetup setup)
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
 
     game_ = std::make_unique<flow::Game>(flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound,
-                                                          *this, setup_.folder, filePanel_});
+                                                          *this, setup_.folder, filePanel_,
+                                                          setup_.systemLanguage});
     buildMenus();
     scale_ = initialScale();
     applySize(true, true);
@@ -101,51 +104,57 @@ void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     using G = flow::Game;
 
-    QMenu* taikyoku = menu(bar, "対局", "TAIKYOKU");
+    QMenu* taikyoku = menu(bar, KZ_TEXT("Menu", "対局"), "TAIKYOKU");
     connect(taikyoku, &QMenu::aboutToShow, this,
             [this] { run([this] { game_->TAIKYOKU_Click(); }); });
-    item(taikyoku, "対局(人間)", "MATCH_MAN", &G::MATCH_MAN_Click);
-    item(taikyoku, "対局(COM)", "START2", &G::START2_Click);
-    QMenu* level = menu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
+    item(taikyoku, KZ_TEXT("Menu", "対局(人間)"), "MATCH_MAN", &G::MATCH_MAN_Click);
+    item(taikyoku, KZ_TEXT("Menu", "対局(COM)"), "START2", &G::START2_Click);
+    QMenu* level = menu(taikyoku, KZ_TEXT("Menu", "COM対局ﾚﾍﾞﾙ"), "LEVEL");
     item(level, "LEVEL1", "LEVEL1", &G::LEVEL1_Click, true);
     item(level, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, true);
     item(level, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, true);
-    item(taikyoku, "終わり", "OWARI", &G::OWARI_Click);
+    item(taikyoku, KZ_TEXT("Menu", "終わり"), "OWARI", &G::OWARI_Click);
 
-    QMenu* stop = menu(bar, "局面", "STOP");
+    QMenu* stop = menu(bar, KZ_TEXT("Menu", "局面"), "STOP");
     connect(stop, &QMenu::aboutToShow, this, [this] { run([this] { game_->STOP_Click(); }); });
-    item(stop, "最初", "CANCEL", &G::CANCEL_Click);
-    item(stop, "反転", "REVERSE", &G::REVERSE_Click);
+    item(stop, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click);
+    item(stop, KZ_TEXT("Menu", "反転"), "REVERSE", &G::REVERSE_Click);
 
-    item(bar, "戻", "REPLAY", &G::REPLAY_Click);
-    item(bar, "進", "AFTER", &G::AFTER_Click);
+    item(bar, KZ_TEXT("Menu", "戻"), "REPLAY", &G::REPLAY_Click);
+    item(bar, KZ_TEXT("Menu", "進"), "AFTER", &G::AFTER_Click);
     item(bar, "△", "LBEL_UP", &G::LBEL_UP_Click);
     item(bar, "▽", "LEBEL_DOWN", &G::LEBEL_DOWN_Click);
 
-    QMenu* kifu = menu(bar, "棋譜", "KIFU");
-    item(kifu, "読込", "KIFU_READ", &G::KIFU_READ_Click);
-    item(kifu, "書込", "KIFU_WRITE", &G::KIFU_WRITE_Click);
+    QMenu* kifu = menu(bar, KZ_TEXT("Menu", "棋譜"), "KIFU");
+    item(kifu, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click);
+    item(kifu, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click);
 
-    QMenu* option = menu(bar, "ｵﾌﾟｼｮﾝ", "OPTION");
+    QMenu* option = menu(bar, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION");
     connect(option, &QMenu::aboutToShow, this, [this] { run([this] { game_->OPTION_Click(); }); });
-    QMenu* haikei = menu(option, "背景画", "HAIKEI_GA");
-    item(haikei, "緑", "MIDORI", &G::MIDORI_Click, true);
-    item(haikei, "畳", "TATAMI", &G::TATAMI_Click, true);
-    item(haikei, "竹", "TAKE", &G::TAKE_Click, true);
-    item(haikei, "宇宙", "UCHU", &G::UCHU_Click, true);
-    item(haikei, "煉瓦", "RENGA", &G::RENGA_Click, true);
-    item(option, "移動指導", "SIDOU", &G::SIDOU_Click, true);
-    item(option, "経過時間", "KEIKA", &G::KEIKA_Click, true);
-    item(option, "中国側持駒OK", "CHESS_MOCHIKOMA", &G::CHESS_MOCHIKOMA_Click, true);
+    QMenu* haikei = menu(option, KZ_TEXT("Menu", "背景画"), "HAIKEI_GA");
+    item(haikei, KZ_TEXT("Menu", "緑"), "MIDORI", &G::MIDORI_Click, true);
+    item(haikei, KZ_TEXT("Menu", "畳"), "TATAMI", &G::TATAMI_Click, true);
+    item(haikei, KZ_TEXT("Menu", "竹"), "TAKE", &G::TAKE_Click, true);
+    item(haikei, KZ_TEXT("Menu", "宇宙"), "UCHU", &G::UCHU_Click, true);
+    item(haikei, KZ_TEXT("Menu", "煉瓦"), "RENGA", &G::RENGA_Click, true);
+    item(option, KZ_TEXT("Menu", "移動指導"), "SIDOU", &G::SIDOU_Click, true);
+    item(option, KZ_TEXT("Menu", "経過時間"), "KEIKA", &G::KEIKA_Click, true);
+    item(option, KZ_TEXT("Menu", "中国側持駒OK"), "CHESS_MOCHIKOMA", &G::CHESS_MOCHIKOMA_Click,
+         true);
     item(option, "BGM", "BGM", &G::BGM_Click, true);
+    // Each reader finds the language submenu, and each language by its own name.
+    QMenu* language = menu(option, "言語 / Language", "LANGUAGE");
+    item(language, "日本語", "JAPANESE", &G::JAPANESE_Click, true);
+    item(language, "English", "ENGLISH", &G::ENGLISH_Click, true);
 
-    item(bar, "その他", "VER", &G::VER_Click);
+    item(bar, KZ_TEXT("Menu", "その他"), "VER", &G::VER_Click);
     sync();
 }
 
 QMenu* MainWindow::menu(QWidget* parent, const char* caption, const char* name) {
-    auto* m = new QMenu(QString::fromUtf8(caption), parent);
+    auto* m = new QMenu(platform::translatedQ("Menu", caption), parent);
     m->setObjectName(QString::fromUtf8(name));
+    captions_.emplace_back(m->menuAction(), caption);
     if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
         bar->addMenu(m);
     } else {
@@ -156,8 +165,9 @@ QMenu* MainWindow::menu(QWidget* parent, const char* caption, const char* name) 
 
 QAction* MainWindow::item(QWidget* parent, const char* caption, const char* name, Routine routine,
                           bool checkable) {
-    auto* a = new QAction(QString::fromUtf8(caption), parent);
+    auto* a = new QAction(platform::translatedQ("Menu", caption), parent);
     a->setObjectName(QString::fromUtf8(name));
+    captions_.emplace_back(a, caption);
     a->setCheckable(checkable);
     parent->addAction(a);
     connect(a, &QAction::triggered, this, [this, routine] { run([&] { ((*game_).*routine)(); }); });
@@ -187,6 +197,8 @@ void MainWindow::sync() {
     tick("LEVEL1", s.checkedLevel == 1);
     tick("LEVEL2", s.checkedLevel == 2);
     tick("LEVEL3", s.checkedLevel == 3);
+    tick("JAPANESE", game_->language() == platform::Language::Japanese);
+    tick("ENGLISH", game_->language() == platform::Language::English);
     view_->update();
 }
 
@@ -256,6 +268,21 @@ void MainWindow::quit() {
     // Queued, so that the program ends once the current event is over even if no loop runs yet.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                               Qt::QueuedConnection);
+}
+
+void MainWindow::setLanguage(platform::Language language) {
+    useQtTexts(language);
+    platform::useLanguage(language);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) captionMenus();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::captionMenus() {
+    for (const auto& [action, caption] : captions_)
+        action->setText(platform::translatedQ("Menu", caption));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/canvas_widget.h"
 #include "platform/canvas.h"
@@ -36,6 +38,8 @@ struct WindowSetup {
     platform::SoundLibrary* soundLibrary = nullptr;  // the mixer
     std::string folder = ".";                        // waves and settings file
     std::function<void()> quit;                      // how the program ends
+    // The language the system names (the program reads it from its environment).
+    platform::Language systemLanguage = platform::Language::Japanese;
 };
 
 class MainWindow : public QMainWindow, public platform::Frame {
@@ -59,14 +63,18 @@ class MainWindow : public QMainWindow, public platform::Frame {
     bool maximized() const override;
     void moveToTop() override;
     void quit() override;
+    void setLanguage(platform::Language language) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A change of language captions the menus again.
+    void changeEvent(QEvent* event) override;
 
   private:
     using Routine = void (flow::Game::*)();
     void buildMenus();
+    // Captions are Japanese sources (marked with KZ_TEXT when they are translated).
     QMenu* menu(QWidget* parent, const char* caption, const char* name);
     QAction* item(QWidget* parent, const char* caption, const char* name, Routine routine,
                   bool checkable = false);
@@ -74,6 +82,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     void run(const std::function<void()>& event);
     // Check marks and picture follow the game.
     void sync();
+    void captionMenus();
     // The game's area in game pixels: the window's size in twips without the menu bar.
     QSizeF naturalSize() const;
     // Makes the window its size in twips at the present scale (width, height or both).
@@ -89,6 +98,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     CanvasWidget* view_ = nullptr;
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     std::unique_ptr<flow::Game> game_;
+    // Every menu entry with its caption's source.
+    std::vector<std::pair<QAction*, const char*>> captions_;
     double scale_ = 1;
     int widthTwips_;
     int heightTwips_;

@@ -4,6 +4,7 @@
 #include "com/influence_survey.h"
 #include "com/mate.h"
 #include "flow/game.h"
+#include "flow/texts.h"
 #include "rules/make_move.h"
 
 namespace flow {
@@ -77,8 +78,9 @@ void Game::openComTurn() {
 }
 
 void Game::showThinking() {
-    screen_.描画_数値(1.2, -0.4, "思考中", kThinkingShadowColour, kThinkingFontSize);
-    screen_.描画_数値(1.1, -0.5, "思考中", kThinkingColour, kThinkingFontSize);
+    const std::string thinking = translated("Game", "思考中");
+    screen_.描画_数値(1.2, -0.4, thinking, kThinkingShadowColour, kThinkingFontSize);
+    screen_.描画_数値(1.1, -0.5, thinking, kThinkingColour, kThinkingFontSize);
 }
 
 void Game::hideThinking() {
@@ -125,14 +127,16 @@ void Game::playComMove(const com::ComMove& m) {
 
 void Game::announceComMove(rules::PieceCode after) {
     if (com::詰めかMAN(position_, map_) == 1) {
-        dialogs_.show("よし！!", "詰め ?", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "よし！!"), translated("Game", "詰め ?"),
+                      platform::Buttons::Ok);
         return;
     }
     if (map_.enemyAttacks(map_.ownKingX, map_.ownKingY) <= 0) return;
     if (isChinesePiece(after)) {
-        dialogs_.show("   ** 将(Jiang) **", "王手", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "   ** 将(Jiang) **"), translated("Game", "王手"),
+                      platform::Buttons::Ok);
     } else {
-        dialogs_.show("   ** 王手 **", "", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "   ** 王手 **"), "", platform::Buttons::Ok);
     }
 }
 

@@ -12,12 +12,15 @@ Game::Game(const Boundaries& outside)
       timer_(outside.timer),
       frame_(outside.frame),
       settingsPath_(outside.folder + "/" + settings::kSettingsFileName),
+      systemLanguage_(outside.systemLanguage),
       noFilePanel_(outside.folder),
       filePanel_(outside.filePanel != nullptr ? *outside.filePanel : noFilePanel_),
       screen_(outside.canvas, outside.clock, position_, options_),
       sounds_(outside.soundLibrary, outside.dialogs, outside.folder) {}
 
 void Game::Form_Load() {
+    // The first message may come from the sound library, so the language comes first.
+    applyStartLanguage();
     sounds_.startUp(frame_.handle());
 
     // Fixed values.

@@ -36,6 +36,8 @@ struct Boundaries {
     std::string folder = ".";
     // The file panel of the window; without one, records are read and saved in `folder`.
     platform::FilePanel* filePanel = nullptr;
+    // The language the system names: the game's until the player picks one.
+    platform::Language systemLanguage = platform::Language::Japanese;
 };
 
 // Mouse buttons as the window reports them.
@@ -103,6 +105,11 @@ class Game : private settings::SettingsEffects {
     void CHESS_MOCHIKOMA_Click();
     void BGM_Click();
     void VER_Click();
+    // 言語 / Language submenu (option_menu.cpp): the texts change at once, and the choice is kept.
+    void JAPANESE_Click();
+    void ENGLISH_Click();
+    // The language the texts are shown in: the one picked, else the system's.
+    platform::Language language() const;
 
     // Mouse and clock (mouse_input.cpp, clocks.cpp). Positions are twips of the client area.
     void Form_MouseDown(int button, double xTwips, double yTwips);
@@ -145,6 +152,9 @@ class Game : private settings::SettingsEffects {
 
     // Options (option_menu.cpp).
     void backgroundClick(int code);
+    void languageClick(platform::Language language);
+    // Shows the texts in the language of the settings file, or else the system's.
+    void applyStartLanguage();
     void writeSettings();
 
     // Clocks (clocks.cpp).
@@ -208,6 +218,7 @@ class Game : private settings::SettingsEffects {
     platform::Timer& timer_;
     platform::Frame& frame_;
     std::string settingsPath_;
+    platform::Language systemLanguage_;
     platform::NoFilePanel noFilePanel_;
     platform::FilePanel& filePanel_;
 

@@ -1,7 +1,17 @@
 #include "flow/game.h"
+#include "flow/texts.h"
 #include "rules/setup.h"
 
 namespace flow {
+
+namespace {
+
+// The winner's sentences as 終了 makes them, so that the translation tools find them.
+[[maybe_unused]] const char* const kWinnerSentences[] = {
+    KZ_TEXT("Game", "先手の勝ちです"), KZ_TEXT("Game", "後手の勝ちです"),
+    KZ_TEXT("Game", "あなたの勝ちです"), KZ_TEXT("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです")};
+
+}  // namespace
 
 void Game::TAIKYOKU_Click() {
     hideFilePanel();
@@ -17,9 +27,9 @@ void Game::MATCH_MAN_Click() {
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
     if (state_.sideToMove == rules::SENTE) {
-        dialogs_.show("先手の番です", " ", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "先手の番です"), " ", platform::Buttons::Ok);
     } else if (state_.sideToMove == rules::GOTE) {
-        dialogs_.show("後手の番です", " ", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "後手の番です"), " ", platform::Buttons::Ok);
     }
     state_.resumePending = 0;
 }
@@ -37,7 +47,7 @@ void Game::START2_Click() {
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
     if (state_.sideToMove == position_.bottomSide) {
-        dialogs_.show("MANの番です", " ", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "MANの番です"), " ", platform::Buttons::Ok);
         state_.resumePending = 0;
     } else if (state_.sideToMove == position_.topSide) {
         com_ban();
@@ -45,9 +55,13 @@ void Game::START2_Click() {
 }
 
 void Game::終了(const std::string& name) {
-    dialogs_.show(name + "の勝ちです", "終了", platform::Buttons::Ok);
+    // The winner's sentence is translated whole: the name alone would not read right.
+    const std::string won = name + "の勝ちです";
+    dialogs_.show(translated("Game", won.c_str()), translated("Game", "終了"),
+                  platform::Buttons::Ok);
     const platform::Answer again =
-        dialogs_.show("続けますか？", "再ゲーム", platform::Buttons::YesNo);
+        dialogs_.show(translated("Game", "続けますか？"), translated("Game", "再ゲーム"),
+                      platform::Buttons::YesNo);
     if (again == platform::Answer::Yes) {
         初期設定();
     } else {

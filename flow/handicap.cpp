@@ -1,5 +1,6 @@
 #include "rules/handicap.h"
 #include "flow/game.h"
+#include "flow/texts.h"
 
 namespace flow {
 
@@ -9,11 +10,11 @@ namespace {
 const char* reasonText(int reason) {
     switch (reason) {
         case 1:
-            return "棋譜ﾓｰﾄﾞではできません";
+            return KZ_TEXT("Game", "棋譜ﾓｰﾄﾞではできません");
         case 2:
-            return "対局途中ではできません";
+            return KZ_TEXT("Game", "対局途中ではできません");
         case 3:
-            return "反転後ではできません";
+            return KZ_TEXT("Game", "反転後ではできません");
         default:
             return "";
     }
@@ -71,8 +72,10 @@ void Game::handicapClick(int direction) {
 }
 
 void Game::描画_メッセージ(int reason) {
-    dialogs_.show(std::string(reasonText(reason)) + "\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定",
-                  platform::Buttons::Ok);
+    const char* why = reasonText(reason);
+    dialogs_.show(
+        (*why ? translated("Game", why) : "") + translated("Game", "\r\r局面→最初にして下さい"),
+        translated("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"), platform::Buttons::Ok);
 }
 
 void Game::negateHandicapGrade() {

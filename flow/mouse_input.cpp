@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "flow/game.h"
+#include "flow/texts.h"
 #include "rules/move_check.h"
 #include "rules/pawn_files.h"
 #include "rules/promotion.h"
@@ -52,7 +53,8 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
     hideFilePanel();
     if (state_.kifuMode == 1) {
         const platform::Answer a =
-            dialogs_.show("棋譜を '進 'で進めて下さい", "棋譜", platform::Buttons::YesNo);
+            dialogs_.show(translated("Game", "棋譜を '進 'で進めて下さい"),
+                          translated("Game", "棋譜"), platform::Buttons::YesNo);
         if (a == platform::Answer::No) {
             sounds_.play(settings::Sound::禁止);
             初期設定();
@@ -64,7 +66,8 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
                         cellOf(yTwips, options_.boardTop, view::kSquareHeight, r);
     if (state_.sideToMove == 0) {
         sounds_.play(settings::Sound::禁止);
-        dialogs_.show("「対局」で始めて下さい", "開始", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "「対局」で始めて下さい"), translated("Game", "開始"),
+                      platform::Buttons::Ok);
         return;
     }
     resumeAtClick();
@@ -141,7 +144,8 @@ void Game::pressBoardSquare(int button, int c, int r) {
     // button moves it.
     if (rules::移動後チェック(r, s.movePiece) == 0 && button != kRightButton) {
         sounds_.play(settings::Sound::禁止);
-        dialogs_.show("マウスの右をクリックして下さい", "成り", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "マウスの右をクリックして下さい"),
+                      translated("Game", "成り"), platform::Buttons::Ok);
         return;
     }
 

@@ -1,20 +1,21 @@
 #include "flow/game.h"
+#include "flow/texts.h"
 
 namespace flow {
 
 namespace {
 
 // The about box, its lines joined by carriage returns.
-const char* const kAboutText =
-    "KZ ソラワ  Version 1.0    [2/2000]\r"
-    "\r"
-    "KZ ソラワ 制作室\r"
-    "\r"
-    "Home page\r"
-    "https://kzsorawa.example.jp/\r"
-    "\r"
-    "e-mail\r"
-    "kzsorawa@example.jp";
+const char* const kAboutText = KZ_TEXT("Game",
+                                       "KZ ソラワ  Version 1.0    [2/2000]\r"
+                                       "\r"
+                                       "KZ ソラワ 制作室\r"
+                                       "\r"
+                                       "Home page\r"
+                                       "https://kzsorawa.example.jp/\r"
+                                       "\r"
+                                       "e-mail\r"
+                                       "kzsorawa@example.jp");
 const char* const kAboutTitle = "KZ ソラワ";
 
 }  // namespace
@@ -109,10 +110,29 @@ void Game::BGM_Click() {
     writeSettings();
 }
 
+void Game::JAPANESE_Click() {
+    languageClick(platform::Language::Japanese);
+}
+void Game::ENGLISH_Click() {
+    languageClick(platform::Language::English);
+}
+
+platform::Language Game::language() const {
+    return options_.language.value_or(systemLanguage_);
+}
+
+void Game::languageClick(platform::Language language) {
+    options_.language = language;
+    frame_.setLanguage(language);
+    writeSettings();
+    screen_.redrawLabels();
+    canvas_.repaintNow();
+}
+
 void Game::VER_Click() {
     hideFilePanel();
     sounds_.play(settings::Sound::その他);
-    dialogs_.show(kAboutText, kAboutTitle, platform::Buttons::Ok);
+    dialogs_.show(translated("Game", kAboutText), kAboutTitle, platform::Buttons::Ok);
 }
 
 }  // namespace flow

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "flow/game.h"
+#include "flow/texts.h"
 #include "record/entry_destination.h"
 #include "rules/board_flip.h"
 #include "rules/setup.h"
@@ -53,7 +54,8 @@ bool Game::recordFull() const {
 
 void Game::refuseFullRecord() {
     sounds_.play(settings::Sound::禁止);
-    dialogs_.show("これ以上記録できません", "棋譜", platform::Buttons::Ok);
+    dialogs_.show(translated("Game", "これ以上記録できません"), translated("Game", "棋譜"),
+                  platform::Buttons::Ok);
     state_.selectState = 0;
     screen_.描画_将棋盤桝();
     if (rules::isDropFrom(state_.fromX)) {
@@ -91,7 +93,8 @@ void Game::REPLAY_Click() {
     state_.resumePending = 1;
     if (moves_.currentMove < 1) {
         sounds_.play(settings::Sound::禁止);
-        dialogs_.show("できません", "戻る", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "できません"), translated("Game", "戻る"),
+                      platform::Buttons::Ok);
         return;
     }
     state_.selectState = 0;
@@ -118,16 +121,19 @@ void Game::AFTER_Click() {
     hideFilePanel();
     if (state_.sideToMove == 0) {
         sounds_.play(settings::Sound::禁止);
-        dialogs_.show("「対局」で始めて下さい", "開始", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "「対局」で始めて下さい"), translated("Game", "開始"),
+                      platform::Buttons::Ok);
         return;
     }
     state_.resumePending = 1;
     if (moves_.currentMove >= moves_.lastMove) {
         if (state_.kifuMode == 1) {
-            dialogs_.show("終わり", "進む", platform::Buttons::Ok);
+            dialogs_.show(translated("Game", "終わり"), translated("Game", "進む"),
+                          platform::Buttons::Ok);
         } else {
             sounds_.play(settings::Sound::禁止);
-            dialogs_.show("できません", "進む", platform::Buttons::Ok);
+            dialogs_.show(translated("Game", "できません"), translated("Game", "進む"),
+                          platform::Buttons::Ok);
         }
         return;
     }
@@ -155,7 +161,8 @@ void Game::AFTER_Click() {
 void Game::REVERSE_Click() {
     if (state_.kifuMode == 1) {
         sounds_.play(settings::Sound::禁止);
-        dialogs_.show("棋譜ﾓｰﾄﾞではできません", "反転", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "棋譜ﾓｰﾄﾞではできません"), translated("Game", "反転"),
+                      platform::Buttons::Ok);
         return;
     }
     state_.reversed = 1;

@@ -3,6 +3,7 @@
 #include "flow/record_panel_text.h"
 
 #include "flow/game.h"
+#include "flow/texts.h"
 #include "record/kifu_file.h"
 #include "rules/setup.h"
 #include "view/layout.h"
@@ -26,8 +27,8 @@ int characters(const std::string& text) {
     return n;
 }
 
-const char* const kSaveTitle = "棋譜保存";
-const char* const kRecordTitle = "棋譜";
+const char* const kSaveTitle = KZ_TEXT("Game", "棋譜保存");
+const char* const kRecordTitle = KZ_TEXT("Game", "棋譜");
 const char* const kBlankTitle = "  ";
 
 }  // namespace
@@ -81,15 +82,18 @@ void Game::Command1_Click() {
     using platform::PanelBox;
     const std::string name = filePanel_.text(PanelBox::FileName);
     if (name.empty()) {
-        dialogs_.show("ﾌｧｲﾙ名が入力されていません", kBlankTitle, platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "ﾌｧｲﾙ名が入力されていません"), kBlankTitle,
+                      platform::Buttons::Ok);
         return;
     }
     if (!usableRecordName(name)) {
-        dialogs_.show("ﾌｧｲﾙ名 '" + name + "' は使えません", kBlankTitle, platform::Buttons::Ok);
+        dialogs_.show(record::fillIn(translated("Game", "ﾌｧｲﾙ名 '%1' は使えません"), {name}),
+                      kBlankTitle, platform::Buttons::Ok);
         return;
     }
     if (moves_.lastMove < 1) {
-        dialogs_.show("保存するデータがありません", kSaveTitle, platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "保存するデータがありません"),
+                      translated("Game", kSaveTitle), platform::Buttons::Ok);
         return;
     }
 
@@ -100,12 +104,13 @@ void Game::Command1_Click() {
     const record::KifuStatus saved = record::save(path, headers, moves_, moves_.lastMove);
     if (!saved) {
         // The panel stays as it is, so the player can put the name right and try again.
-        dialogs_.show(record::describe(saved), kSaveTitle, platform::Buttons::Ok);
+        dialogs_.show(record::describe(saved, translated), translated("Game", kSaveTitle),
+                      platform::Buttons::Ok);
         return;
     }
     hideFilePanel();
     filePanel_.refreshFiles();
-    dialogs_.show("棋譜を書き込みました", kBlankTitle, platform::Buttons::Ok);
+    dialogs_.show(translated("Game", "棋譜を書き込みました"), kBlankTitle, platform::Buttons::Ok);
 }
 
 void Game::File1_Click() {
@@ -117,7 +122,8 @@ void Game::File1_Click() {
     // cannot be read leaves the board and the move list as they were.
     const record::KifuLoad loaded = record::load(filePanel_.filePath() + "/" + name);
     if (!loaded.status) {
-        dialogs_.show(record::describe(loaded.status), kRecordTitle, platform::Buttons::Ok);
+        dialogs_.show(record::describe(loaded.status, translated), translated("Game", kRecordTitle),
+                      platform::Buttons::Ok);
         return;
     }
 
@@ -136,11 +142,13 @@ void Game::File1_Click() {
 
     record::applyTo(loaded, moves_);
     if (moves_.lastMove == 0) {
-        dialogs_.show("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordTitle, platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"),
+                      translated("Game", kRecordTitle), platform::Buttons::Ok);
         return;
     }
-    dialogs_.show(" 読み込みました", kRecordTitle, platform::Buttons::Ok);
-    dialogs_.show("棋譜を '進 'で進めて下さい", kRecordTitle, platform::Buttons::Ok);
+    const std::string title = translated("Game", kRecordTitle);
+    dialogs_.show(translated("Game", " 読み込みました"), title, platform::Buttons::Ok);
+    dialogs_.show(translated("Game", "棋譜を '進 'で進めて下さい"), title, platform::Buttons::Ok);
     rules::調査_先手後手(position_);
     state_.sideToMove = rules::SENTE;
 }

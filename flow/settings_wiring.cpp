@@ -10,6 +10,11 @@ void Game::loadSettings() {
     frame_.setHeightTwips(options_.windowHeight);
 }
 
+void Game::applyStartLanguage() {
+    options_.language = settings::readLanguage(settingsPath_);
+    frame_.setLanguage(language());
+}
+
 void Game::writeSettings() {
     settings::writeSettingsFile(options_, settingsPath_);
 }

@@ -2,6 +2,7 @@
 #include "com/influence_survey.h"
 #include "com/mate.h"
 #include "flow/game.h"
+#include "flow/texts.h"
 #include "rules/setup.h"
 
 namespace flow {
@@ -9,8 +10,8 @@ namespace flow {
 namespace {
 
 const char* turnMessage(rules::SideId side) {
-    if (side == rules::SENTE) return "先手の番です";
-    if (side == rules::GOTE) return "後手の番です";
+    if (side == rules::SENTE) return KZ_TEXT("Game", "先手の番です");
+    if (side == rules::GOTE) return KZ_TEXT("Game", "後手の番です");
     return nullptr;
 }
 
@@ -27,20 +28,23 @@ void Game::resumeAtClick() {
         s.turnStart = clock_.secondsSinceMidnight();
         if (options_.elapsedTime) timer_.setEnabled(true);
         if (const char* text = turnMessage(s.sideToMove)) {
-            dialogs_.show(text, "対局", platform::Buttons::Ok);
+            dialogs_.show(translated("Game", text), translated("Game", "対局"),
+                          platform::Buttons::Ok);
         }
         return;
     }
 
     if (s.sideToMove == position_.topSide) {
         s.resumePending = 0;
-        dialogs_.show("OKですか？", "再開(COM)", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "OKですか？"), translated("Game", "再開(COM)"),
+                      platform::Buttons::Ok);
         com_ban();
     } else if (s.sideToMove == position_.bottomSide && s.resumePending == 1) {
         s.resumePending = 0;
         s.turnStart = clock_.secondsSinceMidnight();
         if (options_.elapsedTime) timer_.setEnabled(true);
-        dialogs_.show("MANの番です", "対局", platform::Buttons::Ok);
+        dialogs_.show(translated("Game", "MANの番です"), translated("Game", "対局"),
+                      platform::Buttons::Ok);
     }
 }
 

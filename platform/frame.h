@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "platform/language.h"
+
 namespace platform {
 
 class Frame {
@@ -19,6 +21,8 @@ class Frame {
     virtual void moveToTop() = 0;
     // Ends the program once the current event has finished.
     virtual void quit() = 0;
+    // Shows every text from now on in `language`: the game's own and the window's.
+    virtual void setLanguage(Language language) = 0;
 };
 
 }  // namespace platform

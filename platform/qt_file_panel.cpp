@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "platform/canvas.h"
+#include "platform/translation.h"
 
 namespace platform {
 
@@ -38,10 +39,10 @@ struct Row {
     PanelBox box;
 };
 constexpr Row kRows[4] = {
-    {"ﾌｧｲﾙ名 ：", 3120, PanelBox::FileName},
-    {"後    手 ：", 2880, PanelBox::Gote},
-    {"先    手 ：", 2640, PanelBox::Sente},
-    {"対 局 名：", 2400, PanelBox::GameName},
+    {KZ_TEXT("FilePanel", "ﾌｧｲﾙ名 ："), 3120, PanelBox::FileName},
+    {KZ_TEXT("FilePanel", "後    手 ："), 2880, PanelBox::Gote},
+    {KZ_TEXT("FilePanel", "先    手 ："), 2640, PanelBox::Sente},
+    {KZ_TEXT("FilePanel", "対 局 名："), 2400, PanelBox::GameName},
 };
 
 constexpr int kListLeft = 240;
@@ -77,7 +78,9 @@ QtFilePanel::QtFilePanel(QWidget* parent, const std::string& folder)
 
     for (int i = 0; i < 4; ++i) {
         const Row& row = kRows[i];
-        auto* label = new QLabel(QString::fromUtf8(row.caption), parent);
+        auto* label = new QLabel(translatedQ("FilePanel", row.caption), parent);
+        // The caption follows a change of language.
+        label->installEventFilter(this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         label->setAutoFillBackground(true);
         place(label, kLabelLeft, row.top, kBoxLeft - kLabelLeft, kRowHeight);
@@ -216,6 +219,12 @@ void QtFilePanel::clickFile(QListWidgetItem* item) {
 }
 
 bool QtFilePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        for (int i = 0; i < 4; ++i)
+            if (watched == labels_[i])
+                labels_[i]->setText(translatedQ("FilePanel", kRows[i].caption));
+        return false;
+    }
     // A double click is one click: the list under it has already changed after the first.
     if (event->type() == QEvent::MouseButtonDblClick &&
         (watched == dirList_->viewport() || watched == fileList_->viewport()))

@@ -20,7 +20,7 @@ constexpr int kHeaderLines = 3;
 constexpr std::size_t kMaxLineBytes = 64 * 1024;
 
 KifuStatus failure(KifuError error, const std::string& path, int line, std::string detail) {
-    return {error, path, line, std::move(detail)};
+    return {error, path, line, std::move(detail), {}, 0};
 }
 
 std::string systemReason(int err) {
@@ -78,25 +78,45 @@ mode_t modeFor(const std::string& path) {
 }
 
 // What is wrong with an entry line, in the player's words.
-std::string lineFault(const LineDecode& d) {
+std::string lineFault(const LineDecode& d, const Translation& tr) {
     const char* what = "";
     switch (d.error) {
         case LineError::None:
             return "";
         case LineError::NotANumber:
-            what = "数字でない文字があります";
+            what = KZ_TEXT("Record", "数字でない文字があります");
             break;
         case LineError::BadPieceCode:
-            what = "駒の番号が正しくありません";
+            what = KZ_TEXT("Record", "駒の番号が正しくありません");
             break;
         case LineError::NegativeHandCount:
-            what = "持駒の数が負です";
+            what = KZ_TEXT("Record", "持駒の数が負です");
             break;
         case LineError::TooLong:
-            what = "行が長すぎます";
+            // A header too long is only that; an entry line says where it runs over.
+            if (d.column == 0) return textOf(tr, "Record", KZ_TEXT("Record", "行が長すぎます"));
+            what = KZ_TEXT("Record", "行が長すぎます");
             break;
     }
-    return std::to_string(d.column) + "桁目: " + what;
+    return fillIn(textOf(tr, "Record", KZ_TEXT("Record", "%1桁目: %2")),
+                  {std::to_string(d.column), textOf(tr, "Record", what)});
+}
+
+// The detail of a status in the given translation: what is wrong in the line, or the count of
+// entries, or else the system's reason as it came.
+std::string detailOf(const KifuStatus& s, const Translation& tr) {
+    if (!s.fault.ok()) return lineFault(s.fault, tr);
+    if (s.entries > 0)
+        return fillIn(textOf(tr, "Record", KZ_TEXT("Record", "%1手")), {std::to_string(s.entries)});
+    return s.detail;
+}
+
+// A failure whose detail is what is wrong in the line.
+KifuStatus lineFailure(KifuError error, const std::string& path, int line, const LineDecode& d) {
+    KifuStatus s = failure(error, path, line, "");
+    s.fault = d;
+    s.detail = lineFault(d, {});
+    return s;
 }
 
 // The folder part of a path, with its closing '/'; empty for a bare file name.
@@ -107,33 +127,35 @@ std::string folderOf(const std::string& path) {
 
 }  // namespace
 
-std::string describe(const KifuStatus& s) {
-    std::string text;
-    const std::string line = std::to_string(s.line) + "行目";
+std::string describe(const KifuStatus& s, const Translation& tr) {
+    const char* text = "";
     switch (s.error) {
         case KifuError::None:
             return "";
         case KifuError::CannotOpen:
-            text = "棋譜ﾌｧｲﾙを開けません: " + s.path;
+            text = KZ_TEXT("Record", "棋譜ﾌｧｲﾙを開けません: %1");
             break;
         case KifuError::CannotCreate:
-            text = "棋譜ﾌｧｲﾙを作成できません: " + s.path;
+            text = KZ_TEXT("Record", "棋譜ﾌｧｲﾙを作成できません: %1");
             break;
         case KifuError::CannotWrite:
-            text = "棋譜ﾌｧｲﾙを書き込めません: " + s.path;
+            text = KZ_TEXT("Record", "棋譜ﾌｧｲﾙを書き込めません: %1");
             break;
         case KifuError::BadText:
-            text = "棋譜ﾌｧｲﾙの" + line + "の文字が正しくありません: " + s.path;
+            text = KZ_TEXT("Record", "棋譜ﾌｧｲﾙの%2行目の文字が正しくありません: %1");
             break;
         case KifuError::TooManyEntries:
-            text = "棋譜ﾌｧｲﾙの手数が" + std::to_string(kMaxEntry) + "を超えています: " + s.path;
+            text = KZ_TEXT("Record", "棋譜ﾌｧｲﾙの手数が%3を超えています: %1");
             break;
         case KifuError::BadEntryLine:
-            text = "棋譜ﾌｧｲﾙの" + line + "が正しくありません: " + s.path;
+            text = KZ_TEXT("Record", "棋譜ﾌｧｲﾙの%2行目が正しくありません: %1");
             break;
     }
-    if (!s.detail.empty()) text += " (" + s.detail + ")";
-    return text;
+    std::string message = fillIn(textOf(tr, "Record", text),
+                                 {s.path, std::to_string(s.line), std::to_string(kMaxEntry)});
+    const std::string detail = detailOf(s, tr);
+    if (!detail.empty()) message += " (" + detail + ")";
+    return message;
 }
 
 KifuHeaders headerLines(const std::string& gameName, const std::string& senteName,
@@ -145,8 +167,12 @@ KifuHeaders headerLines(const std::string& gameName, const std::string& senteNam
 
 KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveList& list,
                 int lastMove) {
-    if (lastMove > kMaxEntry)
-        return failure(KifuError::TooManyEntries, path, 0, std::to_string(lastMove) + "手");
+    if (lastMove > kMaxEntry) {
+        KifuStatus s = failure(KifuError::TooManyEntries, path, 0, "");
+        s.entries = lastMove;
+        s.detail = detailOf(s, {});
+        return s;
+    }
 
     // The whole file first: nothing is touched when a header cannot be written.
     std::string bytes;
@@ -184,7 +210,7 @@ KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveL
         ::unlink(temp.c_str());
         return failure(KifuError::CannotCreate, path, 0, systemReason(err));
     }
-    return {KifuError::None, path, 0, ""};
+    return failure(KifuError::None, path, 0, "");
 }
 
 KifuLoad load(const std::string& path) {
@@ -210,14 +236,15 @@ KifuLoad load(const std::string& path) {
     std::string line;
     bool overlong = false;
     int lineNo = 0;
-    KifuStatus status{KifuError::None, path, 0, ""};
+    KifuStatus status = failure(KifuError::None, path, 0, "");
     while (status.ok() && reader.next(line, overlong)) {
         ++lineNo;
         if (lineNo <= kHeaderLines) {
             const auto text = overlong ? std::nullopt : fromCp932(line);
-            if (!text)
-                status =
-                    failure(KifuError::BadText, path, lineNo, overlong ? "行が長すぎます" : "");
+            if (!text && overlong)
+                status = lineFailure(KifuError::BadText, path, lineNo, {LineError::TooLong, 0});
+            else if (!text)
+                status = failure(KifuError::BadText, path, lineNo, "");
             else
                 read.headers[lineNo - 1] = *text;
             continue;
@@ -230,7 +257,7 @@ KifuLoad load(const std::string& path) {
         const LineDecode decoded = overlong ? LineDecode{LineError::TooLong, kEntryLineLength + 1}
                                             : decodeEntryLine(line, entry);
         if (!decoded)
-            status = failure(KifuError::BadEntryLine, path, lineNo, lineFault(decoded));
+            status = lineFailure(KifuError::BadEntryLine, path, lineNo, decoded);
         else
             read.entries.push_back(entry);
     }

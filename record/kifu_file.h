@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "record/entry_line.h"
 #include "record/move_list.h"
+#include "record/texts.h"
 #include "rules/piece.h"
 
 namespace record {
@@ -35,13 +37,15 @@ struct KifuStatus {
     std::string path;    // the file concerned
     int line = 0;        // 1-based line of the file at fault; 0 when none
     std::string detail;  // the system's reason, or what is wrong in the line
+    LineDecode fault;    // what is wrong in the line, when that is the detail
+    int entries = 0;     // the entries a record too long to save holds, when that is the detail
 
     bool ok() const { return error == KifuError::None; }
     explicit operator bool() const { return ok(); }
 };
 
-// A message for the player, naming the file.
-std::string describe(const KifuStatus& status);
+// A message for the player, naming the file, in the given translation (Japanese without one).
+std::string describe(const KifuStatus& status, const Translation& translation = {});
 
 // The three header lines from the panel's boxes: the game's name, then the top army's player and
 // the bottom army's player. `bottomSide` is +1 when the shogi army (先手) is at the bottom.

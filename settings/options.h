@@ -2,6 +2,10 @@
 // from them. The menu shows these values; the settings file stores them.
 #pragma once
 
+#include <optional>
+
+#include "platform/language.h"
+
 namespace settings {
 
 // Picture codes of the five background tiles.
@@ -19,6 +23,9 @@ struct Options {
     bool elapsedTime = false;         // 経過時間
     bool chineseDrops = false;        // 中国側持駒OK
     bool music = false;               // BGM
+    // The language ticked in 言語 / Language; none until the player picks one, and then the
+    // system's language is used.
+    std::optional<platform::Language> language;
 
     // Values that follow from them.
     int background = kTatami;  // current background picture code

@@ -1,9 +1,9 @@
 #include "settings/settings_file.h"
 
-#include <array>
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "record/cp932.h"
 
@@ -12,6 +12,9 @@ namespace settings {
 namespace {
 
 constexpr int kLines = 5;
+// The lines after the five that are read when they are there.
+constexpr int kMaxLines = 7;
+constexpr int kLanguageLine = 6;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
 constexpr std::size_t kLineKeep = 64;
 
@@ -32,6 +35,8 @@ constexpr const char* kDropsOn = "中国将棋側持駒OK=ON";
 constexpr const char* kDropsOff = "中国将棋側持駒OK=OFF";
 constexpr const char* kMusicOn = "BGM=ON";
 constexpr const char* kMusicOff = "BGM=OFF";
+constexpr const char* kJapaneseLine = "言語=日本語";
+constexpr const char* kEnglishLine = "言語=English";
 
 constexpr int kGuidanceColourOn = 15;
 
@@ -44,19 +49,17 @@ bool lineIs(const std::string& line, const char* literal) {
     return line == fileForm(literal);
 }
 
-// The first five lines, each ended by CR LF, LF or CR (the last one may end the file instead).
-// Nothing when the file cannot be opened or holds fewer than five lines.
-std::optional<std::array<std::string, kLines>> readFiveLines(const std::string& path) {
+// The first lines (up to seven), each ended by CR LF, LF or CR (the last one may end the file
+// instead). Nothing when the file cannot be opened or holds fewer than five lines.
+std::optional<std::vector<std::string>> readLines(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (f == nullptr) return std::nullopt;
-    std::array<std::string, kLines> lines;
+    std::vector<std::string> lines;
     bool ok = true;
-    for (std::string& line : lines) {
+    while (lines.size() < kMaxLines) {
         int c = std::fgetc(f);
-        if (c == EOF) {
-            ok = false;  // input past end of file
-            break;
-        }
+        if (c == EOF) break;  // input past end of file
+        std::string& line = lines.emplace_back();
         while (c != EOF && c != '\r' && c != '\n') {
             if (line.size() < kLineKeep) line.push_back(static_cast<char>(c));
             c = std::fgetc(f);
@@ -66,14 +69,14 @@ std::optional<std::array<std::string, kLines>> readFiveLines(const std::string& 
             if (next != '\n' && next != EOF) std::ungetc(next, f);
         }
     }
-    if (std::ferror(f)) ok = false;
+    if (std::ferror(f) || lines.size() < kLines) ok = false;
     std::fclose(f);
     if (!ok) return std::nullopt;
     return lines;
 }
 
 // Writes the lines in CP932 with CR LF; false when anything could not be written.
-bool writeLines(const std::string& path, const std::array<const char*, kLines>& lines) {
+bool writeLines(const std::string& path, const std::vector<const char*>& lines) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (f == nullptr) return false;
     bool ok = true;
@@ -85,8 +88,8 @@ bool writeLines(const std::string& path, const std::array<const char*, kLines>& 
     return ok;
 }
 
-constexpr std::array<const char*, kLines> kDefaultLines = {"背景画=緑", kGuidanceOff, kElapsedOn,
-                                                           kDropsOff, kMusicOn};
+const std::vector<const char*> kDefaultLines = {"背景画=緑", kGuidanceOff, kElapsedOn, kDropsOff,
+                                                kMusicOn};
 
 // The check marks the default file stands for.
 void resetCheckMarks(Options& options) {
@@ -118,7 +121,7 @@ void selectBackground(Options& options, int code) {
 void 読込_環境設定ファイル(Options& options, SettingsEffects& effects, const std::string& path) {
     // All five lines are read before any is applied, so a short file changes nothing that the
     // default path does not set again.
-    const auto lines = readFiveLines(path);
+    const auto lines = readLines(path);
     if (!lines) {
         // The default file; a failure to write it does not stop the program either.
         writeLines(path, kDefaultLines);
@@ -153,14 +156,28 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     if (options.music) effects.startMusic();
 }
 
+std::optional<platform::Language> readLanguage(const std::string& path) {
+    const auto lines = readLines(path);
+    if (!lines || lines->size() <= kLanguageLine) return std::nullopt;
+    const std::string& line = (*lines)[kLanguageLine];
+    if (lineIs(line, kJapaneseLine)) return platform::Language::Japanese;
+    if (lineIs(line, kEnglishLine)) return platform::Language::English;
+    return std::nullopt;
+}
+
 bool writeSettingsFile(Options& options, const std::string& path) {
-    const std::array<const char*, kLines> lines = {
+    std::vector<const char*> lines = {
         backgroundLine(options),
         options.guidance ? kGuidanceOn : kGuidanceOff,
         options.elapsedTime ? kElapsedOn : kElapsedOff,
         options.chineseDrops ? kDropsOn : kDropsOff,
         options.music ? kMusicOn : kMusicOff,
     };
+    if (options.language) {
+        while (lines.size() < kLanguageLine) lines.push_back("");
+        lines.push_back(*options.language == platform::Language::English ? kEnglishLine
+                                                                         : kJapaneseLine);
+    }
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);
     resetCheckMarks(options);

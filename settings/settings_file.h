@@ -2,12 +2,16 @@
 // and rewritten from the option check marks after every option change.
 //
 //   背景画=緑|竹|畳|宇宙|煉瓦   移動指導=ON|OFF   経過時間=ON|OFF   中国将棋側持駒OK=ON|OFF
-//   BGM=ON|OFF
+//   BGM=ON|OFF   (a sixth line)   言語=日本語|English
+//
+// The seventh line is there only once the player has picked a language; without it the system's
+// language is used.
 //
 // Each line is compared whole with its own literals; anything else reads as off (or, for the
 // background, as no change).
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "settings/options.h"
@@ -35,7 +39,10 @@ void selectBackground(Options& options, int code);
 void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
                            const std::string& path = kSettingsFileName);
 
-// Writes the five lines from the check marks. When that fails the default lines are written
+// The language the seventh line names; none when the file has no such line.
+std::optional<platform::Language> readLanguage(const std::string& path = kSettingsFileName);
+
+// Writes the lines from the check marks. When that fails the default lines are written
 // instead and the check marks are reset to the defaults; the music, the layout and the current
 // background stay as they are. Returns false when the check marks were reset.
 bool writeSettingsFile(Options& options, const std::string& path = kSettingsFileName);

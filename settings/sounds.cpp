@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/translation.h"
+
 namespace settings {
 
 namespace {
@@ -48,7 +50,8 @@ Sounds::Sounds(platform::SoundLibrary& library, platform::Dialogs& dialogs, std:
 
 void Sounds::startUp(std::intptr_t windowHandle) {
     handle_ = library_.dsInitialize(windowHandle);
-    if (handle_ == 0) warn("Direct Soundインターフェースが作成できません。");
+    if (handle_ == 0)
+        warn(platform::translated("Sounds", "Direct Soundインターフェースが作成できません。"));
     for (int i = 0; i < 6; ++i) ids_[i] = loadWave(kWaves[i].name, kWaves[i].copies);
 }
 

@@ -2,6 +2,7 @@
 // and numbers. Positions are board units (column, row); the canvas takes twips.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/canvas.h"
@@ -44,6 +45,9 @@ class Screen {
     void 描画_手数(int n);
     void 描画_レベル(int level);
     void 描画_ハンデレベル(int grade);
+    // Draws the worded labels on screen (the move number, the handicap grade) again, in the
+    // language now in use.
+    void redrawLabels();
 
     // Hand stands (screen_stands.cpp).
     void 描画_自持盤();
@@ -65,6 +69,9 @@ class Screen {
     const settings::Options& options_;
     Pictures pictures_;
     bool bold_ = false;  // the labels turn bold print on for good
+    // The worded labels on screen since the background was last painted.
+    std::optional<int> shownMoveCount_;
+    std::optional<int> shownGrade_;
 };
 
 }  // namespace view

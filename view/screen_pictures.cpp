@@ -53,6 +53,9 @@ void Screen::描画_絵_中国将棋駒(rules::PieceCode code, double column, do
 }
 
 void Screen::描画_背景(int code) {
+    // The background covers every label.
+    shownMoveCount_.reset();
+    shownGrade_.reset();
     for (int c = -3; c <= 28; ++c) {
         for (int r = -3; r <= 15; ++r) {
             if (!rules::Board::onBoard(c, r)) 描画_絵(code, c, r);

@@ -1,5 +1,6 @@
 #include <QString>
 
+#include "platform/translation.h"
 #include "view/screen.h"
 
 namespace view {
@@ -11,14 +12,20 @@ const char* const kKanjiNumerals[10] = {"", "一", "二", "三", "四", "五", "
 // Texts of 描画_文字列: the handicap grades -10..10 and the move-number caption.
 const char* stringOf(int id) {
     static const char* const kGrades[21] = {
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"),
+        KZ_TEXT("Screen", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"),
+    };
     if (id >= -10 && id <= 10) return kGrades[id + 10];
-    if (id == 99) return "手目";
+    if (id == 99) return KZ_TEXT("Screen", "手目");
     return nullptr;
 }
 
@@ -51,7 +58,8 @@ void Screen::描画_数値(double column, double row, const std::string& text, i
 
 void Screen::描画_文字列(double column, double row, int id, int colour, double size) {
     const char* text = stringOf(id);
-    print(column, row, text ? text : "", colour, size, kStringDropTwips);
+    print(column, row, text ? platform::translated("Screen", text) : "", colour, size,
+          kStringDropTwips);
 }
 
 void Screen::描画_桝_数値() {
@@ -67,6 +75,7 @@ void Screen::描画_桝_数値() {
 }
 
 void Screen::描画_手数(int n) {
+    shownMoveCount_ = n;
     描画_絵(options_.background, 13, 3);
     描画_絵(options_.background, 14, 3);
     const double column = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
@@ -86,9 +95,16 @@ void Screen::描画_レベル(int level) {
 
 void Screen::描画_ハンデレベル(int grade) {
     for (int c = 12; c <= 15; ++c) 描画_絵(options_.background, c, 0);
+    shownGrade_.reset();
     if (grade < -10 || grade > 10) return;
+    shownGrade_ = grade;
     描画_文字列(12.1, 0.1, grade, 0, 10);
     描画_文字列(12, 0, grade, 15, 10);
+}
+
+void Screen::redrawLabels() {
+    if (const std::optional<int> n = shownMoveCount_) 描画_手数(*n);
+    if (const std::optional<int> grade = shownGrade_) 描画_ハンデレベル(*grade);
 }
 
 }  // namespace view

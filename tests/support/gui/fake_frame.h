@@ -1,9 +1,11 @@
-// The window frame for tests: remembers sizes, moves and the request to quit.
+// The window frame for tests: remembers sizes, moves, languages and the request to quit.
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "platform/frame.h"
+#include "platform/translation.h"
 
 namespace testsupport {
 
@@ -15,13 +17,19 @@ class FakeFrame : public platform::Frame {
     bool isMaximized = false;
     int movesToTop = 0;
     int quits = 0;
-    std::function<void()> onQuit;  // runs at each request to quit
+    std::vector<platform::Language> languages;  // every language set, in order
+    std::function<void()> onQuit;               // runs at each request to quit
 
     std::intptr_t handle() const override { return kHandle; }
     void setWidthTwips(int width) override { widthTwips = width; }
     void setHeightTwips(int height) override { heightTwips = height; }
     bool maximized() const override { return isMaximized; }
     void moveToTop() override { ++movesToTop; }
+    // The game's own texts follow, as in the window.
+    void setLanguage(platform::Language language) override {
+        languages.push_back(language);
+        platform::useLanguage(language);
+    }
     void quit() override {
         ++quits;
         if (onQuit) onQuit();

@@ -35,7 +35,7 @@ std::string settingsFileBytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-GameRig::GameRig() : canvas(15600, 12000) {
+GameRig::GameRig(platform::Language systemLanguage) : canvas(15600, 12000) {
     ensureQtApplication();
     // The fake library takes any bytes, so a few stand in for each wave.
     for (const char* name :
@@ -43,8 +43,9 @@ GameRig::GameRig() : canvas(15600, 12000) {
         folder.write(name, "RIFF-test");
     }
     panel.directory = panel.files = folder.path().string();
-    game = std::make_unique<flow::Game>(flow::Boundaries{
-        canvas, dialogs, clock, timer, sound, frame, folder.path().string(), &panel});
+    game = std::make_unique<flow::Game>(flow::Boundaries{canvas, dialogs, clock, timer, sound,
+                                                         frame, folder.path().string(), &panel,
+                                                         systemLanguage});
 }
 
 }  // namespace testsupport

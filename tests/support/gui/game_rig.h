@@ -31,12 +31,13 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-// The five lines of a settings file as the game writes them (CP932, CR LF).
+// The lines of a settings file as the game writes them (CP932, CR LF).
 std::string settingsFileBytes(const std::vector<std::string>& lines);
 
 struct GameRig {
-    // The canvas covers what the window shows: 15600 × 12000 twips.
-    GameRig();
+    // The canvas covers what the window shows: 15600 × 12000 twips. The system names
+    // `systemLanguage`.
+    explicit GameRig(platform::Language systemLanguage = platform::Language::Japanese);
 
     TempFolder folder;
     platform::Canvas canvas;

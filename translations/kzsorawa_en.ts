@@ -1,0 +1,450 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>FilePanel</name>
+    <message>
+        <source>ﾌｧｲﾙ名 ：</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>後    手 ：</source>
+        <translation>Second:</translation>
+    </message>
+    <message>
+        <source>先    手 ：</source>
+        <translation>First:</translation>
+    </message>
+    <message>
+        <source>対 局 名：</source>
+        <translation>Game:</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>思考中</source>
+        <translation>Thinking</translation>
+    </message>
+    <message>
+        <source>よし！!</source>
+        <translation>Got you!</translation>
+    </message>
+    <message>
+        <source>詰め ?</source>
+        <translation>Mate?</translation>
+    </message>
+    <message>
+        <source>   ** 将(Jiang) **</source>
+        <translation>   ** Check (Jiang) **</translation>
+    </message>
+    <message>
+        <source>王手</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>   ** 王手 **</source>
+        <translation>   ** Check **</translation>
+    </message>
+    <message>
+        <source>先手の勝ちです</source>
+        <translation>First player wins</translation>
+    </message>
+    <message>
+        <source>後手の勝ちです</source>
+        <translation>Second player wins</translation>
+    </message>
+    <message>
+        <source>あなたの勝ちです</source>
+        <translation>You win</translation>
+    </message>
+    <message>
+        <source>ｺﾝﾋﾟｭｰﾀの勝ちです</source>
+        <translation>The computer wins</translation>
+    </message>
+    <message>
+        <source>先手の番です</source>
+        <translation>First player to move</translation>
+    </message>
+    <message>
+        <source>後手の番です</source>
+        <translation>Second player to move</translation>
+    </message>
+    <message>
+        <source>MANの番です</source>
+        <translation>Your move</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Game over</translation>
+    </message>
+    <message>
+        <source>続けますか？</source>
+        <translation>Play again?</translation>
+    </message>
+    <message>
+        <source>再ゲーム</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>棋譜ﾓｰﾄﾞではできません</source>
+        <translation>Not in record mode</translation>
+    </message>
+    <message>
+        <source>対局途中ではできません</source>
+        <translation>Not during a game</translation>
+    </message>
+    <message>
+        <source>反転後ではできません</source>
+        <translation>Not after a flip</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>局面→最初にして下さい</source>
+        <translation><byte value="xd"/><byte value="xd"/>Choose Position → Start first</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定</source>
+        <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>棋譜を &apos;進 &apos;で進めて下さい</source>
+        <translation>Step through the record with &apos;Forward&apos;</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>「対局」で始めて下さい</source>
+        <translation>Start from the Game menu</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>マウスの右をクリックして下さい</source>
+        <translation>Click with the right mouse button</translation>
+    </message>
+    <message>
+        <source>成り</source>
+        <translation>Promotion</translation>
+    </message>
+    <message>
+        <source>KZ ソラワ  Version 1.0    [2/2000]<byte value="xd"/><byte value="xd"/>KZ ソラワ 制作室<byte value="xd"/><byte value="xd"/>Home page<byte value="xd"/>https://kzsorawa.example.jp/<byte value="xd"/><byte value="xd"/>e-mail<byte value="xd"/>kzsorawa@example.jp</source>
+        <translation>KZ ソラワ  Version 1.0    [2/2000]<byte value="xd"/><byte value="xd"/>KZ ソラワ Studio<byte value="xd"/><byte value="xd"/>Home page<byte value="xd"/>https://kzsorawa.example.jp/<byte value="xd"/><byte value="xd"/>e-mail<byte value="xd"/>kzsorawa@example.jp</translation>
+    </message>
+    <message>
+        <source>これ以上記録できません</source>
+        <translation>The record is full</translation>
+    </message>
+    <message>
+        <source>できません</source>
+        <translation>Not possible</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>End of the record</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>反転</source>
+        <translation>Flip</translation>
+    </message>
+    <message>
+        <source>棋譜保存</source>
+        <translation>Save record</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が入力されていません</source>
+        <translation>No file name given</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名 &apos;%1&apos; は使えません</source>
+        <translation>The file name &apos;%1&apos; cannot be used</translation>
+    </message>
+    <message>
+        <source>保存するデータがありません</source>
+        <translation>Nothing to save</translation>
+    </message>
+    <message>
+        <source>棋譜を書き込みました</source>
+        <translation>Record saved</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません</source>
+        <translation>The record file holds no moves</translation>
+    </message>
+    <message>
+        <source> 読み込みました</source>
+        <translation> Record loaded</translation>
+    </message>
+    <message>
+        <source>対局</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>OKですか？</source>
+        <translation>Ready?</translation>
+    </message>
+    <message>
+        <source>再開(COM)</source>
+        <translation>Resume (computer)</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>対局</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>対局(人間)</source>
+        <translation>Game (human)</translation>
+    </message>
+    <message>
+        <source>対局(COM)</source>
+        <translation>Game (computer)</translation>
+    </message>
+    <message>
+        <source>COM対局ﾚﾍﾞﾙ</source>
+        <translation>Computer level</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>局面</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>最初</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>反転</source>
+        <translation>Flip</translation>
+    </message>
+    <message>
+        <source>戻</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>進</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>読込</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>書込</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>背景画</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>畳</source>
+        <translation>Tatami</translation>
+    </message>
+    <message>
+        <source>竹</source>
+        <translation>Bamboo</translation>
+    </message>
+    <message>
+        <source>宇宙</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>煉瓦</source>
+        <translation>Brick</translation>
+    </message>
+    <message>
+        <source>移動指導</source>
+        <translation>Move guide</translation>
+    </message>
+    <message>
+        <source>経過時間</source>
+        <translation>Elapsed time</translation>
+    </message>
+    <message>
+        <source>中国側持駒OK</source>
+        <translation>Chinese drops</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>数字でない文字があります</source>
+        <translation>a character that is not a digit</translation>
+    </message>
+    <message>
+        <source>駒の番号が正しくありません</source>
+        <translation>a wrong piece number</translation>
+    </message>
+    <message>
+        <source>持駒の数が負です</source>
+        <translation>a negative count of drops</translation>
+    </message>
+    <message>
+        <source>行が長すぎます</source>
+        <translation>line too long</translation>
+    </message>
+    <message>
+        <source>%1桁目: %2</source>
+        <translation>column %1: %2</translation>
+    </message>
+    <message>
+        <source>%1手</source>
+        <translation>%1 moves</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙを開けません: %1</source>
+        <translation>Cannot open the record file: %1</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙを作成できません: %1</source>
+        <translation>Cannot create the record file: %1</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙを書き込めません: %1</source>
+        <translation>Cannot write the record file: %1</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙの%2行目の文字が正しくありません: %1</source>
+        <translation>Line %2 of the record file has a wrong character: %1</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙの手数が%3を超えています: %1</source>
+        <translation>The record file holds more than %3 moves: %1</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙの%2行目が正しくありません: %1</source>
+        <translation>Line %2 of the record file is wrong: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Screen</name>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>
+        <translation>Handicap: master</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段</source>
+        <translation>Handicap: 8 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段</source>
+        <translation>Handicap: 7 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段</source>
+        <translation>Handicap: 6 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段</source>
+        <translation>Handicap: 5 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段</source>
+        <translation>Handicap: 4 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段</source>
+        <translation>Handicap: 3 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段</source>
+        <translation>Handicap: 2 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段</source>
+        <translation>Handicap: 1 dan</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級</source>
+        <translation>Handicap: 1 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級</source>
+        <translation>Handicap: 2 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級</source>
+        <translation>Handicap: 3 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級</source>
+        <translation>Handicap: 4 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級</source>
+        <translation>Handicap: 5 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級</source>
+        <translation>Handicap: 6 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級</source>
+        <translation>Handicap: 7 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級</source>
+        <translation>Handicap: 8 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級</source>
+        <translation>Handicap: 9 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級</source>
+        <translation>Handicap: 10 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級</source>
+        <translation>Handicap: 11 kyu</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級</source>
+        <translation>Handicap: 12 kyu</translation>
+    </message>
+    <message>
+        <source>手目</source>
+        <translation>moves</translation>
+    </message>
+</context>
+<context>
+    <name>Sounds</name>
+    <message>
+        <source>Direct Soundインターフェースが作成できません。</source>
+        <translation>Cannot open the sound device.</translation>
+    </message>
+</context>
+</TS>
