@@ -273,6 +273,8 @@ void MainWindow::quit() {
 void MainWindow::setLanguage(platform::Language language) {
     useQtTexts(language);
     platform::useLanguage(language);
+    // Widgets hear of the change through posted events: they take it now, not after this event.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void MainWindow::changeEvent(QEvent* event) {

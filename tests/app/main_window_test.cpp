@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
 #include "app/main_window.h"
 #include "flow/game.h"
+#include "platform/qt_file_panel.h"
 #include "support/gui/fake_sound_library.h"
 #include "support/gui/game_rig.h"
 #include "support/gui/qt_app.h"
@@ -75,6 +77,29 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->menu(), nullptr) << name << " acts at a click";
     }
+}
+
+// English captions every menu and the file panel at once; Japanese puts back every caption as
+// it was. The language submenu and each language read the same in both.
+TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
+    const QString japanese = layout(window->menuBar()->actions());
+    EXPECT_TRUE(action("JAPANESE")->isChecked());
+    action("ENGLISH")->trigger();
+    EXPECT_TRUE(action("ENGLISH")->isChecked());
+    EXPECT_FALSE(action("JAPANESE")->isChecked());
+    EXPECT_EQ(layout(window->menuBar()->actions()),
+              QStringLiteral(
+                  "Game{Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3},Quit},"
+                  "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
+                  "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
+                  "Chinese drops,BGM,言語 / Language{日本語,English}},About"));
+    QStringList captions;
+    for (int i = 0; i < 4; ++i) captions << window->filePanel()->label(i)->text();
+    EXPECT_EQ(captions.join(","), "File:,Second:,First:,Game:");
+
+    action("JAPANESE")->trigger();
+    EXPECT_EQ(layout(window->menuBar()->actions()), japanese);
+    EXPECT_EQ(window->filePanel()->label(0)->text(), QStringLiteral("ﾌｧｲﾙ名 ："));
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTheGameNotTheClick) {

@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <fstream>
-#include <iterator>
 
 #include "platform/translation.h"
-#include "record/cp932.h"
 #include "support/gui/game_rig.h"
 
 using platform::Language;
@@ -28,10 +25,6 @@ class LanguageTest : public ::testing::Test {
         lines.insert(lines.end(), extra.begin(), extra.end());
         rig.folder.write("KZソラワ.ini", testsupport::settingsFileBytes(lines));
         rig.game->Form_Load();
-    }
-    static std::string fileOf(const GameRig& rig) {
-        std::ifstream in(rig.folder.path() / "KZソラワ.ini", std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     // The refusal of 戻 at the start, in the language in use.
     static void expectBackRefused(GameRig& rig, const std::string& text, const std::string& title) {
@@ -72,14 +65,14 @@ TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     EXPECT_NE(rig.canvas.image(), japanese);  // the label is drawn again, in English
     std::vector<std::string> lines = kFiveLines;
     lines.insert(lines.end(), {"", "言語=English"});
-    EXPECT_EQ(fileOf(rig), testsupport::settingsFileBytes(lines));
+    EXPECT_EQ(rig.folder.lines("KZソラワ.ini"), lines);
     expectBackRefused(rig, "Not possible", "Back");
 
     rig.game->JAPANESE_Click();
     EXPECT_EQ(rig.frame.languages.back(), Language::Japanese);
     EXPECT_EQ(rig.canvas.image(), japanese);
     lines.back() = "言語=日本語";
-    EXPECT_EQ(fileOf(rig), testsupport::settingsFileBytes(lines));
+    EXPECT_EQ(rig.folder.lines("KZソラワ.ini"), lines);
     expectBackRefused(rig, "できません", "戻る");
 }
 

@@ -1,15 +1,14 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "record/cp932.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -31,26 +30,13 @@ std::string cp932(const std::string& utf8) {
 
 class SettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kz_settings_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "KZソラワ.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void writeFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    std::string fileBytes() {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    void writeFile(const std::string& bytes) { folder.write(kName, bytes); }
+    std::string fileBytes() const { return folder.read(kName); }
     void read() { settings::読込_環境設定ファイル(options, effects, path); }
 
-    fs::path dir;
-    std::string path;
+    static constexpr const char* kName = "KZソラワ.ini";
+    testsupport::TempFolder folder;
+    const std::string path = folder.file(kName);
     Options options;  // as the window is created: 畳 ticked, everything else off
     RecordingEffects effects;
 };
@@ -249,6 +235,41 @@ TEST(BackgroundSelector, TicksOnlyAKnownBackground) {
     settings::selectBackground(o, settings::kTitlePicture);
     EXPECT_EQ(o.checkedBackground, 0);
     EXPECT_EQ(o.background, settings::kTatami);  // the picture on screen is someone else's
+}
+
+}  // namespace
+
+namespace {
+
+// The language line comes seventh, after a sixth, and only once a language has been picked; the
+// other lines are read as before whether it is there or not.
+TEST_F(SettingsFileTest, TheLanguageLineIsSeventhAndOnlyThereOncePicked) {
+    using platform::Language;
+    EXPECT_EQ(settings::readLanguage(path), std::nullopt);  // no file at all
+    options.music = true;
+    ASSERT_TRUE(settings::writeSettingsFile(options, path));
+    EXPECT_EQ(settings::readLanguage(path), std::nullopt);
+    EXPECT_EQ(folder.lines(kName).size(), 5u);
+
+    for (const Language l : {Language::English, Language::Japanese}) {
+        options.language = l;
+        ASSERT_TRUE(settings::writeSettingsFile(options, path));
+        const std::vector<std::string> lines = folder.lines(kName);
+        ASSERT_EQ(lines.size(), 7u);
+        EXPECT_EQ(lines[6], l == Language::English ? "言語=English" : "言語=日本語");
+        EXPECT_EQ(settings::readLanguage(path), l);
+        Options fresh;
+        settings::読込_環境設定ファイル(fresh, effects, path);
+        EXPECT_TRUE(fresh.music);
+    }
+    // Only the two literals, and only on the seventh line, name a language.
+    for (const char* bytes : {"a\r\nb\r\nc\r\nd\r\ne\r\n言語=English\r\n",
+                              "a\r\nb\r\nc\r\nd\r\ne\r\n\r\n言語=ENGLISH\r\n"}) {
+        writeFile(cp932(bytes));
+        EXPECT_EQ(settings::readLanguage(path), std::nullopt) << bytes;
+    }
+    writeFile(cp932("a\nb\nc\nd\ne\nf\n言語=English"));
+    EXPECT_EQ(settings::readLanguage(path), Language::English);
 }
 
 }  // namespace
