@@ -62,7 +62,8 @@ TEST(StartUp, FirstRunLoadsSoundsLaysOutTheBoardAndWritesTheDefaultSettings) {
     // The window's own green shows where no picture reaches.
     EXPECT_EQ(rig.canvas.image().pixel(5, 0), platform::Canvas::paletteColour(2).rgb());
     EXPECT_EQ(fileText(rig.folder.path() / "KZソラワ.ini"),
-              "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\n中国将棋側持駒OK=OFF\r\nBGM=ON\r\n");
+              "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\n中国将棋側持駒OK=OFF\r\nBGM=ON\r\n"
+              "棋譜一覧=ON\r\n");
 }
 
 TEST(StartUp, ASettingsFileDecidesLayoutMusicAndBackground) {

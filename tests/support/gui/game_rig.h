@@ -31,7 +31,7 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
-// The five lines of a settings file as the game writes them (CP932, CR LF).
+// The lines of a settings file as the game writes them (CP932, CR LF).
 std::string settingsFileBytes(const std::vector<std::string>& lines);
 
 struct GameRig {
