@@ -23,6 +23,7 @@ struct Options {
     bool elapsedTime = false;         // 経過時間
     bool chineseDrops = false;        // 中国側持駒OK
     bool music = false;               // BGM
+    bool moveList = false;            // 棋譜一覧: the list of moves beside the board
     // The language ticked in 言語 / Language; none until the player picks one, and then the
     // system's language is used.
     std::optional<platform::Language> language;

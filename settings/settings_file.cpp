@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -11,10 +12,11 @@ namespace settings {
 
 namespace {
 
-constexpr int kLines = 5;
-// The lines after the five that are read when they are there.
-constexpr int kMaxLines = 7;
+// Lines a file must hold to be read at all; the move-list line after them may be missing.
+constexpr int kRequiredLines = 5;
+// The language line comes after those, once the player has picked a language.
 constexpr int kLanguageLine = 6;
+constexpr int kReadLines = 7;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
 constexpr std::size_t kLineKeep = 64;
 
@@ -35,6 +37,8 @@ constexpr const char* kDropsOn = "中国将棋側持駒OK=ON";
 constexpr const char* kDropsOff = "中国将棋側持駒OK=OFF";
 constexpr const char* kMusicOn = "BGM=ON";
 constexpr const char* kMusicOff = "BGM=OFF";
+constexpr const char* kMoveListOn = "棋譜一覧=ON";
+constexpr const char* kMoveListOff = "棋譜一覧=OFF";
 constexpr const char* kJapaneseLine = "言語=日本語";
 constexpr const char* kEnglishLine = "言語=English";
 
@@ -49,17 +53,21 @@ bool lineIs(const std::string& line, const char* literal) {
     return line == fileForm(literal);
 }
 
-// The first lines (up to seven), each ended by CR LF, LF or CR (the last one may end the file
-// instead). Nothing when the file cannot be opened or holds fewer than five lines.
-std::optional<std::vector<std::string>> readLines(const std::string& path) {
+// The first seven lines, each ended by CR LF, LF or CR (the last one may end the file instead);
+// missing lines after the fifth are left empty. Nothing when the file cannot be opened or holds
+// fewer than five lines.
+std::optional<std::array<std::string, kReadLines>> readLines(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (f == nullptr) return std::nullopt;
-    std::vector<std::string> lines;
+    std::array<std::string, kReadLines> lines;
     bool ok = true;
-    while (lines.size() < kMaxLines) {
+    for (int i = 0; i < kReadLines; ++i) {
+        std::string& line = lines[i];
         int c = std::fgetc(f);
-        if (c == EOF) break;  // input past end of file
-        std::string& line = lines.emplace_back();
+        if (c == EOF) {
+            if (i < kRequiredLines) ok = false;  // input past end of file
+            break;
+        }
         while (c != EOF && c != '\r' && c != '\n') {
             if (line.size() < kLineKeep) line.push_back(static_cast<char>(c));
             c = std::fgetc(f);
@@ -69,7 +77,7 @@ std::optional<std::vector<std::string>> readLines(const std::string& path) {
             if (next != '\n' && next != EOF) std::ungetc(next, f);
         }
     }
-    if (std::ferror(f) || lines.size() < kLines) ok = false;
+    if (std::ferror(f)) ok = false;
     std::fclose(f);
     if (!ok) return std::nullopt;
     return lines;
@@ -88,8 +96,8 @@ bool writeLines(const std::string& path, const std::vector<const char*>& lines) 
     return ok;
 }
 
-const std::vector<const char*> kDefaultLines = {"背景画=緑", kGuidanceOff, kElapsedOn, kDropsOff,
-                                                kMusicOn};
+const std::vector<const char*> kDefaultLines = {"背景画=緑", kGuidanceOff, kElapsedOn,
+                                                kDropsOff,   kMusicOn,     kMoveListOn};
 
 // The check marks the default file stands for.
 void resetCheckMarks(Options& options) {
@@ -99,6 +107,7 @@ void resetCheckMarks(Options& options) {
     options.elapsedTime = true;
     options.chineseDrops = false;
     options.music = true;
+    options.moveList = true;
 }
 
 const char* backgroundLine(const Options& options) {
@@ -119,7 +128,7 @@ void selectBackground(Options& options, int code) {
 }
 
 void 読込_環境設定ファイル(Options& options, SettingsEffects& effects, const std::string& path) {
-    // All five lines are read before any is applied, so a short file changes nothing that the
+    // All the lines are read before any is applied, so a short file changes nothing that the
     // default path does not set again.
     const auto lines = readLines(path);
     if (!lines) {
@@ -131,6 +140,7 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
         options.guidance = false;
         options.elapsedTime = true;
         options.music = true;
+        options.moveList = true;
         return;
     }
     const auto& l = *lines;
@@ -154,11 +164,13 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
 
     options.music = lineIs(l[4], kMusicOn);
     if (options.music) effects.startMusic();
+
+    options.moveList = lineIs(l[5], kMoveListOn);  // a file from before the list reads as off
 }
 
 std::optional<platform::Language> readLanguage(const std::string& path) {
     const auto lines = readLines(path);
-    if (!lines || lines->size() <= kLanguageLine) return std::nullopt;
+    if (!lines) return std::nullopt;
     const std::string& line = (*lines)[kLanguageLine];
     if (lineIs(line, kJapaneseLine)) return platform::Language::Japanese;
     if (lineIs(line, kEnglishLine)) return platform::Language::English;
@@ -172,12 +184,11 @@ bool writeSettingsFile(Options& options, const std::string& path) {
         options.elapsedTime ? kElapsedOn : kElapsedOff,
         options.chineseDrops ? kDropsOn : kDropsOff,
         options.music ? kMusicOn : kMusicOff,
+        options.moveList ? kMoveListOn : kMoveListOff,
     };
-    if (options.language) {
-        while (lines.size() < kLanguageLine) lines.push_back("");
+    if (options.language)
         lines.push_back(*options.language == platform::Language::English ? kEnglishLine
                                                                          : kJapaneseLine);
-    }
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);
     resetCheckMarks(options);

@@ -1,12 +1,12 @@
-// The settings file: five whole-line literals in CP932 with CR LF endings, read once at start-up
-// and rewritten from the option check marks after every option change.
+// The settings file: six or seven whole-line literals in CP932 with CR LF endings, read once at
+// start-up and rewritten from the option check marks after every option change.
 //
 //   背景画=緑|竹|畳|宇宙|煉瓦   移動指導=ON|OFF   経過時間=ON|OFF   中国将棋側持駒OK=ON|OFF
-//   BGM=ON|OFF   (a sixth line)   言語=日本語|English
+//   BGM=ON|OFF   棋譜一覧=ON|OFF   言語=日本語|English
 //
+// A file of only the first five lines (written before the move list existed) reads the list as off.
 // The seventh line is there only once the player has picked a language; without it the system's
 // language is used.
-//
 // Each line is compared whole with its own literals; anything else reads as off (or, for the
 // background, as no change).
 #pragma once
@@ -42,7 +42,8 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
 // The language the seventh line names; none when the file has no such line.
 std::optional<platform::Language> readLanguage(const std::string& path = kSettingsFileName);
 
-// Writes the lines from the check marks. When that fails the default lines are written
+// Writes the six lines from the check marks, and the language line once a language has been
+// picked. When that fails the default lines are written
 // instead and the check marks are reset to the defaults; the music, the layout and the current
 // background stay as they are. Returns false when the check marks were reset.
 bool writeSettingsFile(Options& options, const std::string& path = kSettingsFileName);

@@ -64,7 +64,7 @@ TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     EXPECT_EQ(rig.frame.languages.back(), Language::English);
     EXPECT_NE(rig.canvas.image(), japanese);  // the label is drawn again, in English
     std::vector<std::string> lines = kFiveLines;
-    lines.insert(lines.end(), {"", "言語=English"});
+    lines.insert(lines.end(), {"棋譜一覧=OFF", "言語=English"});
     EXPECT_EQ(rig.folder.lines("KZソラワ.ini"), lines);
     expectBackRefused(rig, "Not possible", "Back");
 
