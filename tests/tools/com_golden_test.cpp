@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -53,11 +55,53 @@ std::string squareChar(int v) {
     return "(" + std::to_string(v) + ")";
 }
 
+// 64-bit FNV-1a, folded to 32 bits for print.
+struct Digest {
+    std::uint64_t h = 14695981039346656037ull;
+    void add(const std::string& text) {
+        for (const unsigned char c : text) h = (h ^ c) * 1099511628211ull;
+    }
+    std::string hex() const {
+        char buf[9];
+        std::snprintf(buf, sizeof buf, "%08x", static_cast<unsigned>(h ^ (h >> 32)));
+        return buf;
+    }
+};
+
+// The breadth no handful of positions gives: every board move of either army the engine lists is
+// played on a fresh copy of the position and surveyed, and each grid's lines over all of them are
+// summed up in a digest (the line "moved", one digest a grid). The grids themselves are kept only
+// for the position as it stands; the engine's survey shows any one of them.
+std::string afterEveryMove(Session& s, const std::string& line) {
+    s.send("position " + line);
+    std::vector<std::string> moves;
+    for (const std::string& l : s.send("legal")) {
+        const std::vector<std::string> w = words(l);
+        if (w.size() == 6 && w[1] != "-1" && w[1] != "11") moves.push_back(l.substr(5));
+    }
+    std::vector<std::pair<std::string, Digest>> grids;
+    for (const std::string& m : moves) {
+        s.send("position " + line);
+        s.send("play " + m);
+        std::size_t i = 0;
+        for (const std::string& l : s.send("survey")) {
+            if (l == "ok") continue;
+            if (i == grids.size()) grids.push_back({l.substr(0, l.find(' ')), Digest{}});
+            grids[i++].second.add(l);
+        }
+    }
+    std::string out = "moved " + std::to_string(moves.size());
+    for (const auto& [name, digest] : grids) out += " " + name + ":" + digest.hex();
+    return out + "\n";
+}
+
 // The survey's answer: one line per grid, "NAME" and nine columns (x = 1..9) of nine squares
 // (y = 1..9 from the top), then the engine's own kings line.
 std::string surveyBlock(Session& s, const std::string& line, std::size_t index) {
     s.send("position " + line);
     std::string out = "# " + std::to_string(index) + "\n";
+    const std::string moved = afterEveryMove(s, line);
+    s.send("position " + line);
     for (const std::string& l : s.send("survey")) {
         const std::vector<std::string> w = words(l);
         if (l == "ok") continue;
@@ -72,7 +116,7 @@ std::string surveyBlock(Session& s, const std::string& line, std::size_t index) 
         }
         out += '\n';
     }
-    return out;
+    return out + moved;
 }
 
 // Scores as the engine prints them, without trailing zeros.
@@ -186,11 +230,14 @@ TEST(ComGolden, SurveyGridsOfTheSuite) {
     Session s;
     std::string actual;
     for (std::size_t i = 0; i < suite.size(); ++i) actual += surveyBlock(s, suite[i], i);
-    expectGolden("golden_survey",
-                 "# The survey of each position of bench/data/positions.txt, from a reset map.\n"
-                 "# Grid lines: nine columns x = 1..9, each nine squares y = 1..9; '.' 0, digits,\n"
-                 "# a..z 10..35, A..Z -1..-26, '+' 999, '-' -999, other values in parentheses.\n",
-                 actual);
+    expectGolden(
+        "golden_survey",
+        "# The survey of each position of bench/data/positions.txt, from a reset map.\n"
+        "# Grid lines: nine columns x = 1..9, each nine squares y = 1..9; '.' 0, digits,\n"
+        "# a..z 10..35, A..Z -1..-26, '+' 999, '-' -999, other values in parentheses.\n"
+        "# moved: how many board moves of either army were played from the position, each\n"
+        "# surveyed on its own, and a digest a grid over all those surveys.\n",
+        actual);
 }
 
 TEST(ComGolden, CandidatesOfTheSuite) {
