@@ -68,7 +68,7 @@ struct Digest {
     }
 };
 
-// The breadth no handful of positions gives: every board move of either army the engine lists is
+// The breadth no handful of positions gives: every move and drop of either army the engine lists is
 // played on a fresh copy of the position and surveyed, and each grid's lines over all of them are
 // summed up in a digest (the line "moved", one digest a grid). The grids themselves are kept only
 // for the position as it stands; the engine's survey shows any one of them.
@@ -77,7 +77,7 @@ std::string afterEveryMove(Session& s, const std::string& line) {
     std::vector<std::string> moves;
     for (const std::string& l : s.send("legal")) {
         const std::vector<std::string> w = words(l);
-        if (w.size() == 6 && w[1] != "-1" && w[1] != "11") moves.push_back(l.substr(5));
+        if (w.size() == 6) moves.push_back(l.substr(5));
     }
     std::vector<std::pair<std::string, Digest>> grids;
     for (const std::string& m : moves) {
@@ -235,7 +235,7 @@ TEST(ComGolden, SurveyGridsOfTheSuite) {
         "# The survey of each position of bench/data/positions.txt, from a reset map.\n"
         "# Grid lines: nine columns x = 1..9, each nine squares y = 1..9; '.' 0, digits,\n"
         "# a..z 10..35, A..Z -1..-26, '+' 999, '-' -999, other values in parentheses.\n"
-        "# moved: how many board moves of either army were played from the position, each\n"
+        "# moved: how many moves and drops of either army were played from the position, each\n"
         "# surveyed on its own, and a digest a grid over all those surveys.\n",
         actual);
 }
