@@ -7,7 +7,8 @@
 // The survey (勢力調査) rebuilds the map from the board; it resets the grids listed in
 // resetSurveyGrids() and leaves the others (the guard/attacker squares of the top army, the king
 // squares, the escape marks) as an earlier survey left them. Readers use those together with the
-// code grid beside them and accept that they may be stale.
+// code grid beside them and accept that they may be stale. The bottom king's square is not kept
+// here: the position holds it (rules::Position::ownKingX/Y).
 #pragma once
 
 #include <array>
@@ -77,8 +78,6 @@ struct InfluenceMap {
     InfluenceGrid ownKingEscapeMarks;
 
     // King squares, overwritten whenever the survey meets that king, never reset by it.
-    int ownKingX = 0;  // the bottom army's king (王 or 将)
-    int ownKingY = 0;
     int enemyKingX = 0;  // the top army's 王
     int enemyKingY = 0;
     int ownGeneralX = 0;  // the bottom army's 将
@@ -101,7 +100,7 @@ struct InfluenceMap {
         enemyGuard.fill(kNoGuard);
     }
 
-    // Everything to 0, as at load: also the never-reset grids and the king squares.
+    // Everything to 0, as at load: also the never-reset grids and the king squares kept here.
     void clearAll() { *this = InfluenceMap{}; }
 
     bool operator==(const InfluenceMap&) const = default;

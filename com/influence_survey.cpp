@@ -217,8 +217,8 @@ void Survey::bottomPiece(PieceCode c, int x, int y) {
             diagonalSteps(x, y, reg);
             break;
         case kind::王:
-            m.ownKingX = pos.ownKingX = x;
-            m.ownKingY = pos.ownKingY = y;
+            pos.ownKingX = x;
+            pos.ownKingY = y;
             kingRing(x, y, [&](int tx, int ty) { bottomKing(x, y, tx, ty); });
             break;
         case kind::卒:
@@ -244,8 +244,8 @@ void Survey::bottomPiece(PieceCode c, int x, int y) {
         case kind::将:
             // The bottom king's square follows the 将 as it follows the 王, so that the mate
             // tests and the evaluation find the human's king after the board is turned.
-            m.ownGeneralX = m.ownKingX = pos.ownKingX = x;
-            m.ownGeneralY = m.ownKingY = pos.ownKingY = y;
+            m.ownGeneralX = pos.ownKingX = x;
+            m.ownGeneralY = pos.ownKingY = y;
             offer(c, x, y, kGeneral);
             break;
         default:

@@ -75,7 +75,7 @@ class Search {
         const PieceCode mover = board(x, y);
         if (rules::移動チェック(pos_, x, y, tx, ty, mover) != 1) return false;
         state_.movingPiece = mover;
-        state_.kingDistance = std::max(std::abs(map_.ownKingX - x), std::abs(map_.ownKingY - y));
+        state_.kingDistance = std::max(std::abs(pos_.ownKingX - x), std::abs(pos_.ownKingY - y));
         const PieceCode captured = board(tx, ty);
         board(x, y) = rules::空;
         board(tx, ty) = mover;
