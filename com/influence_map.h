@@ -22,10 +22,17 @@ struct InfluenceGrid {
     int& operator()(int x, int y) { return v[x][y]; }
     int operator()(int x, int y) const { return v[x][y]; }
 
-    void fill(int value) {
+    constexpr void fill(int value) {
         for (auto& column : v) column.fill(value);
     }
     bool operator==(const InfluenceGrid&) const = default;
+
+    // A grid holding one value everywhere.
+    static constexpr InfluenceGrid filled(int value) {
+        InfluenceGrid g;
+        g.fill(value);
+        return g;
+    }
 };
 
 // Reset values of the grids the survey resets.
@@ -85,19 +92,24 @@ struct InfluenceMap {
     int enemyGeneralX = 0;  // the top army's 将
     int enemyGeneralY = 0;
 
-    // Step 1 of the survey: the grids that describe only the current board.
+    // Step 1 of the survey: the grids that describe only the current board. Copied from grids
+    // filled once, which is several times quicker than filling them square by square.
     void resetSurveyGrids() {
-        ownAttacks.fill(0);
-        enemyAttacks.fill(0);
-        ownHits.fill(0);
-        ownCheck.fill(0);
-        enemyCheck.fill(0);
-        ownAttackerX.fill(0);
-        ownAttackerY.fill(0);
-        ownAttacker.fill(kNoOwnAttacker);
-        enemyAttacker.fill(kNoEnemyAttacker);
-        ownGuard.fill(kNoGuard);
-        enemyGuard.fill(kNoGuard);
+        static constexpr InfluenceGrid kZero = InfluenceGrid::filled(0);
+        static constexpr InfluenceGrid kNoOwn = InfluenceGrid::filled(kNoOwnAttacker);
+        static constexpr InfluenceGrid kNoEnemy = InfluenceGrid::filled(kNoEnemyAttacker);
+        static constexpr InfluenceGrid kNone = InfluenceGrid::filled(kNoGuard);
+        ownAttacks = kZero;
+        enemyAttacks = kZero;
+        ownHits = kZero;
+        ownCheck = kZero;
+        enemyCheck = kZero;
+        ownAttackerX = kZero;
+        ownAttackerY = kZero;
+        ownAttacker = kNoOwn;
+        enemyAttacker = kNoEnemy;
+        ownGuard = kNone;
+        enemyGuard = kNone;
     }
 
     // Everything to 0, as at load: also the never-reset grids and the king squares kept here.

@@ -14,6 +14,16 @@ namespace {
 bool reachesEmptied(rules::Position& pos, int fromX, int fromY, int toX, int toY) {
     if (!rules::Board::onBoard(toX, toY)) return false;
     rules::Board& board = pos.board;
+    const PieceCode c = board(fromX, fromY);
+    const int k = rules::magnitude(c);
+    // The stepping patterns never look at the to-square itself (a 馬's leg is the square beside
+    // it), so with the to-square emptied only the pattern is left to ask, and the board need not
+    // be touched.
+    if (k == rules::kind::卒 || k == rules::kind::馬 || k == rules::kind::士 ||
+        k == rules::kind::将) {
+        return (fromX != toX || fromY != toY) &&
+               rules::checkChineseMove(board, fromX, fromY, toX, toY, c) == 1;
+    }
     const PieceCode t0 = board(toX, toY);
     board(toX, toY) = rules::空;
     const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, board(fromX, fromY));

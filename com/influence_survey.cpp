@@ -83,23 +83,50 @@ struct Survey {
         }
     }
 
-    // Counts every square of the piece's row and column that the move check allows.
-    void legalMoveScan(PieceCode c, int x, int y) {
+    // Counts every square of the piece's row and column that the move check allows, ray by
+    // ray: a slider (飛, 車) reaches the empty squares up to the first piece and that piece when
+    // it belongs to the other army; a 砲 reaches the same empty squares and, over exactly one
+    // screen, the next piece when it belongs to the other army.
+    template <int DX, int DY>
+    void countRay(PieceCode c, int x, int y, bool cannon) {
         InfluenceGrid& attacks = c < 0 ? m.ownAttacks : m.enemyAttacks;
-        for (int i = 1; i <= 9; ++i) {
-            if (rules::移動チェック(pos, x, y, i, y, c) == 1) ++attacks(i, y);
+        int tx = x + DX, ty = y + DY;
+        for (; rules::Board::onBoard(tx, ty); tx += DX, ty += DY) {
+            if (at(tx, ty) == rules::空) {
+                ++attacks(tx, ty);
+                continue;
+            }
+            if (!cannon) {
+                if (isOtherArmy(c, at(tx, ty))) ++attacks(tx, ty);
+                return;
+            }
+            break;
         }
-        for (int j = 1; j <= 9; ++j) {
-            if (rules::移動チェック(pos, x, y, x, j, c) == 1) ++attacks(x, j);
+        // Past a 砲's screen: the next piece only.
+        for (tx += DX, ty += DY; rules::Board::onBoard(tx, ty); tx += DX, ty += DY) {
+            if (at(tx, ty) == rules::空) continue;
+            if (isOtherArmy(c, at(tx, ty))) ++attacks(tx, ty);
+            return;
         }
     }
+    static bool isOtherArmy(PieceCode c, PieceCode b) { return c < 0 ? b >= 1 : b <= -1; }
+    void legalMoveScan(PieceCode c, int x, int y) {
+        const bool cannon = rules::magnitude(c) == kind::砲;
+        countRay<0, -1>(c, x, y, cannon);
+        countRay<0, +1>(c, x, y, cannon);
+        countRay<-1, 0>(c, x, y, cannon);
+        countRay<+1, 0>(c, x, y, cannon);
+    }
 
-    // The four squares two steps away diagonally, counted where the move check allows.
+    // The four squares two steps away diagonally, counted where the 象's pattern allows (an empty
+    // eye, its own side of the river) and no piece of its own army stands.
     void elephant(PieceCode c, int x, int y) {
         InfluenceGrid& attacks = c < 0 ? m.ownAttacks : m.enemyAttacks;
         for (const int i : {x - 2, x + 2}) {
             for (const int j : {y - 2, y + 2}) {
-                if (rules::移動チェック(pos, x, y, i, j, c) == 1) ++attacks(i, j);
+                if (!rules::Board::onBoard(i, j)) continue;
+                if (c < 0 ? at(i, j) <= -1 : at(i, j) >= 1) continue;
+                if (rules::checkChineseMove(pos.board, x, y, i, j, c) == 1) ++attacks(i, j);
             }
         }
     }
