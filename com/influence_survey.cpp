@@ -174,16 +174,19 @@ struct Survey {
         勢力確定左直進(pos, m, c, x, y);
     }
 
-    // The eight squares offered to a 馬, an advisor and a 将, through the single-attack recorders.
+    // One single attack of a Chinese stepper, as 勢力設定_MAN and 勢力設定_COM record it.
+    void step(PieceCode c, int x, int y, int tx, int ty) {
+        if (!detail::stepperReaches(pos.board, c, x, y, tx, ty)) return;
+        if (c < 0) {
+            detail::registerBottomStep(m, at(tx, ty), c, x, y, tx, ty);
+        } else {
+            detail::registerTopStep(m, at(tx, ty), c, x, y, tx, ty);
+        }
+    }
+    // The squares offered to a 馬, an advisor and a 将, in their fixed orders.
     template <std::size_t N>
     void offer(PieceCode c, int x, int y, const int (&d)[N][2]) {
-        for (const auto& s : d) {
-            if (c < 0) {
-                勢力設定_MAN(pos, m, pos.bottomSide, x, y, x + s[0], y + s[1]);
-            } else {
-                勢力設定_COM(pos, m, pos.topSide, x, y, x + s[0], y + s[1]);
-            }
-        }
+        for (const auto& s : d) step(c, x, y, x + s[0], y + s[1]);
     }
 
     void bottomPiece(PieceCode c, int x, int y);
@@ -249,10 +252,10 @@ void Survey::bottomPiece(PieceCode c, int x, int y) {
             kingRing(x, y, [&](int tx, int ty) { bottomKing(x, y, tx, ty); });
             break;
         case kind::卒:
-            勢力設定_MAN(pos, m, pos.bottomSide, x, y, x, y - 1);
+            step(c, x, y, x, y - 1);
             if (y <= 5) {
-                勢力設定_MAN(pos, m, pos.bottomSide, x, y, x - 1, y);
-                勢力設定_MAN(pos, m, pos.bottomSide, x, y, x + 1, y);
+                step(c, x, y, x - 1, y);
+                step(c, x, y, x + 1, y);
             }
             break;
         case kind::車:
@@ -334,10 +337,10 @@ void Survey::topPiece(PieceCode c, int x, int y) {
             kingRing(x, y, [&](int tx, int ty) { topKing(tx, ty); });
             break;
         case kind::卒:
-            勢力設定_COM(pos, m, pos.topSide, x, y, x, y + 1);
+            step(c, x, y, x, y + 1);
             if (y >= 6) {
-                勢力設定_COM(pos, m, pos.topSide, x, y, x - 1, y);
-                勢力設定_COM(pos, m, pos.topSide, x, y, x + 1, y);
+                step(c, x, y, x - 1, y);
+                step(c, x, y, x + 1, y);
             }
             break;
         case kind::車:

@@ -53,21 +53,43 @@ class Search {
         return true;
     }
 
-    // Board moves; true when the search ended early (the bottom 王 was taken).
+    // Board moves; true when the search ended early (the bottom 王 was taken). Every target is
+    // put to the move check, x outer and y inner; the squares it would refuse at a glance (the
+    // top army's own pieces, and beyond two squares for a piece that only steps or jumps) are
+    // passed over without asking.
     bool boardMoves() {
         rules::Board& board = pos_.board;
         for (int x = 1; x <= 9; ++x) {
             if (observer_ != nullptr) observer_->tick();
             for (int y = 1; y <= 9; ++y) {
-                if (board(x, y) < 1) continue;
-                for (int tx = 1; tx <= 9; ++tx) {
-                    for (int ty = 1; ty <= 9; ++ty) {
+                const PieceCode mover = board(x, y);
+                if (mover < 1) continue;
+                const int reach = reachesFar(mover) ? 8 : 2;
+                for (int tx = std::max(1, x - reach); tx <= std::min(9, x + reach); ++tx) {
+                    for (int ty = std::max(1, y - reach); ty <= std::min(9, y + reach); ++ty) {
+                        if (board(tx, ty) >= 1) continue;
                         if (boardMove(x, y, tx, ty)) return true;
                     }
                 }
             }
         }
         return false;
+    }
+
+    // The kinds that may move more than two squares at once: the sliders and the 砲.
+    static bool reachesFar(PieceCode c) {
+        switch (rules::magnitude(c)) {
+            case rules::kind::香:
+            case rules::kind::角:
+            case rules::kind::角成:
+            case rules::kind::飛:
+            case rules::kind::飛成:
+            case rules::kind::車:
+            case rules::kind::砲:
+                return true;
+            default:
+                return false;
+        }
     }
 
     bool boardMove(int x, int y, int tx, int ty) {
