@@ -55,8 +55,8 @@ class Search {
 
     // Board moves; true when the search ended early (the bottom 王 was taken). Every target is
     // put to the move check, x outer and y inner; the squares it would refuse at a glance (the
-    // top army's own pieces, and beyond two squares for a piece that only steps or jumps) are
-    // passed over without asking.
+    // top army's own pieces, beyond two squares for a piece that only steps or jumps, off the
+    // row and column for one that keeps to them) are passed over without asking.
     bool boardMoves() {
         rules::Board& board = pos_.board;
         for (int x = 1; x <= 9; ++x) {
@@ -65,8 +65,11 @@ class Search {
                 const PieceCode mover = board(x, y);
                 if (mover < 1) continue;
                 const int reach = reachesFar(mover) ? 8 : 2;
+                const bool straight = keepsToLines(mover);
                 for (int tx = std::max(1, x - reach); tx <= std::min(9, x + reach); ++tx) {
-                    for (int ty = std::max(1, y - reach); ty <= std::min(9, y + reach); ++ty) {
+                    const int top = straight && tx != x ? y : std::max(1, y - reach);
+                    const int bottom = straight && tx != x ? y : std::min(9, y + reach);
+                    for (int ty = top; ty <= bottom; ++ty) {
                         if (board(tx, ty) >= 1) continue;
                         if (boardMove(x, y, tx, ty)) return true;
                     }
@@ -90,6 +93,13 @@ class Search {
             default:
                 return false;
         }
+    }
+
+    // The kinds that keep to their row and column: 香, 飛, 車 and 砲.
+    static bool keepsToLines(PieceCode c) {
+        const int k = rules::magnitude(c);
+        return k == rules::kind::香 || k == rules::kind::飛 || k == rules::kind::車 ||
+               k == rules::kind::砲;
     }
 
     bool boardMove(int x, int y, int tx, int ty) {
