@@ -19,7 +19,6 @@ constexpr ClockSpot kTopClock{-1.6, 10.2, -2};
 constexpr double kClockRow = 10;
 constexpr double kClockFontSize = 12;
 constexpr int kClockColour = platform::palette::kWhite;
-constexpr double kShadowOffset = 0.1;
 
 }  // namespace
 

@@ -13,6 +13,7 @@ constexpr int kSelectColour = platform::palette::kRed;    // the selected piece
 constexpr int kMarkColour = platform::palette::kWhite;    // the last move's result
 constexpr int kWindowColour = platform::palette::kGreen;  // the window's own background colour
 constexpr int kShadowColour = platform::palette::kBlack;  // the shadow under a printed text
+constexpr double kShadowOffset = 0.1;  // how far the shadow lies right and down (board units)
 
 struct GameState {
     rules::SideId sideToMove = 0;  // 0 while no game is in progress
