@@ -15,18 +15,12 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_file_panel.h"
 #include "platform/sdl_sound_library.h"
+#include "view/layout.h"
 
 namespace app {
 
 namespace {
 
-// The back buffer covers everything the game ever paints (background tiles reach column 28 and
-// row 15).
-constexpr int kCanvasWidthTwips = 15600;
-constexpr int kCanvasHeightTwips = 12000;
-
-// The tallest the game makes the window: with the top army's hand stand above the board.
-constexpr int kTallestWindowTwips = 11500;
 // The share of the screen's free area the window may take when it opens, leaving room for the
 // frame the window system puts round it.
 constexpr double kScreenShare = 0.94;
@@ -39,15 +33,15 @@ double pixels(int twips) {
 
 MainWindow::MainWindow(WindowSetup setup)
     : setup_(std::move(setup)),
-      canvas_(kCanvasWidthTwips, kCanvasHeightTwips),
+      canvas_(view::kCanvasWidthTwips, view::kCanvasHeightTwips),
       timer_([this] {
           // Nothing of the game runs while a pause is held, not even the clock.
           if (!game_ || clock_.pausing()) return;
           game_->Timer1_Timer();
           view_->update();
       }),
-      widthTwips_(settings::kWindowWidth),
-      heightTwips_(kTallestWindowTwips) {
+      widthTwips_(view::kWindowWidth),
+      heightTwips_(view::kTallestWindowTwips) {
     setWindowTitle(QStringLiteral("KZ ソラワ"));
     platform::Dialogs* dialogs = setup_.dialogs;
     if (dialogs == nullptr) {
@@ -199,9 +193,9 @@ double MainWindow::initialScale() const {
     if (s == nullptr) return 1;
     const QRect free = s->availableGeometry();
     const double menu = menuBar()->sizeHint().height();
-    const double fit =
-        std::min(free.width() * kScreenShare / pixels(settings::kWindowWidth),
-                 (free.height() * kScreenShare - menu) / (pixels(kTallestWindowTwips) - menu));
+    const double fit = std::min(
+        free.width() * kScreenShare / pixels(view::kWindowWidth),
+        (free.height() * kScreenShare - menu) / (pixels(view::kTallestWindowTwips) - menu));
     return std::max(1.0, std::floor(fit * 4) / 4);
 }
 

@@ -14,8 +14,8 @@ using rules::PieceCode;
 
 namespace {
 
-constexpr int kAdvisorIndex = 4;
-constexpr int kElephantIndex = 5;
+using rules::hand::kAdvisor;
+using rules::hand::kElephant;
 
 bool isBottomKing(PieceCode c) {
     return c == rules::自王 || c == rules::自将;
@@ -72,7 +72,7 @@ double group2(EvalContext& ctx, const EvalArgs& a, double s) {
     } else if (eaT > 0) {
         // Attacked and defended: the exchange.
         const rules::Hand& hand = pos.ownHand;
-        if ((hand[kAdvisorIndex] > 0 || hand[kElephantIndex] > 0) && tx > 1 && tx < 9 &&
+        if ((hand[kAdvisor] > 0 || hand[kElephant] > 0) && tx > 1 && tx < 9 &&
             ((isBottomRook(b(tx - 1, ty)) && b(tx + 1, ty) == rules::敵王) ||
              (isBottomRook(b(tx + 1, ty)) && b(tx - 1, ty) == rules::敵王))) {
             s -= p;
