@@ -241,14 +241,24 @@ void MainWindow::followListOption() {
     const bool on = game_->options().moveList;
     if (on == listShown_) return;
     listShown_ = on;
+    // The canvas may be laid out while the dock comes or goes: its scale is kept meanwhile.
+    sizing_ = true;
+    if (on) fitList(scale_);
     listDock_->setVisible(on);
+    sizing_ = false;
     if (on) list_->recordChanged();
     applySize(true, false);
+    // A maximised window keeps its size: the list takes its share of it.
+    if (isMaximized() || isFullScreen()) fitListToWindow();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!listShown_ || sizing_) return;
+    if (!sizing_) fitListToWindow();
+}
+
+void MainWindow::fitListToWindow() {
+    if (!listShown_) return;
     // The scale the whole window shows the game's area and the list at: a list sized from the
     // canvas's own scale would change that scale in turn.
     const QSizeF natural = naturalSize();

@@ -96,8 +96,9 @@ class MainWindow : public QMainWindow, public platform::Frame {
     // The list's width in widget pixels at a scale, with the gap the dock leaves beside it; 0
     // while it is hidden.
     int listWidth(double scale) const;
-    // Sizes the list for a scale.
+    // Sizes the list for a scale, or for the scale the whole window shows at.
     void fitList(double scale);
+    void fitListToWindow();
 
     WindowSetup setup_;
     std::unique_ptr<platform::Dialogs> ownDialogs_;
