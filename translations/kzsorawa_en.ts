@@ -198,6 +198,14 @@
         <source>再開(COM)</source>
         <translation>Resume (computer)</translation>
     </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>指せる手がありません</source>
+        <translation>No move can be played</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -296,6 +304,29 @@
     <message>
         <source>その他</source>
         <translation>About</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>棋譜一覧</source>
+        <translation>Move list</translation>
+    </message>
+</context>
+<context>
+    <name>MoveList</name>
+    <message>
+        <source>手</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>指し手</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>時間</source>
+        <translation>Time</translation>
     </message>
 </context>
 <context>

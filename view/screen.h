@@ -74,4 +74,7 @@ class Screen {
     std::optional<int> shownGrade_;
 };
 
+// The text 描画_文字列 prints for id (a handicap grade's label, …); empty for an unknown id.
+std::string stringText(int id);
+
 }  // namespace view

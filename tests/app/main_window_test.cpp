@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -67,12 +68,13 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("KZ ソラワ"));
-    EXPECT_EQ(layout(window->menuBar()->actions()),
-              QStringLiteral("対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3},終わり},"
-                             "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
-                             "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
-                             "言語 / Language{日本語,English}},"
-                             "その他"));
+    EXPECT_EQ(
+        layout(window->menuBar()->actions()),
+        QStringLiteral("対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3},終わり,ヒント},"
+                       "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
+                       "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
+                       "棋譜一覧,言語 / Language{日本語,English}},"
+                       "その他"));
     for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->menu(), nullptr) << name << " acts at a click";
@@ -87,15 +89,19 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
     action("ENGLISH")->trigger();
     EXPECT_TRUE(action("ENGLISH")->isChecked());
     EXPECT_FALSE(action("JAPANESE")->isChecked());
-    EXPECT_EQ(layout(window->menuBar()->actions()),
-              QStringLiteral(
-                  "Game{Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3},Quit},"
-                  "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
-                  "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
-                  "Chinese drops,BGM,言語 / Language{日本語,English}},About"));
+    EXPECT_EQ(
+        layout(window->menuBar()->actions()),
+        QStringLiteral(
+            "Game{Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3},Quit,Hint},"
+            "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
+            "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
+            "Chinese drops,BGM,Move list,言語 / Language{日本語,English}},About"));
     QStringList captions;
     for (int i = 0; i < 4; ++i) captions << window->filePanel()->label(i)->text();
     EXPECT_EQ(captions.join(","), "File:,Second:,First:,Game:");
+    auto* list = window->findChild<QTableWidget*>(QStringLiteral("MOVE_LIST_VIEW"));
+    EXPECT_EQ(list->horizontalHeaderItem(1)->text(), "Move");
+    EXPECT_EQ(list->item(0, 1)->text(), "Start");
 
     action("JAPANESE")->trigger();
     EXPECT_EQ(layout(window->menuBar()->actions()), japanese);

@@ -22,8 +22,7 @@ namespace testsupport {
 std::string settingsFileBytes(const std::vector<std::string>& lines);
 
 struct GameRig {
-    // The canvas covers what the window shows: 15600 × 12000 twips. The system names
-    // `systemLanguage`.
+    // The canvas is the size of the window's back buffer. The system names `systemLanguage`.
     explicit GameRig(platform::Language systemLanguage = platform::Language::Japanese);
 
     TempFolder folder;
