@@ -44,6 +44,7 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     e.topBefore = topBefore;
     e.topAfter = topAfter;
     moves_.lastMove = n;
+    writeRecovery();
     return true;
 }
 
