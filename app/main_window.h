@@ -37,9 +37,9 @@ struct WindowSetup {
     platform::SoundLibrary* soundLibrary = nullptr;  // the mixer
     std::string folder = ".";                        // waves and settings file
     std::function<void()> quit;                      // how the program ends
-    std::string settingsFolder;  // settings file and recovery record; empty: `folder`
-    std::string recordFolder;    // where the file panel first opens; empty: `folder`
-    bool keepsRecovery = false;  // the game in progress is kept in a recovery record
+    std::string settingsFolder{};  // settings file and recovery record; empty: `folder`
+    std::string recordFolder{};    // where the file panel first opens; empty: `folder`
+    bool keepsRecovery = false;    // the game in progress is kept in a recovery record
 };
 
 class MainWindow : public QMainWindow, public platform::Frame {

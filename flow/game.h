@@ -38,7 +38,7 @@ struct Boundaries {
     // The file panel of the window; without one, records are read and saved in `folder`.
     platform::FilePanel* filePanel = nullptr;
     // Where the settings file and the recovery record are kept; empty: `folder`.
-    std::string settingsFolder;
+    std::string settingsFolder{};
     // True when the game in progress is copied to a recovery record after every recorded move,
     // and one left behind by an earlier run is offered by offerRecovery.
     bool keepsRecovery = false;
