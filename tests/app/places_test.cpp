@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "app/places.h"
-#include "support/gui/game_rig.h"
+#include "support/temp_folder.h"
 
 namespace {
 

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "record/cp932.h"
 #include "support/gui/game_rig.h"
 #include "support/gui/pixels.h"
 
@@ -25,20 +22,7 @@ class OptionsTest : public ::testing::Test {
 
     std::filesystem::path settingsPath() const { return rig.folder.path() / "KZソラワ.ini"; }
     // The settings file's lines, decoded.
-    std::vector<std::string> fileLines() const {
-        std::ifstream in(settingsPath(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        const std::string text = record::fromCp932(s.str()).value_or("?");
-        std::vector<std::string> lines;
-        std::size_t at = 0, end;
-        while ((end = text.find("\r\n", at)) != std::string::npos) {
-            lines.push_back(text.substr(at, end - at));
-            at = end + 2;
-        }
-        if (at < text.size()) lines.push_back("unended: " + text.substr(at));
-        return lines;
-    }
+    std::vector<std::string> fileLines() const { return rig.folder.lines("KZソラワ.ini"); }
 
     flow::Game& game() { return *rig.game; }
     const settings::Options& options() { return rig.game->options(); }

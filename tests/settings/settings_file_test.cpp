@@ -1,15 +1,14 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "record/cp932.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -31,26 +30,13 @@ std::string cp932(const std::string& utf8) {
 
 class SettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kz_settings_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "KZソラワ.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void writeFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    std::string fileBytes() {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    void writeFile(const std::string& bytes) { folder.write(kName, bytes); }
+    std::string fileBytes() const { return folder.read(kName); }
     void read() { settings::読込_環境設定ファイル(options, effects, path); }
 
-    fs::path dir;
-    std::string path;
+    static constexpr const char* kName = "KZソラワ.ini";
+    testsupport::TempFolder folder;
+    const std::string path = folder.file(kName);
     Options options;  // as the window is created: 畳 ticked, everything else off
     RecordingEffects effects;
 };
