@@ -89,4 +89,21 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${game
 if(NOT rc EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "--bogus" OR NOT err MATCHES "--help")
     fail("a bad option: ${rc} '${out}' '${err}'")
 endif()
+# Started from another folder with an empty home, the installed game writes its settings under
+# that home, and a request to end (SIGTERM) ends it.
+set(home ${PREFIX}-home)
+file(REMOVE_RECURSE ${home})
+file(MAKE_DIRECTORY ${home})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME HOME=${home}
+                        QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+                        timeout -k 10 -s TERM 3 ${game}
+                WORKING_DIRECTORY ${home} RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+if(NOT rc EQUAL 124)
+    fail("the installed game did not end at SIGTERM (${rc})")
+endif()
+file(GLOB_RECURSE written RELATIVE ${home} ${home}/*)
+if(NOT written STREQUAL ".config/kzsorawa/KZソラワ.ini")
+    fail("the installed game wrote '${written}' under its home")
+endif()
+file(REMOVE_RECURSE ${home})
 message("installed into ${PREFIX}: ${expected}")
