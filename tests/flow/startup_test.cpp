@@ -52,7 +52,7 @@ TEST(StartUp, FirstRunLoadsSoundsLaysOutTheBoardAndWritesTheDefaultSettings) {
     EXPECT_EQ(rig.canvas.image().pixel(5, 0), platform::Canvas::paletteColour(2).rgb());
     EXPECT_EQ(rig.folder.lines("KZソラワ.ini"),
               (std::vector<std::string>{"背景画=緑", "移動指導=OFF", "経過時間=ON",
-                                        "中国将棋側持駒OK=OFF", "BGM=ON"}));
+                                        "中国将棋側持駒OK=OFF", "BGM=ON", "棋譜一覧=ON"}));
 }
 
 TEST(StartUp, ASettingsFileDecidesLayoutMusicAndBackground) {

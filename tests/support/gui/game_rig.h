@@ -18,7 +18,7 @@
 
 namespace testsupport {
 
-// The five lines of a settings file as the game writes them (CP932, CR LF).
+// The lines of a settings file as the game writes them (CP932, CR LF).
 std::string settingsFileBytes(const std::vector<std::string>& lines);
 
 struct GameRig {
