@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
     setup.folder = places.soundFolder;
     setup.settingsFolder = places.settingsFolder;
     setup.recordFolder = places.recordFolder;
-    setup.keepsRecovery = true;
+    // A run from the build folder behaves as it always has; an installed game is never lost.
+    setup.keepsRecovery = places.installed;
     app::MainWindow window(setup);
     window.start();
     if (window.game().shutDown()) return 0;
