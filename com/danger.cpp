@@ -157,7 +157,7 @@ struct Sweep {
                    x == m.enemyKingX) {
             D -= 1;
         }
-        const bool target = m.ownAttacks(x, y) == 0 || (x == m.ownKingX && y == m.ownKingY);
+        const bool target = m.ownAttacks(x, y) == 0 || (x == pos.ownKingX && y == pos.ownKingY);
         if (movedSafe && target && rules::移動チェック(pos, tx, ty, x, y, p) == 1) {
             D += 0.1;
             ++forks;

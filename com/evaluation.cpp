@@ -30,8 +30,8 @@ double group2(EvalContext& ctx, const EvalArgs& a, double s) {
     const rules::Board& b = pos.board;
     const InfluenceMap& m = ctx.map;
     const ComState& st = ctx.state;
-    const int kx = m.ownKingX;
-    const int ky = m.ownKingY;
+    const int kx = pos.ownKingX;
+    const int ky = pos.ownKingY;
     const int tx = a.tx;
     const int ty = a.ty;
     const PieceCode p = a.p;
@@ -124,8 +124,8 @@ double 盤評価(EvalContext& ctx, PieceCode c, PieceCode p, int fx, int fy, int
     }
 
     double s = 0;
-    const int kx = m.ownKingX;
-    const int ky = m.ownKingY;
+    const int kx = ctx.pos.ownKingX;
+    const int ky = ctx.pos.ownKingY;
     if (at(m.enemyAttacks, kx, ky) > 0 || at(m.enemyAttacks, m.ownGeneralX, m.ownGeneralY) > 0) {
         // The move gives check.
         if (詰めかMAN(ctx.pos, m) == 1) return p == rules::敵歩 ? kOwnKingLostScore : kMateScore;

@@ -60,8 +60,8 @@ struct Terms {
     int around(int x, int y) const { return 調査_周辺状況(b, x, y); }
     // On the bottom king's file or rank, within two squares of it.
     bool besideBottomKing() const {
-        const int kx = m.ownKingX;
-        const int ky = m.ownKingY;
+        const int kx = pos.ownKingX;
+        const int ky = pos.ownKingY;
         return (tx == kx || ty == ky) && std::abs(tx - kx) < 3 && std::abs(ty - ky) < 3;
     }
     // Not attacked by the bottom army, or attacked by its 王 alone in a defended square.

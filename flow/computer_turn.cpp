@@ -127,7 +127,7 @@ void Game::announceComMove(rules::PieceCode after) {
         dialogs_.show("よし！!", "詰め ?", platform::Buttons::Ok);
         return;
     }
-    if (map_.enemyAttacks(map_.ownKingX, map_.ownKingY) <= 0) return;
+    if (map_.enemyAttacks(position_.ownKingX, position_.ownKingY) <= 0) return;
     if (isChinesePiece(after)) {
         dialogs_.show("   ** 将(Jiang) **", "王手", platform::Buttons::Ok);
     } else {

@@ -68,6 +68,7 @@ void Game::初期設定() {
     rules::layOutStartPosition(position_);
     moves_[moves_.currentMove].boardAt = position_.board;
     画面_再描画();
+    recordChanged();
 }
 
 void Game::画面_再描画() {
@@ -100,6 +101,7 @@ void Game::Form_Unload() {
 
 void Game::Form_KeyPress(int key) {
     if (key == kEscapeKey) 終了処理();
+    if (key == kHintKey || key == kHintKey + ('a' - 'A')) HINT_Click();
 }
 
 void Game::OWARI_Click() {

@@ -40,6 +40,8 @@ struct GameState {
 
     int handicapGrade = 0;
     int handicapSet = 0;  // 1 once △ or ▽ was accepted; the grade is shown only then
+
+    bool operator==(const GameState&) const = default;
 };
 
 }  // namespace flow

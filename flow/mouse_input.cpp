@@ -48,6 +48,7 @@ constexpr int kLastSwitchableCell = 5;
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
     hideFilePanel();
+    eraseHint();
     if (state_.kifuMode == 1) {
         const platform::Answer a =
             dialogs_.show("棋譜を '進 'で進めて下さい", "棋譜", platform::Buttons::YesNo);

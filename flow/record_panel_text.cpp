@@ -135,6 +135,7 @@ void Game::File1_Click() {
     canvas_.repaintNow();
 
     record::applyTo(loaded, moves_);
+    recordChanged();
     if (moves_.lastMove == 0) {
         dialogs_.show("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordTitle, platform::Buttons::Ok);
         return;

@@ -31,6 +31,11 @@ constexpr double kStringDropTwips = 160;
 
 }  // namespace
 
+std::string stringText(int id) {
+    const char* text = stringOf(id);
+    return text ? text : "";
+}
+
 void Screen::print(double column, double row, const std::string& text, int colour, double size,
                    double extraTwipsY) {
     canvas_.setFont(size, bold_);
