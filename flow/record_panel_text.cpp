@@ -110,6 +110,8 @@ void Game::Command1_Click() {
     }
     hideFilePanel();
     filePanel_.refreshFiles();
+    // The game is safe in the player's own record now.
+    removeRecovery();
     dialogs_.show(translated("Game", "棋譜を書き込みました"), kBlankTitle, platform::Buttons::Ok);
 }
 
@@ -126,7 +128,19 @@ void Game::File1_Click() {
                       platform::Buttons::Ok);
         return;
     }
+    enterRecordMode(loaded);
+    const std::string title = translated("Game", kRecordTitle);
+    if (moves_.lastMove == 0) {
+        dialogs_.show(translated("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), title, platform::Buttons::Ok);
+        return;
+    }
+    dialogs_.show(translated("Game", " 読み込みました"), title, platform::Buttons::Ok);
+    dialogs_.show(translated("Game", "棋譜を '進 'で進めて下さい"), title, platform::Buttons::Ok);
+    rules::調査_先手後手(position_);
+    state_.sideToMove = rules::SENTE;
+}
 
+void Game::enterRecordMode(const record::KifuLoad& loaded) {
     初期設定();
     state_.kifuMode = 1;
     const record::KifuHeaders& h = loaded.headers;
@@ -142,16 +156,6 @@ void Game::File1_Click() {
 
     record::applyTo(loaded, moves_);
     recordChanged();
-    if (moves_.lastMove == 0) {
-        dialogs_.show(translated("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"),
-                      translated("Game", kRecordTitle), platform::Buttons::Ok);
-        return;
-    }
-    const std::string title = translated("Game", kRecordTitle);
-    dialogs_.show(translated("Game", " 読み込みました"), title, platform::Buttons::Ok);
-    dialogs_.show(translated("Game", "棋譜を '進 'で進めて下さい"), title, platform::Buttons::Ok);
-    rules::調査_先手後手(position_);
-    state_.sideToMove = rules::SENTE;
 }
 
 void Game::描画_棋譜読込み部分消去() {

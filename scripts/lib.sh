@@ -3,7 +3,8 @@
 
 KZ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
-             libbenchmark-dev fonts-ipafont-gothic qt6-l10n-tools qt6-translations-l10n)
+             libbenchmark-dev fonts-ipafont-gothic desktop-file-utils appstream dpkg-dev file
+             qt6-l10n-tools qt6-translations-l10n)
 
 kz_install() {
     local missing=()

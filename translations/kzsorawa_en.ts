@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>使い方: %1 [オプション]
+将棋の軍勢と中国将棋の軍勢が9×9の盤で戦うゲームです。引数は要りません。
+
+  -h, --help     この説明を表示して終わります
+      --version  版を表示して終わります
+</source>
+        <translation>Usage: %1 [option]
+A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are needed.
+
+  -h, --help     show this help and end
+      --version  show the version and end
+</translation>
+    </message>
+    <message>
+        <source>%1: 不明なオプション &apos;%2&apos;
+</source>
+        <translation>%1: unknown option &apos;%2&apos;
+</translation>
+    </message>
+</context>
+<context>
     <name>FilePanel</name>
     <message>
         <source>ﾌｧｲﾙ名 ：</source>
@@ -205,6 +228,10 @@
     <message>
         <source>指せる手がありません</source>
         <translation>No move can be played</translation>
+    </message>
+    <message>
+        <source>前回の対局を再開しますか？</source>
+        <translation>Resume the last game?</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ std::string settingsFileBytes(const std::vector<std::string>& lines) {
 }
 
 GameRig::GameRig(platform::Language systemLanguage)
-    : canvas(view::kCanvasWidthTwips, view::kCanvasHeightTwips) {
+    : canvas(view::kCanvasWidthTwips, view::kCanvasHeightTwips), systemLanguage(systemLanguage) {
     ensureQtApplication();
     // The fake library takes any bytes, so a few stand in for each wave.
     for (const char* name :
@@ -21,9 +21,15 @@ GameRig::GameRig(platform::Language systemLanguage)
         folder.write(name, "RIFF-test");
     }
     panel.directory = panel.files = folder.path().string();
-    game = std::make_unique<flow::Game>(flow::Boundaries{canvas, dialogs, clock, timer, sound,
-                                                         frame, folder.path().string(), &panel,
-                                                         systemLanguage});
+    game = makeGame();
+}
+
+std::unique_ptr<flow::Game> GameRig::makeGame(bool keepsRecovery) {
+    flow::Boundaries outside{canvas, dialogs, clock, timer, sound, frame, folder.path().string(),
+                             &panel};
+    outside.keepsRecovery = keepsRecovery;
+    outside.systemLanguage = systemLanguage;
+    return std::make_unique<flow::Game>(outside);
 }
 
 }  // namespace testsupport

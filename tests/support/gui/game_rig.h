@@ -33,7 +33,11 @@ struct GameRig {
     FakeSoundLibrary sound;
     FakeFrame frame;
     FakeFilePanel panel;  // both lists start in the rig's folder
+    platform::Language systemLanguage;
     std::unique_ptr<flow::Game> game;
+
+    // A new run of the program on the rig's folder and fakes, keeping a recovery record or not.
+    std::unique_ptr<flow::Game> makeGame(bool keepsRecovery = false);
 
     // The buffer id the fake library gave the wave loaded in that place (その他 first).
     static std::int32_t idOf(settings::Sound s) {
