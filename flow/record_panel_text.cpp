@@ -121,6 +121,8 @@ void Game::File1_Click() {
         return;
     }
 
+    // The record goes in first: the reset then lays out its start the way its moves were played.
+    record::applyTo(loaded, moves_);
     初期設定();
     state_.kifuMode = 1;
     const record::KifuHeaders& h = loaded.headers;
@@ -134,7 +136,6 @@ void Game::File1_Click() {
     }
     canvas_.repaintNow();
 
-    record::applyTo(loaded, moves_);
     if (moves_.lastMove == 0) {
         dialogs_.show("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordTitle, platform::Buttons::Ok);
         return;

@@ -212,6 +212,25 @@ TEST_F(Replay, TurnedBeforeTheGameTheShogiArmyOnTopMovesFirst) {
     EXPECT_GT(bottomResultInk(), 0);
 }
 
+TEST_F(Replay, StartingOverOnATurnedRecordTurnsTheStartWithIt) {
+    startGame();
+    move(3, 7, 3, 6);
+    move(3, 4, 3, 5);
+    game().REVERSE_Click();
+    game().CANCEL_Click();
+    EXPECT_EQ(pos().bottomSide, GOTE) << "the start is laid out the way the record is turned";
+    EXPECT_EQ(pos().board(5, 1), 敵王);
+    EXPECT_EQ(game().moves()[0].boardAt, pos().board);
+
+    startGame();
+    heard();
+    stepOn();
+    EXPECT_EQ(pos().board, game().moves()[1].boardAt);
+    EXPECT_EQ(heard(), std::vector<Sound>{Sound::駒打音}) << "the shogi army's 歩 moved first";
+    EXPECT_GT(topResultInk(), 0) << "its result stands on top, with it";
+    EXPECT_EQ(bottomResultInk(), 0);
+}
+
 TEST_F(Replay, TheListEndsAtEntryFourHundred) {
     startGame();
     // The 飛 and a 車 go to and fro: 400 moves fill entries 1..400.
