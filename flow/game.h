@@ -148,6 +148,9 @@ class Game : private settings::SettingsEffects {
     void writeSettings();
 
     // Clocks (clocks.cpp).
+    // True while a game is being played: not before or after one, not in record mode, not
+    // paused by stepping until a press resumes it, and not at a full record.
+    bool gameBeingPlayed() const;
     void 描画_所有時間(rules::SideId side, double seconds);
     void 消去_所有時間(rules::SideId side);
 

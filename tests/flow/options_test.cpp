@@ -135,7 +135,7 @@ TEST_F(OptionsTest, ElapsedTimeStopsAndStartsTheClockTimer) {
     EXPECT_EQ(fileLines()[2], "経過時間=OFF");
     game().KEIKA_Click();
     EXPECT_TRUE(options().elapsedTime);
-    EXPECT_TRUE(rig.timer.on);
+    EXPECT_FALSE(rig.timer.on) << "no game, no clock";
     EXPECT_EQ(fileLines()[2], "経過時間=ON");
 }
 

@@ -133,6 +133,9 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     layOutStartPosition(start);
     EXPECT_EQ(pos().board, start.board) << "the start position is shown";
     EXPECT_GT(gameNameInk(), nameInkBefore) << "the game's name is printed below the board";
+    game().KEIKA_Click();
+    game().KEIKA_Click();
+    EXPECT_FALSE(rig.timer.on) << "no clock runs in record mode";
 
     heard();
     for (int n = 1; n <= 3; ++n) {
