@@ -165,13 +165,13 @@ TEST_F(OptionsTest, ChineseDropsRelayTheWindowAndMoveTheBoard) {
 }
 
 TEST_F(OptionsTest, ASecondStartReadsTheFileTheFirstOneWrote) {
-    // The first run keeps the room above the board although drops are off ...
+    // The first run lays the board out for drops off, as the file it writes says ...
     load();
-    EXPECT_EQ(options().boardTop, 1860);
-    EXPECT_EQ(rig.frame.heightTwips, 11500);
+    EXPECT_EQ(options().boardTop, 700);
+    EXPECT_EQ(rig.frame.heightTwips, 8500);
     EXPECT_TRUE(rig.sound.argsOf("dsPlayLooping").empty());
 
-    // ... the next start lays the board out for drops off and starts the music.
+    // ... and so does the next start, which also starts the music.
     GameRig again;
     again.folder.write("KZソラワ.ini", testsupport::settingsFileBytes(fileLines()));
     again.game->Form_Load();
