@@ -182,6 +182,10 @@ class Game : private settings::SettingsEffects {
     // Redraws what a move touched: the squares it left and reached, and the stands it changed.
     void drawMove(int fromX, int fromY, int toX, int toY, const rules::MoveEffect& effect);
 
+    // A new game starts with nothing held and no selection outline on the board or the stands
+    // (game_start.cpp).
+    void clearSelection();
+
     // Turns (turns.cpp).
     void resumeAtClick();
     void handOverAfterHumanMove(rules::PieceCode captured);

@@ -7,9 +7,17 @@ void Game::TAIKYOKU_Click() {
     hideFilePanel();
 }
 
+void Game::clearSelection() {
+    state_.selectState = 0;
+    screen_.描画_将棋盤桝();
+    // The stands are drawn again with their plain outlines.
+    screen_.描画_自持盤();
+    screen_.描画_敵持盤();
+}
+
 void Game::MATCH_MAN_Click() {
     描画_棋譜読込み部分消去();
-    screen_.描画_将棋盤桝();
+    clearSelection();
     state_.turnStart = clock_.secondsSinceMidnight();
     if (options_.elapsedTime) timer_.setEnabled(true);
     state_.gameMode = 0;
@@ -26,9 +34,8 @@ void Game::MATCH_MAN_Click() {
 
 void Game::START2_Click() {
     描画_棋譜読込み部分消去();
+    clearSelection();
     screen_.描画_レベル(state_.comLevel);
-    screen_.描画_将棋盤桝();
-    state_.selectState = 0;
     state_.gameMode = 1;
     state_.kifuMode = 0;
     moves_.lastMove = moves_.moveCount;

@@ -193,3 +193,26 @@ TEST_F(TwoHumansGame, APieceHeldOnTheChineseStandIsLetGoWhenChineseDropsAreSwitc
     move(5, 4, 5, 5);  // the Chinese army still has its move
     EXPECT_EQ(game().moves().currentMove, 4);
 }
+
+TEST_F(TwoHumansGame, StartingAGameLetsGoOfAPieceHeldOnAStand) {
+    dropsOn();
+    for (const bool againstComputer : {false, true}) {
+        game().CANCEL_Click();
+        startGame();
+        move(3, 7, 3, 6);
+        move(3, 4, 3, 5);
+        move(3, 6, 3, 5);  // the 歩 takes the 卒
+        move(1, 4, 1, 5);
+        press(rules::kBottomHandX, 1);
+        ASSERT_TRUE(outlined(rules::kBottomHandX, 1, flow::kSelectColour));
+
+        if (againstComputer) {
+            rig.dialogs.expect("MANの番です", " ");
+            game().START2_Click();
+        } else {
+            startGame();
+        }
+        EXPECT_TRUE(outlined(rules::kBottomHandX, 1, settings::kOutlineColour)) << againstComputer;
+        EXPECT_EQ(state().selectState, 0) << againstComputer;
+    }
+}
