@@ -197,7 +197,8 @@ class Game : private settings::SettingsEffects {
     bool 手順保存(double bottomBefore, double bottomAfter, double topBefore, double topAfter);
     // True when the list has no entry left for one more move.
     bool recordFull() const;
-    // The refusal of a move the list has no room for.
+    // The stop of a game whose list has no room for another move: the clocks stop, the message
+    // says why, and nothing is held. Stepping back with 戻 makes room to resume.
     void refuseFullRecord();
     // Puts entry n's board and hands back on the position.
     void restoreEntry(int n);

@@ -24,12 +24,16 @@ void Game::MATCH_MAN_Click() {
     state_.kifuMode = 0;
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
+    state_.resumePending = 0;
+    if (recordFull()) {
+        refuseFullRecord();
+        return;
+    }
     if (state_.sideToMove == rules::SENTE) {
         dialogs_.show("先手の番です", " ", platform::Buttons::Ok);
     } else if (state_.sideToMove == rules::GOTE) {
         dialogs_.show("後手の番です", " ", platform::Buttons::Ok);
     }
-    state_.resumePending = 0;
 }
 
 void Game::START2_Click() {
@@ -43,6 +47,10 @@ void Game::START2_Click() {
     timer_.setEnabled(true);
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
+    if (recordFull()) {
+        refuseFullRecord();
+        return;
+    }
     if (state_.sideToMove == position_.bottomSide) {
         dialogs_.show("MANの番です", " ", platform::Buttons::Ok);
         state_.resumePending = 0;

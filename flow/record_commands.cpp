@@ -52,6 +52,7 @@ bool Game::recordFull() const {
 }
 
 void Game::refuseFullRecord() {
+    timer_.setEnabled(false);
     sounds_.play(settings::Sound::禁止);
     dialogs_.show("これ以上記録できません", "棋譜", platform::Buttons::Ok);
     state_.selectState = 0;

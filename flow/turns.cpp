@@ -65,6 +65,7 @@ void Game::handOverAfterHumanMove(rules::PieceCode captured) {
         s.sideToMove = -s.sideToMove;
     }
     s.turnStart = clock_.secondsSinceMidnight();
+    if (s.sideToMove != 0 && !shutDown_ && recordFull()) refuseFullRecord();
 }
 
 void Game::handOverToComputer(rules::PieceCode captured) {

@@ -233,30 +233,34 @@ TEST_F(Replay, StartingOverOnATurnedRecordTurnsTheStartWithIt) {
 
 TEST_F(Replay, TheListEndsAtEntryFourHundred) {
     startGame();
-    // The 飛 and a 車 go to and fro: 400 moves fill entries 1..400.
+    // The 飛 and a 車 go to and fro: 400 moves fill entries 1..400, and the game stops there.
     for (int i = 0; i < 100; ++i) {
         move(8, 8, 7, 8);
         move(9, 1, 9, 2);
         move(7, 8, 8, 8);
+        if (i == 99) rig.dialogs.expect("これ以上記録できません", "棋譜");
         move(9, 2, 9, 1);
     }
+    rig.dialogs.verify();
     ASSERT_EQ(game().moves().currentMove, record::kMaxEntry);
     EXPECT_EQ(game().moves().lastMove, record::kMaxEntry);
     EXPECT_EQ(game().moves().moveCount, 400);
+    EXPECT_FALSE(rig.timer.on);
     const Board full = pos().board;
     heard();
 
+    // Nothing is taken up any more.
     rig.dialogs.expect("これ以上記録できません", "棋譜");
-    move(8, 8, 7, 8);
+    press(8, 8);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
     EXPECT_EQ(pos().board, full);
-    EXPECT_EQ(game().moves().currentMove, record::kMaxEntry);
     EXPECT_EQ(state().selectState, 0);
     EXPECT_EQ(state().sideToMove, SENTE);
 
     // One step back leaves room for one move again.
     game().REPLAY_Click();
     rig.dialogs.expect("後手の番です", "対局");
+    rig.dialogs.expect("これ以上記録できません", "棋譜");
     move(9, 2, 9, 3);
     EXPECT_EQ(game().moves().currentMove, record::kMaxEntry);
     EXPECT_EQ(game().moves()[record::kMaxEntry].boardAt, pos().board);
