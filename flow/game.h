@@ -188,6 +188,9 @@ class Game : private settings::SettingsEffects {
 
     // Turns (turns.cpp).
     void resumeAtClick();
+    // A game is not played on where a king was taken: true when the position shown lacks one,
+    // after the end was announced as the capture announced it (the winner, then 続けますか？).
+    bool announceTakenKing();
     void handOverAfterHumanMove(rules::PieceCode captured);
     // The hand-over of a game against the computer once the human has moved.
     void handOverToComputer(rules::PieceCode captured);

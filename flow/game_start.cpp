@@ -25,6 +25,7 @@ void Game::MATCH_MAN_Click() {
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
     state_.resumePending = 0;
+    if (announceTakenKing()) return;
     if (recordFull()) {
         refuseFullRecord();
         return;
@@ -47,6 +48,7 @@ void Game::START2_Click() {
     timer_.setEnabled(true);
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
+    if (announceTakenKing()) return;
     if (recordFull()) {
         refuseFullRecord();
         return;

@@ -67,7 +67,9 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
         dialogs_.show("「対局」で始めて下さい", "開始", platform::Buttons::Ok);
         return;
     }
-    // A game stopped at a full record stays stopped until 戻 makes room.
+    // Where a king was taken the game is over, whatever was stepped into; a game stopped at a
+    // full record stays stopped until 戻 makes room.
+    if (announceTakenKing()) return;
     if (recordFull()) {
         refuseFullRecord();
         return;

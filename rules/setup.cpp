@@ -37,8 +37,6 @@ void layOutStartPosition(Position& pos) {
     pos.enemyHandTotal = handSum(pos.enemyHand);
 }
 
-namespace {
-// The first bottom king in scan order, or 0.
 PieceCode firstBottomKing(const Board& b) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
@@ -47,7 +45,7 @@ PieceCode firstBottomKing(const Board& b) {
     }
     return 空;
 }
-// The first top king in scan order, or 0.
+
 PieceCode firstTopKing(const Board& b) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
@@ -56,7 +54,6 @@ PieceCode firstTopKing(const Board& b) {
     }
     return 空;
 }
-}  // namespace
 
 void 調査_先手後手(Position& pos) {
     const PieceCode king = firstBottomKing(pos.board);
