@@ -64,6 +64,8 @@ struct ComState {
 
     // Everything back to its value at program start.
     void reset() { *this = ComState{}; }
+
+    bool operator==(const ComState&) const = default;
 };
 
 }  // namespace com

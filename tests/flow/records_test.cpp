@@ -1,14 +1,12 @@
 // Saving the game to a record file through the panel, loading it back into record mode and
 // stepping through it; the panel's lists and boxes; every refusal, with nothing lost.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "flow/record_panel_text.h"
-#include "record/cp932.h"
 #include "record/entry_line.h"
 #include "record/kifu_file.h"
 #include "rules/setup.h"
+#include "support/gui/record_listener.h"
 #include "two_player_rig.h"
 
 using namespace rules;
@@ -67,28 +65,10 @@ class Records : public testsupport::TwoPlayerTest {
         rig.dialogs.verify();
     }
 
-    // The file's lines, split at CR LF and decoded.
     std::vector<std::string> linesOf(const std::string& name) const {
-        std::ifstream in(folder() / name, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        const std::string bytes = s.str();
-        std::vector<std::string> lines;
-        std::size_t at = 0, end;
-        while ((end = bytes.find("\r\n", at)) != std::string::npos) {
-            lines.push_back(record::fromCp932(bytes.substr(at, end - at)).value_or("?"));
-            at = end + 2;
-        }
-        EXPECT_EQ(at, bytes.size()) << "the last line ends with CR LF";
-        return lines;
+        return rig.folder.lines(name);
     }
-    std::vector<std::string> filesInFolder() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> filesInFolder() const { return rig.folder.names(); }
 
     // Ink of a palette colour in a band of the window (twips).
     int inkIn(double y1, double y2, int colour) {
@@ -158,6 +138,19 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     game().REPLAY_Click();
     EXPECT_EQ(state().bottomClock, 7);
     EXPECT_EQ(state().topClock, 0);
+}
+
+TEST_F(Records, TheMoveListShowsALoadedRecord) {
+    playThreeTimedMoves();
+    saveExpectingSuccess("三手");
+    testsupport::CountingListener listener;
+    game().setRecordListener(&listener);
+    loadExpectingSuccess("三手.棋譜");
+    EXPECT_GE(listener.changes, 1);
+    EXPECT_EQ(testsupport::rowTexts(game()),
+              (std::vector<std::string>{"0 開始 ", "1 ７六 歩 00:00:07", "2 ７五 卒 00:20:34",
+                                        "3 ７五 歩 00:00:11"}));
+    EXPECT_EQ(game().moves().currentMove, 0);
 }
 
 TEST_F(Records, PlayersNamesFollowTheArmiesWhenTheBoardIsTurned) {
@@ -237,7 +230,7 @@ class TurnedRecord : public Records {
         ASSERT_EQ(last + 1, static_cast<int>(played.size()));
         saveExpectingSuccess("turned");
         const std::vector<std::string> saved = linesOf("turned.棋譜");
-        { std::ofstream(folder() / "turned.棋譜", std::ios::binary | std::ios::app) << "\r\n"; }
+        rig.folder.write("turned.棋譜", rig.folder.read("turned.棋譜") + "\r\n");
         loadExpectingSuccess("turned.棋譜");
         ASSERT_EQ(game().moves().lastMove, last);
         expectShows(0, "loaded: ");
