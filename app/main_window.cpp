@@ -228,8 +228,11 @@ double MainWindow::initialScale() const {
 
 int MainWindow::listWidth(double scale) const {
     if (!listShown_) return 0;
+    // The dock's layout may take a pixel or two more than the separator it reports; the game's
+    // area takes what is left over, which never changes its scale (it shows more background).
+    constexpr int kSlack = 4;
     return static_cast<int>(std::lround(MoveListView::kWidthPx * scale)) +
-           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this) + kSlack;
 }
 
 void MainWindow::fitList(double scale) {
