@@ -17,18 +17,12 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_file_panel.h"
 #include "platform/sdl_sound_library.h"
+#include "view/layout.h"
 
 namespace app {
 
 namespace {
 
-// The back buffer covers everything the game ever paints (background tiles reach column 28 and
-// row 15).
-constexpr int kCanvasWidthTwips = 15600;
-constexpr int kCanvasHeightTwips = 12000;
-
-// The tallest the game makes the window: with the top army's hand stand above the board.
-constexpr int kTallestWindowTwips = 11500;
 // The share of the screen's free area the window may take when it opens, leaving room for the
 // frame the window system puts round it.
 constexpr double kScreenShare = 0.94;
@@ -41,15 +35,15 @@ double pixels(int twips) {
 
 MainWindow::MainWindow(WindowSetup setup)
     : setup_(std::move(setup)),
-      canvas_(kCanvasWidthTwips, kCanvasHeightTwips),
+      canvas_(view::kCanvasWidthTwips, view::kCanvasHeightTwips),
       timer_([this] {
           // Nothing of the game runs while a pause is held, not even the clock.
           if (!game_ || clock_.pausing()) return;
           game_->Timer1_Timer();
           view_->update();
       }),
-      widthTwips_(settings::kWindowWidth),
-      heightTwips_(kTallestWindowTwips) {
+      widthTwips_(view::kWindowWidth),
+      heightTwips_(view::kTallestWindowTwips) {
     setWindowTitle(QStringLiteral("KZ ソラワ"));
     platform::Dialogs* dialogs = setup_.dialogs;
     if (dialogs == nullptr) {
@@ -221,8 +215,8 @@ double MainWindow::initialScale() const {
     const double fit =
         // The move list beside the game's area is counted in: it is shown unless switched off.
         std::min(
-            free.width() * kScreenShare / (pixels(settings::kWindowWidth) + MoveListView::kWidthPx),
-            (free.height() * kScreenShare - menu) / (pixels(kTallestWindowTwips) - menu));
+            free.width() * kScreenShare / (pixels(view::kWindowWidth) + MoveListView::kWidthPx),
+            (free.height() * kScreenShare - menu) / (pixels(view::kTallestWindowTwips) - menu));
     return std::max(1.0, std::floor(fit * 4) / 4);
 }
 

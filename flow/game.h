@@ -177,7 +177,7 @@ class Game : private settings::SettingsEffects {
     void announceComMove(rules::PieceCode after);
 
     // Mouse input (mouse_input.cpp): one press on a board square or on a hand-stand cell. A
-    // top-stand press gives its display row; the stand's cell is 10 - row.
+    // top-stand press gives its display row (view::topStandCell turns it into the stand's cell).
     void pressBoardSquare(int button, int c, int r);
     void pressBottomStand(int k);
     void pressTopStand(int row);

@@ -20,7 +20,7 @@ void Game::levelClick(int n) {
 
 void Game::レベル_設定(int n) {
     state_.checkedLevel = 0;
-    if (n >= 1 && n <= 3) {
+    if (n >= com::kMinLevel && n <= com::kMaxLevel) {
         state_.checkedLevel = n;
         state_.comLevel = n;
     }
