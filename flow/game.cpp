@@ -7,13 +7,23 @@
 
 namespace flow {
 
+namespace {
+
+std::string settingsFolderOf(const Boundaries& outside) {
+    return outside.settingsFolder.empty() ? outside.folder : outside.settingsFolder;
+}
+
+}  // namespace
+
 Game::Game(const Boundaries& outside)
     : canvas_(outside.canvas),
       dialogs_(outside.dialogs),
       clock_(outside.clock),
       timer_(outside.timer),
       frame_(outside.frame),
-      settingsPath_(outside.folder + "/" + settings::kSettingsFileName),
+      settingsPath_(settingsFolderOf(outside) + "/" + settings::kSettingsFileName),
+      recoveryPath_(outside.keepsRecovery ? settingsFolderOf(outside) + "/" + kRecoveryFileName
+                                          : std::string()),
       noFilePanel_(outside.folder),
       filePanel_(outside.filePanel != nullptr ? *outside.filePanel : noFilePanel_),
       screen_(outside.canvas, outside.clock, position_, options_),

@@ -16,6 +16,9 @@ void Game::clearSelection() {
 }
 
 void Game::MATCH_MAN_Click() {
+    // A game begun at the start position is a new one: the game before it is not offered again.
+    // A game resumed part-way keeps its recovery record until its next move rewrites it.
+    if (moves_.currentMove == 0) removeRecovery();
     描画_棋譜読込み部分消去();
     clearSelection();
     state_.turnStart = clock_.secondsSinceMidnight();
@@ -38,6 +41,7 @@ void Game::MATCH_MAN_Click() {
 }
 
 void Game::START2_Click() {
+    if (moves_.currentMove == 0) removeRecovery();
     描画_棋譜読込み部分消去();
     clearSelection();
     screen_.描画_レベル(state_.comLevel);
@@ -66,6 +70,8 @@ void Game::終了(const std::string& name) {
     dialogs_.show(name + "の勝ちです", "終了", platform::Buttons::Ok);
     const platform::Answer again =
         dialogs_.show("続けますか？", "再ゲーム", platform::Buttons::YesNo);
+    // The game is over either way: nothing is left to resume.
+    removeRecovery();
     if (again == platform::Answer::Yes) {
         初期設定();
     } else {

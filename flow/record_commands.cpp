@@ -45,6 +45,7 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     e.topAfter = topAfter;
     moves_.lastMove = n;
     recordChanged();
+    writeRecovery();
     return true;
 }
 

@@ -3,7 +3,8 @@
 
 KZ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
-             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic)
+             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic desktop-file-utils
+             appstream dpkg-dev file)
 
 kz_install() {
     local missing=()

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -253,3 +254,16 @@ TEST_F(ScaledWindow, ArrowKeysStepLikeTheMenuAndOtherKeysAreIgnored) {
 }
 
 }  // namespace
+
+TEST_F(ScaledWindow, TheMenusFollowTheScaleAndTheGameKeepsItsArea) {
+    const double normal = window->menuBar()->font().pointSizeF();
+    const int normalBar = window->menuBar()->sizeHint().height();
+    resizeTo(2);
+    EXPECT_DOUBLE_EQ(window->menuBar()->font().pointSizeF(), 2 * normal);
+    EXPECT_DOUBLE_EQ(window->findChild<QMenu*>("KIFU")->font().pointSizeF(), 2 * normal);
+    EXPECT_GT(window->menuBar()->sizeHint().height(), normalBar);
+    // The window grew by the bar's new height: the game is still shown at twice its size.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->canvasWidget()->scale() == 2; }))
+        << window->canvasWidget()->scale();
+    EXPECT_DOUBLE_EQ(window->scale(), 2);
+}
