@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);  // takes Qt's own options out of the arguments
-    // Until the settings are read, the system's language.
+    // Until the settings are read, the system's language; the window then sets Qt's own texts
+    // with the game's.
     platform::useLanguage(platform::systemLanguage());
     const int status = app::answerCommandLine(app::readCommandLine(argumentsOf(argc, argv)), name);
     if (status >= 0) return status;

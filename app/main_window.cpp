@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/qt_texts.h"
+#include "app/qt_translation.h"
 #include "flow/game.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_file_panel.h"
@@ -87,10 +87,9 @@ MainWindow::MainWindow(WindowSetup setup)
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
 
-    game_ = std::make_unique<flow::Game>(
-        flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder,
-                         filePanel_, setup_.settingsFolder, setup_.keepsRecovery,
-                         setup_.systemLanguage});
+    game_ = std::make_unique<flow::Game>(flow::Boundaries{
+        canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_,
+        setup_.settingsFolder, setup_.keepsRecovery, setup_.systemLanguage});
 
     list_ = new MoveListView(*game_);
     list_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
@@ -248,8 +247,11 @@ double MainWindow::initialScale() const {
 
 int MainWindow::listWidth(double scale) const {
     if (!listShown_) return 0;
+    // The dock's layout may take a pixel or two more than the separator it reports; the game's
+    // area takes what is left over, which never changes its scale (it shows more background).
+    constexpr int kSlack = 4;
     return static_cast<int>(std::lround(MoveListView::kWidthPx * scale)) +
-           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this) + kSlack;
 }
 
 void MainWindow::fitList(double scale) {
@@ -372,7 +374,10 @@ void MainWindow::quit() {
 }
 
 void MainWindow::setLanguage(platform::Language language) {
-    useQtTexts(language);
+    // Qt's own texts: its Japanese translation, or its English one in place of that (both come
+    // in one package, so the English one is there whenever the Japanese one is).
+    installQtTranslation(language == platform::Language::Japanese ? QStringLiteral("ja")
+                                                                  : QStringLiteral("en"));
     platform::useLanguage(language);
     // Widgets hear of the change through posted events: they take it now, not after this event.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

@@ -198,6 +198,9 @@ class Game : private settings::SettingsEffects {
     void writeSettings();
 
     // Clocks (clocks.cpp).
+    // True while a game is being played: not before or after one, not in record mode, not
+    // paused by stepping until a press resumes it, and not at a full record.
+    bool gameBeingPlayed() const;
     void 描画_所有時間(rules::SideId side, double seconds);
     void 消去_所有時間(rules::SideId side);
 
@@ -229,8 +232,15 @@ class Game : private settings::SettingsEffects {
     // Redraws what a move touched: the squares it left and reached, and the stands it changed.
     void drawMove(int fromX, int fromY, int toX, int toY, const rules::MoveEffect& effect);
 
+    // A new game starts with nothing held and no selection outline on the board or the stands
+    // (game_start.cpp).
+    void clearSelection();
+
     // Turns (turns.cpp).
     void resumeAtClick();
+    // A game is not played on where a king was taken: true when the position shown lacks one,
+    // after the end was announced as the capture announced it (the winner, then 続けますか？).
+    bool announceTakenKing();
     void handOverAfterHumanMove(rules::PieceCode captured);
     // The hand-over of a game against the computer once the human has moved.
     void handOverToComputer(rules::PieceCode captured);
@@ -240,7 +250,8 @@ class Game : private settings::SettingsEffects {
     bool 手順保存(double bottomBefore, double bottomAfter, double topBefore, double topAfter);
     // True when the list has no entry left for one more move.
     bool recordFull() const;
-    // The refusal of a move the list has no room for.
+    // The stop of a game whose list has no room for another move: the clocks stop, the message
+    // says why, and nothing is held. Stepping back with 戻 makes room to resume.
     void refuseFullRecord();
     // Puts entry n's board and hands back on the position.
     void restoreEntry(int n);

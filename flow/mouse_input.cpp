@@ -69,9 +69,17 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
                       platform::Buttons::Ok);
         return;
     }
+    // Where a king was taken the game is over, whatever was stepped into; a game stopped at a
+    // full record stays stopped until 戻 makes room.
+    if (announceTakenKing()) return;
+    if (recordFull()) {
+        refuseFullRecord();
+        return;
+    }
     resumeAtClick();
-    // The computer's reply at the resume may have ended the game (and reset the board).
-    if (shutDown_ || state_.sideToMove == 0 || !onGrid) return;
+    // The computer's reply at the resume may have ended the game (and reset the board) or
+    // filled the record.
+    if (shutDown_ || state_.sideToMove == 0 || !onGrid || recordFull()) return;
 
     if (rules::Board::onBoard(c, r)) {
         pressBoardSquare(button, c, r);
@@ -145,11 +153,6 @@ void Game::pressBoardSquare(int button, int c, int r) {
         sounds_.play(settings::Sound::禁止);
         dialogs_.show(translated("Game", "マウスの右をクリックして下さい"),
                       translated("Game", "成り"), platform::Buttons::Ok);
-        return;
-    }
-
-    if (recordFull()) {
-        refuseFullRecord();
         return;
     }
 

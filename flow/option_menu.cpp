@@ -74,7 +74,8 @@ void Game::KEIKA_Click() {
         消去_所有時間(position_.bottomSide);
     } else {
         options_.elapsedTime = true;
-        timer_.setEnabled(true);
+        // Only a game being played has a clock to run; the mover's goes on from its turn's start.
+        timer_.setEnabled(gameBeingPlayed());
         描画_所有時間(position_.topSide, state_.topClock);
         描画_所有時間(position_.bottomSide, state_.bottomClock);
     }

@@ -141,6 +141,8 @@ void Game::File1_Click() {
 }
 
 void Game::enterRecordMode(const record::KifuLoad& loaded) {
+    // The record goes in first: the reset then lays out its start the way its moves were played.
+    record::applyTo(loaded, moves_);
     初期設定();
     state_.kifuMode = 1;
     const record::KifuHeaders& h = loaded.headers;
@@ -154,7 +156,6 @@ void Game::enterRecordMode(const record::KifuLoad& loaded) {
     }
     canvas_.repaintNow();
 
-    record::applyTo(loaded, moves_);
     recordChanged();
 }
 

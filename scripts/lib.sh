@@ -2,9 +2,9 @@
 # Sourced by scripts/play and scripts/test.
 
 KZ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
-             libbenchmark-dev fonts-ipafont-gothic desktop-file-utils appstream dpkg-dev file
-             qt6-l10n-tools qt6-translations-l10n)
+KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
+             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic desktop-file-utils
+             appstream dpkg-dev file qt6-l10n-tools)
 
 kz_install() {
     local missing=()

@@ -219,8 +219,9 @@ TEST_F(ScaledWindow, ArrowKeysStepLikeTheMenuAndOtherKeysAreIgnored) {
 
     dialogs.expect("先手の番です", " ");
     action("MATCH_MAN")->trigger();
-    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, 1860 + 615 * 7.5);
-    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, 1860 + 615 * 6.5);
+    const double top = window->game().options().boardTop;
+    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, top + 615 * 7.5);
+    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, top + 615 * 6.5);
     ASSERT_EQ(window->game().moves().currentMove, 1);
     dialogs.verify();
 
