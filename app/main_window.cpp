@@ -110,6 +110,7 @@ void MainWindow::buildMenus() {
     item(level, "LEVEL1", "LEVEL1", &G::LEVEL1_Click, true);
     item(level, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, true);
     item(level, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, true);
+    item(level, "LEVEL4", "LEVEL4", &G::LEVEL4_Click, true);
     item(taikyoku, "終わり", "OWARI", &G::OWARI_Click);
 
     QMenu* stop = menu(bar, "局面", "STOP");
@@ -187,6 +188,7 @@ void MainWindow::sync() {
     tick("LEVEL1", s.checkedLevel == 1);
     tick("LEVEL2", s.checkedLevel == 2);
     tick("LEVEL3", s.checkedLevel == 3);
+    tick("LEVEL4", s.checkedLevel == 4);
     view_->update();
 }
 

@@ -31,7 +31,7 @@ struct GameState {
     double turnSeconds = 0;  // refreshed by the tick
     int lastShownSecond = 0;
 
-    int comLevel = 3;      // the computer's strength, 1..3
+    int comLevel = 3;      // the computer's strength, 1..4
     int checkedLevel = 3;  // the ticked COM対局ﾚﾍﾞﾙ item, 0 = none
 
     int handicapGrade = 0;

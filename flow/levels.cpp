@@ -1,3 +1,4 @@
+#include "com/com_state.h"
 #include "flow/game.h"
 
 namespace flow {
@@ -11,6 +12,9 @@ void Game::LEVEL2_Click() {
 void Game::LEVEL3_Click() {
     levelClick(3);
 }
+void Game::LEVEL4_Click() {
+    levelClick(4);
+}
 
 void Game::levelClick(int n) {
     const double lx = options_.levelColumn, ly = options_.levelRow;
@@ -20,7 +24,7 @@ void Game::levelClick(int n) {
 
 void Game::レベル_設定(int n) {
     state_.checkedLevel = 0;
-    if (n >= 1 && n <= 3) {
+    if (n >= com::kMinLevel && n <= com::kMaxLevel) {
         state_.checkedLevel = n;
         state_.comLevel = n;
     }
