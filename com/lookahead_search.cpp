@@ -20,7 +20,9 @@
 #include <cstdint>
 
 #include "com/lookahead_eval.h"
+#include "com/position_hash.h"
 #include "rules/make_move.h"
+#include "rules/move_check.h"
 #include "rules/move_list.h"
 #include "rules/pawn_files.h"
 
@@ -38,6 +40,36 @@ constexpr int kMaxDepth = 10;
 constexpr int kQuiescencePlies = 8;
 constexpr int kStackSize = 24000;
 constexpr int kTickNodes = 256;
+constexpr int kFutilityMargin = 150;
+constexpr int kDeltaMargin = 200;
+
+// A king's square (x = 0 when the army has none).
+struct King {
+    int x = 0, y = 0;
+};
+
+// Ordering keys from here up are captures and promotions; quiet moves and drops stay below.
+constexpr std::int64_t kTableMoveKey = 4'000'000'000LL * 4096;
+constexpr std::int64_t kCaptureKeys = 1'900'000'000LL * 4096;
+
+// A position searched before: its best move and score, and how far it was searched.
+enum class Bound : std::int8_t { None, Exact, Lower, Upper };
+struct TableEntry {
+    std::uint64_t key = 0;
+    int score = 0;
+    Move move;
+    std::int8_t depth = 0;
+    Bound bound = Bound::None;
+};
+constexpr std::size_t kTableSize = 1 << 14;
+
+// A king taken sooner is worth more: the table keeps such scores counted from its own position.
+int toTable(int s, int ply) {
+    return s >= kMateBound ? s + ply : s <= -kMateBound ? s - ply : s;
+}
+int fromTable(int s, int ply) {
+    return s >= kMateBound ? s - ply : s <= -kMateBound ? s + ply : s;
+}
 
 struct Scored {
     Move move;
@@ -50,6 +82,12 @@ class Lookahead {
               long budget)
         : observer_(observer), budget_(budget) {
         stack_[0] = pos;
+        for (int x = 1; x <= 9; ++x) {
+            for (int y = 1; y <= 9; ++y) {
+                const PieceCode c = pos.board(x, y);
+                if (rules::isKingKind(rules::magnitude(c))) kings_[0][c > 0 ? 1 : 0] = King{x, y};
+            }
+        }
         rules::調査_2歩フラグ設定(stack_[0]);
         rights_.top = rules::armyMayDrop(pos, rules::kTopArmy, settings.chineseDrops);
         rights_.bottom = rules::armyMayDrop(pos, rules::kBottomArmy, settings.chineseDrops);
@@ -76,8 +114,15 @@ class Lookahead {
             int alpha = -kInfinity;
             int iterationBest = -1;
             for (int i = 0; i < n; ++i) {
-                make(0, root[i].move);
-                const int s = -search(1, depth - 1, -kInfinity, -alpha, rules::kBottomArmy);
+                int s = 0;
+                if (i == 0) {
+                    s = child(0, root[i].move, depth - 1, -kInfinity, kInfinity, rules::kTopArmy);
+                } else {
+                    s = child(0, root[i].move, depth - 1, alpha, alpha + 1, rules::kTopArmy);
+                    if (!stopped_ && s > alpha) {
+                        s = child(0, root[i].move, depth - 1, alpha, kInfinity, rules::kTopArmy);
+                    }
+                }
                 if (stopped_) break;
                 rootScore_[i] = s;
                 if (s > alpha) {
@@ -198,6 +243,11 @@ class Lookahead {
     void make(int ply, const Move& m) {
         rules::Position& child = stack_[ply + 1];
         child = stack_[ply];
+        kings_[ply + 1][0] = kings_[ply][0];
+        kings_[ply + 1][1] = kings_[ply][1];
+        if (rules::isKingKind(rules::magnitude(m.before))) {
+            kings_[ply + 1][m.before > 0 ? 1 : 0] = King{m.toX, m.toY};
+        }
         const PieceCode captured = m.isDrop() ? rules::空 : child.board(m.toX, m.toY);
         rules::駒移動(child, m.fromX, m.fromY, m.toX, m.toY, m.after);
         if (rules::magnitude(m.before) == rules::kind::歩 ||
@@ -206,11 +256,70 @@ class Lookahead {
         }
     }
 
-    int search(int ply, int depth, int alpha, int beta, int army) {
+    // Whether a piece of army could move onto (x, y) in the position at ply.
+    bool attacked(int ply, int x, int y, int army) const {
+        const rules::Position& pos = stack_[ply];
+        for (int px = 1; px <= 9; ++px) {
+            for (int py = 1; py <= 9; ++py) {
+                const PieceCode c = pos.board(px, py);
+                if (c * army > 0 && rules::移動チェック(pos, px, py, x, y, c) == 1) return true;
+            }
+        }
+        return false;
+    }
+
+    bool inCheck(int ply, int army) const {
+        const King& k = kings_[ply][army > 0 ? 1 : 0];
+        return k.x != 0 && attacked(ply, k.x, k.y, -army);
+    }
+
+    // One child searched with the window (alpha, beta) at the depth left.
+    int child(int ply, const Move& m, int depth, int alpha, int beta, int army) {
+        make(ply, m);
+        return visit(ply, depth, alpha, beta, army);
+    }
+
+    // The child already made at ply + 1, searched again.
+    int visit(int ply, int depth, int alpha, int beta, int army) {
+        return -search(ply + 1, depth, -beta, -alpha, -army, true);
+    }
+
+    // Whether the piece m has just moved (position at ply) could take the other army's king.
+    bool givesCheck(int ply, const Move& m, int army) const {
+        const King& k = kings_[ply][army > 0 ? 0 : 1];
+        return k.x != 0 && rules::移動チェック(stack_[ply], m.toX, m.toY, k.x, k.y, m.after) == 1;
+    }
+
+    int search(int ply, int depth, int alpha, int beta, int army, bool mayPass) {
         if (depth <= 0 || ply >= kMaxPly - kQuiescencePlies - 1) {
             return quiesce(ply, alpha, beta, army, 0);
         }
         if (spent()) return 0;
+        const bool checked = inCheck(ply, army);
+        // A king under attack gets one more ply to see whether it gets away.
+        if (checked && ply < kMaxPly - kQuiescencePlies - 4) ++depth;
+        // Passing: when even a free move for the other army does not bring the score below
+        // beta, a real move will not either.
+        const int alphaBefore = alpha;
+        const std::uint64_t key = positionKey(stack_[ply], army);
+        TableEntry& entry = table_[key & (kTableSize - 1)];
+        const bool known = entry.key == key && entry.bound != Bound::None;
+        if (known && entry.depth >= depth) {
+            const int t = fromTable(entry.score, ply);
+            if (entry.bound == Bound::Exact || (entry.bound == Bound::Lower && t >= beta) ||
+                (entry.bound == Bound::Upper && t <= alpha)) {
+                return t;
+            }
+        }
+        if (mayPass && !checked && depth >= 3 && beta < kMateBound &&
+            army * positionScore(stack_[ply], rights_) >= beta) {
+            stack_[ply + 1] = stack_[ply];
+            kings_[ply + 1][0] = kings_[ply][0];
+            kings_[ply + 1][1] = kings_[ply][1];
+            const int s = -search(ply + 1, depth - 3, -beta, -beta + 1, -army, false);
+            if (stopped_) return 0;
+            if (s >= beta) return beta;
+        }
         const int first = top_;
         const int n = generate(ply, army, false);
         if (n == 0) {
@@ -224,14 +333,49 @@ class Lookahead {
                 return kMate - ply;
             }
         }
+        if (known) {
+            for (int i = 0; i < n; ++i) {
+                if (moves[i].move == entry.move) moves[i].key = kTableMoveKey;
+            }
+        }
         sortByKey(moves, n);
         int best = -kInfinity;
+        Move bestMove = moves[0].move;
+        // One ply from the horizon, a quiet move that does not attack the king cannot lift a
+        // score this far below alpha.
+        const bool frontier = depth == 1 && !checked;
+        const int futile =
+            frontier ? army * positionScore(stack_[ply], rights_) + kFutilityMargin : kInfinity;
         for (int i = 0; i < n; ++i) {
             const Move m = moves[i].move;
             make(ply, m);
-            const int s = -search(ply + 1, depth - 1, -beta, -alpha, -army);
+            if (frontier && i > 0 && futile <= alpha && moves[i].key < kCaptureKeys &&
+                !givesCheck(ply + 1, m, army)) {
+                if (futile > best) best = futile;
+                continue;
+            }
+            int s;
+            if (i == 0) {
+                s = visit(ply, depth - 1, alpha, beta, army);
+            } else {
+                // Late quiet moves that do not attack the king are tried shallower first; all
+                // but the first with a null window, searched again in full only when they might
+                // be better.
+                const bool quiet = moves[i].key < kCaptureKeys && !givesCheck(ply + 1, m, army);
+                const int reduction =
+                    quiet && !checked && depth >= 3 && i >= 4 ? (i >= 16 ? 2 : 1) : 0;
+                s = visit(ply, depth - 1 - reduction, alpha, alpha + 1, army);
+                if (!stopped_ && s > alpha && reduction > 0) {
+                    s = visit(ply, depth - 1, alpha, alpha + 1, army);
+                }
+                if (!stopped_ && s > alpha && s < beta)
+                    s = visit(ply, depth - 1, alpha, beta, army);
+            }
             if (stopped_) break;
-            if (s > best) best = s;
+            if (s > best) {
+                best = s;
+                bestMove = m;
+            }
             if (s > alpha) alpha = s;
             if (alpha >= beta) {
                 rewardQuiet(ply, m, depth);
@@ -239,6 +383,15 @@ class Lookahead {
             }
         }
         top_ = first;
+        if (!stopped_) {
+            entry.key = key;
+            entry.score = toTable(best, ply);
+            entry.move = bestMove;
+            entry.depth = static_cast<std::int8_t>(depth);
+            entry.bound = best >= beta         ? Bound::Lower
+                          : best > alphaBefore ? Bound::Exact
+                                               : Bound::Upper;
+        }
         return best;
     }
 
@@ -259,7 +412,14 @@ class Lookahead {
         sortByKey(moves, n);
         int best = standPat;
         for (int i = 0; i < n; ++i) {
-            make(ply, moves[i].move);
+            // A capture that cannot bring the score up to alpha even if nothing is taken back.
+            const Move& m = moves[i].move;
+            const PieceCode victim = stack_[ply].board(m.toX, m.toY);
+            if (standPat + materialValue(rules::magnitude(victim)) + kDeltaMargin <= alpha &&
+                m.after == m.before) {
+                continue;
+            }
+            make(ply, m);
             const int s = -quiesce(ply + 1, -beta, -alpha, -army, qply + 1);
             if (stopped_) break;
             if (s > best) best = s;
@@ -279,6 +439,8 @@ class Lookahead {
     int top_ = 0;
 
     rules::Position stack_[kMaxPly + 1];
+    King kings_[kMaxPly + 1][2];
+    TableEntry table_[kTableSize];
     Scored moves_[kStackSize];
     Move buffer_[rules::kMaxMoves];
     int rootScore_[rules::kMaxMoves] = {};

@@ -61,9 +61,12 @@ void checkLegal(rules::Position& pos, int army, const com::ComMove& m) {
     }
 }
 
-// The opening of a pair: random plies from the start position, never a king capture.
-rules::Position opening(const MatchOptions& o, int pair, int& plies, int& mover) {
-    rules::Position pos;
+}  // namespace
+
+Opening openingOf(const MatchOptions& o, int pair) {
+    Opening opening;
+    rules::Position& pos = opening.pos;
+    int& mover = opening.mover;
     rules::layOutStartPosition(pos);
     rules::調査_先手後手(pos);
     Random random(o.seed * 0x100000001b3ULL + static_cast<std::uint64_t>(pair));
@@ -83,19 +86,23 @@ rules::Position opening(const MatchOptions& o, int pair, int& plies, int& mover)
         if (n == 0) break;
         const rules::Move m = moves[random.next() % static_cast<std::uint64_t>(n)];
         rules::駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
-        ++plies;
+        ++opening.plies;
         mover = -mover;
     }
-    return pos;
+    return opening;
 }
 
-}  // namespace
-
 GameResult playGame(const MatchOptions& o, int index) {
+    const Opening opening = openingOf(o, index / 2);
+    return playOn(o, opening, index % 2 == 0);
+}
+
+GameResult playOn(const MatchOptions& o, const Opening& from, bool aIsShogi) {
     GameResult r;
-    r.aIsShogi = index % 2 == 0;
-    int mover = rules::kBottomArmy;  // the shogi army starts at the bottom and moves first
-    rules::Position pos = opening(o, index / 2, r.plies, mover);
+    r.aIsShogi = aIsShogi;
+    r.plies = from.plies;
+    rules::Position pos = from.pos;
+    int mover = from.mover;
     while (r.plies < kMaxPlies) {
         const bool aMoves = isShogiArmy(pos, mover) == r.aIsShogi;
         com::SearchSettings settings;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/position.h"
+
 namespace match {
 
 struct MatchOptions {
@@ -40,7 +42,22 @@ struct GameResult {
     int plies = 0;  // the random opening plies included
 };
 
-// Game `index` (0-based) of the match: pair index / 2, A holds the shogi army in the even game.
+// Where a game starts: the position, the army to move (+1 top, -1 bottom) and the plies made.
+struct Opening {
+    rules::Position pos;
+    int mover = -1;
+    int plies = 0;
+};
+
+// The opening of pair `pair`: options.randomPlies random moves from the start position (never a
+// king capture), drawn from a generator seeded by the match's seed and the pair.
+Opening openingOf(const MatchOptions& options, int pair);
+
+// A game played on from `from` to its end; aIsShogi says which army player A holds.
+GameResult playOn(const MatchOptions& options, const Opening& from, bool aIsShogi);
+
+// Game `index` (0-based) of the match: the opening of pair index / 2, A holding the shogi army in
+// the even game and the Chinese army in the odd one.
 GameResult playGame(const MatchOptions& options, int index);
 
 // Every game, on options.jobs threads; the results do not depend on the number of threads.
