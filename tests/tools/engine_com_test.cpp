@@ -98,3 +98,19 @@ TEST(EngineCom, PositionForgetsTheLastTurn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EngineCom, LevelFourLooksAheadAndListsItsRootMoves) {
+    enginetest::Session s;
+    ASSERT_EQ(s.send("setoption level 4").back(), "ok");
+    s.send("position " + enginetest::startLine());
+    const auto go = s.send("go");
+    ASSERT_EQ(go.size(), 2u);
+    EXPECT_EQ(go[0].rfind("bestmove ", 0), 0u) << go[0];
+    const auto lines = s.send("candidates");
+    EXPECT_EQ(lines[lines.size() - 2], go[0]) << "the same move, whatever the observer";
+    EXPECT_EQ(lines.size(), 2u + 42u) << "one line per move of the Chinese army at the start";
+}
+
+}  // namespace

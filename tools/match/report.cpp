@@ -73,7 +73,7 @@ std::string summaryLines(const std::vector<GameResult>& results) {
     variance = pairs.size() > 1 ? variance / (n - 1) : 0;
     const double spread = 1.96 * std::sqrt(variance / std::max(n, 1.0));
     const int games = all.games();
-    const double e = elo(all.score(), games);
+    const double e = elo(all.score(), games) + 0.0;  // never "-0.0"
     const double margin = (elo(all.score() + spread, games) - elo(all.score() - spread, games)) / 2;
 
     std::string out;
