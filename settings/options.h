@@ -19,6 +19,7 @@ struct Options {
     bool elapsedTime = false;         // 経過時間
     bool chineseDrops = false;        // 中国側持駒OK
     bool music = false;               // BGM
+    bool moveList = false;            // 棋譜一覧: the list of moves beside the board
 
     // Values that follow from them.
     int background = kTatami;  // current background picture code

@@ -11,7 +11,9 @@ namespace settings {
 
 namespace {
 
-constexpr int kLines = 5;
+constexpr int kLines = 6;
+// Lines a file must hold to be read at all; the move-list line after them may be missing.
+constexpr int kRequiredLines = 5;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
 constexpr std::size_t kLineKeep = 64;
 
@@ -32,6 +34,8 @@ constexpr const char* kDropsOn = "中国将棋側持駒OK=ON";
 constexpr const char* kDropsOff = "中国将棋側持駒OK=OFF";
 constexpr const char* kMusicOn = "BGM=ON";
 constexpr const char* kMusicOff = "BGM=OFF";
+constexpr const char* kMoveListOn = "棋譜一覧=ON";
+constexpr const char* kMoveListOff = "棋譜一覧=OFF";
 
 constexpr int kGuidanceColourOn = 15;
 
@@ -44,17 +48,19 @@ bool lineIs(const std::string& line, const char* literal) {
     return line == fileForm(literal);
 }
 
-// The first five lines, each ended by CR LF, LF or CR (the last one may end the file instead).
-// Nothing when the file cannot be opened or holds fewer than five lines.
-std::optional<std::array<std::string, kLines>> readFiveLines(const std::string& path) {
+// The first six lines, each ended by CR LF, LF or CR (the last one may end the file instead); a
+// missing sixth line is left empty. Nothing when the file cannot be opened or holds fewer than
+// five lines.
+std::optional<std::array<std::string, kLines>> readLines(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (f == nullptr) return std::nullopt;
     std::array<std::string, kLines> lines;
     bool ok = true;
-    for (std::string& line : lines) {
+    for (int i = 0; i < kLines; ++i) {
+        std::string& line = lines[i];
         int c = std::fgetc(f);
         if (c == EOF) {
-            ok = false;  // input past end of file
+            if (i < kRequiredLines) ok = false;  // input past end of file
             break;
         }
         while (c != EOF && c != '\r' && c != '\n') {
@@ -86,7 +92,7 @@ bool writeLines(const std::string& path, const std::array<const char*, kLines>& 
 }
 
 constexpr std::array<const char*, kLines> kDefaultLines = {"背景画=緑", kGuidanceOff, kElapsedOn,
-                                                           kDropsOff, kMusicOn};
+                                                           kDropsOff,   kMusicOn,     kMoveListOn};
 
 // The check marks the default file stands for.
 void resetCheckMarks(Options& options) {
@@ -96,6 +102,7 @@ void resetCheckMarks(Options& options) {
     options.elapsedTime = true;
     options.chineseDrops = false;
     options.music = true;
+    options.moveList = true;
 }
 
 const char* backgroundLine(const Options& options) {
@@ -116,9 +123,9 @@ void selectBackground(Options& options, int code) {
 }
 
 void 読込_環境設定ファイル(Options& options, SettingsEffects& effects, const std::string& path) {
-    // All five lines are read before any is applied, so a short file changes nothing that the
+    // All the lines are read before any is applied, so a short file changes nothing that the
     // default path does not set again.
-    const auto lines = readFiveLines(path);
+    const auto lines = readLines(path);
     if (!lines) {
         // The default file; a failure to write it does not stop the program either.
         writeLines(path, kDefaultLines);
@@ -128,6 +135,7 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
         options.guidance = false;
         options.elapsedTime = true;
         options.music = true;
+        options.moveList = true;
         return;
     }
     const auto& l = *lines;
@@ -151,6 +159,8 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
 
     options.music = lineIs(l[4], kMusicOn);
     if (options.music) effects.startMusic();
+
+    options.moveList = lineIs(l[5], kMoveListOn);  // a file from before the list reads as off
 }
 
 bool writeSettingsFile(Options& options, const std::string& path) {
@@ -160,6 +170,7 @@ bool writeSettingsFile(Options& options, const std::string& path) {
         options.elapsedTime ? kElapsedOn : kElapsedOff,
         options.chineseDrops ? kDropsOn : kDropsOff,
         options.music ? kMusicOn : kMusicOff,
+        options.moveList ? kMoveListOn : kMoveListOff,
     };
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);

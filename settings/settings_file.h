@@ -1,9 +1,10 @@
-// The settings file: five whole-line literals in CP932 with CR LF endings, read once at start-up
+// The settings file: six whole-line literals in CP932 with CR LF endings, read once at start-up
 // and rewritten from the option check marks after every option change.
 //
 //   背景画=緑|竹|畳|宇宙|煉瓦   移動指導=ON|OFF   経過時間=ON|OFF   中国将棋側持駒OK=ON|OFF
-//   BGM=ON|OFF
+//   BGM=ON|OFF   棋譜一覧=ON|OFF
 //
+// A file of only the first five lines (written before the move list existed) reads the list as off.
 // Each line is compared whole with its own literals; anything else reads as off (or, for the
 // background, as no change).
 #pragma once
@@ -35,7 +36,7 @@ void selectBackground(Options& options, int code);
 void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
                            const std::string& path = kSettingsFileName);
 
-// Writes the five lines from the check marks. When that fails the default lines are written
+// Writes the six lines from the check marks. When that fails the default lines are written
 // instead and the check marks are reset to the defaults; the music, the layout and the current
 // background stay as they are. Returns false when the check marks were reset.
 bool writeSettingsFile(Options& options, const std::string& path = kSettingsFileName);

@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "record/cp932.h"
 #include "support/gui/game_rig.h"
 #include "support/gui/pixels.h"
 
@@ -25,20 +22,7 @@ class OptionsTest : public ::testing::Test {
 
     std::filesystem::path settingsPath() const { return rig.folder.path() / "KZソラワ.ini"; }
     // The settings file's lines, decoded.
-    std::vector<std::string> fileLines() const {
-        std::ifstream in(settingsPath(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        const std::string text = record::fromCp932(s.str()).value_or("?");
-        std::vector<std::string> lines;
-        std::size_t at = 0, end;
-        while ((end = text.find("\r\n", at)) != std::string::npos) {
-            lines.push_back(text.substr(at, end - at));
-            at = end + 2;
-        }
-        if (at < text.size()) lines.push_back("unended: " + text.substr(at));
-        return lines;
-    }
+    std::vector<std::string> fileLines() const { return rig.folder.lines("KZソラワ.ini"); }
 
     flow::Game& game() { return *rig.game; }
     const settings::Options& options() { return rig.game->options(); }
@@ -55,7 +39,7 @@ class OptionsTest : public ::testing::Test {
 };
 
 const std::vector<std::string> kDefaults = {"背景画=緑", "移動指導=OFF", "経過時間=ON",
-                                            "中国将棋側持駒OK=OFF", "BGM=ON"};
+                                            "中国将棋側持駒OK=OFF", "BGM=ON",      "棋譜一覧=ON"};
 
 struct BackgroundItem {
     void (flow::Game::*click)();
@@ -77,7 +61,8 @@ TEST_P(BackgroundItemTest, PaintsItsTilesAroundTheBoardAndIsWrittenFirst) {
         EXPECT_TRUE(shows(c, r, item.tile)) << c << "," << r;
     EXPECT_TRUE(shows(5, 9, Picture::SITA_OU)) << "the tiles never cover the board";
     EXPECT_EQ(fileLines(), (std::vector<std::string>{item.line, "移動指導=OFF", "経過時間=ON",
-                                                     "中国将棋側持駒OK=ON", "BGM=OFF"}));
+                                                     "中国将棋側持駒OK=ON", "BGM=OFF",
+                                                     "棋譜一覧=OFF"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -190,7 +175,8 @@ TEST_F(OptionsTest, OptionsChosenInOneRunAreThereInTheNext) {
     game().BGM_Click();
     EXPECT_EQ(rig.sound.argsOf("dsStop"), std::vector<std::int64_t>{GameRig::idOf(Sound::BGM)});
     EXPECT_EQ(fileLines(), (std::vector<std::string>{"背景画=宇宙", "移動指導=ON", "経過時間=OFF",
-                                                     "中国将棋側持駒OK=ON", "BGM=OFF"}));
+                                                     "中国将棋側持駒OK=ON", "BGM=OFF",
+                                                     "棋譜一覧=ON"}));
 
     // A new game in the same folder, on a fresh canvas and a fresh sound library.
     platform::Canvas canvas(15600, 12000);

@@ -1,11 +1,8 @@
 // Saving the game to a record file through the panel, loading it back into record mode and
 // stepping through it; the panel's lists and boxes; every refusal, with nothing lost.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "flow/record_panel_text.h"
-#include "record/cp932.h"
 #include "record/entry_line.h"
 #include "record/kifu_file.h"
 #include "rules/setup.h"
@@ -67,28 +64,10 @@ class Records : public testsupport::TwoPlayerTest {
         rig.dialogs.verify();
     }
 
-    // The file's lines, split at CR LF and decoded.
     std::vector<std::string> linesOf(const std::string& name) const {
-        std::ifstream in(folder() / name, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        const std::string bytes = s.str();
-        std::vector<std::string> lines;
-        std::size_t at = 0, end;
-        while ((end = bytes.find("\r\n", at)) != std::string::npos) {
-            lines.push_back(record::fromCp932(bytes.substr(at, end - at)).value_or("?"));
-            at = end + 2;
-        }
-        EXPECT_EQ(at, bytes.size()) << "the last line ends with CR LF";
-        return lines;
+        return rig.folder.lines(name);
     }
-    std::vector<std::string> filesInFolder() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(folder()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> filesInFolder() const { return rig.folder.names(); }
 
     // Ink of a palette colour in a band of the window (twips).
     int inkIn(double y1, double y2, int colour) {

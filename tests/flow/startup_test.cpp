@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "record/cp932.h"
 #include "rules/setup.h"
 #include "support/gui/game_rig.h"
 #include "support/gui/pixels.h"
@@ -16,13 +12,6 @@ using testsupport::showsPicture;
 using view::Picture;
 
 namespace {
-
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return record::fromCp932(s.str()).value_or("?");
-}
 
 TEST(StartUp, FirstRunLoadsSoundsLaysOutTheBoardAndWritesTheDefaultSettings) {
     GameRig rig;
@@ -61,8 +50,9 @@ TEST(StartUp, FirstRunLoadsSoundsLaysOutTheBoardAndWritesTheDefaultSettings) {
     EXPECT_EQ(rig.frame.widthTwips, 9600);
     // The window's own green shows where no picture reaches.
     EXPECT_EQ(rig.canvas.image().pixel(5, 0), platform::Canvas::paletteColour(2).rgb());
-    EXPECT_EQ(fileText(rig.folder.path() / "KZソラワ.ini"),
-              "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\n中国将棋側持駒OK=OFF\r\nBGM=ON\r\n");
+    EXPECT_EQ(rig.folder.lines("KZソラワ.ini"),
+              (std::vector<std::string>{"背景画=緑", "移動指導=OFF", "経過時間=ON",
+                                        "中国将棋側持駒OK=OFF", "BGM=ON", "棋譜一覧=ON"}));
 }
 
 TEST(StartUp, ASettingsFileDecidesLayoutMusicAndBackground) {
@@ -140,7 +130,7 @@ TEST(FullRedraw, SwitchingTheBackgroundKeepsThePieces) {
         showsPicture(rig.canvas, screen.x(5), screen.y(1), screen.pictures()[Picture::B_KING]));
     EXPECT_TRUE(showsPicture(rig.canvas, screen.x(0), screen.y(5),
                              screen.pictures()[Picture::HAIKEI_UCHU]));
-    EXPECT_EQ(fileText(rig.folder.path() / "KZソラワ.ini").substr(0, 18), "背景画=宇宙\r\n");
+    EXPECT_EQ(rig.folder.lines("KZソラワ.ini").at(0), "背景画=宇宙");
 }
 
 }  // namespace

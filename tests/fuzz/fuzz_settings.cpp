@@ -7,7 +7,7 @@
 //  - every line is judged whole against its own literals, and the effects asked for (background,
 //    repaint, music) match the marks;
 //  - a file of five lines or more is left exactly as it was; a shorter one is replaced by the
-//    default file;
+//    default file; a missing sixth line reads the move list as off;
 //  - what the writer then saves reads back to the same marks, and saving again gives the same
 //    bytes.
 #include <cstdint>
@@ -79,13 +79,14 @@ bool sameLayout(const Options& a, const Options& b) {
 
 bool sameMarks(const Options& a, const Options& b) {
     return a.checkedBackground == b.checkedBackground && a.guidance == b.guidance &&
-           a.elapsedTime == b.elapsedTime && a.chineseDrops == b.chineseDrops && a.music == b.music;
+           a.elapsedTime == b.elapsedTime && a.chineseDrops == b.chineseDrops &&
+           a.music == b.music && a.moveList == b.moveList;
 }
 
 std::string defaultFile() {
     std::string text;
-    for (const char* l :
-         {"背景画=緑", "移動指導=OFF", "経過時間=ON", "中国将棋側持駒OK=OFF", "BGM=ON"})
+    for (const char* l : {"背景画=緑", "移動指導=OFF", "経過時間=ON", "中国将棋側持駒OK=OFF",
+                          "BGM=ON", "棋譜一覧=ON"})
         text += cp932(l) + "\r\n";
     return text;
 }
@@ -108,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The default file, and its marks; nothing drawn but the green background.
         FUZZ_CHECK(fuzz::readFile(path) == defaultFile());
         FUZZ_CHECK(o.checkedBackground == settings::kMidori && o.background == settings::kMidori);
-        FUZZ_CHECK(!o.guidance && o.elapsedTime && o.music);
+        FUZZ_CHECK(!o.guidance && o.elapsedTime && o.music && o.moveList);
         FUZZ_CHECK(o.chineseDrops == created.chineseDrops && sameLayout(o, created));
         FUZZ_CHECK(effects.backgrounds == std::vector<int>{settings::kMidori});
         FUZZ_CHECK(effects.repaints == 0 && effects.musicStarts == 0);
@@ -132,6 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(sameLayout(o, layout));
         FUZZ_CHECK(o.music == (lines[4] == cp932("BGM=ON")));
         FUZZ_CHECK(effects.repaints == 1 && effects.musicStarts == (o.music ? 1 : 0));
+        FUZZ_CHECK(o.moveList == (lines.size() > 5 && lines[5] == cp932("棋譜一覧=ON")));
     }
 
     // The writer keeps every mark: read back on a freshly created window they are all there.

@@ -1,13 +1,13 @@
 // File names at the edges of what the system takes: the longest name a folder holds, and names
 // that carry a NUL byte, which the system would read cut short.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
 #include "record/kifu_file.h"
 #include "rules/setup.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -17,22 +17,16 @@ using namespace record;
 class KifuFileNames : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kz_kifu_names_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         rules::Position pos;
         rules::layOutStartPosition(pos);
         list[1].boardAt = pos.board;
         list[1].bottomAfter = 12;
         list.lastMove = 1;
     }
-    void TearDown() override { fs::remove_all(dir); }
-    int filesInDir() { return static_cast<int>(std::distance(fs::directory_iterator(dir), {})); }
+    int filesInDir() const { return static_cast<int>(folder.names().size()); }
 
-    fs::path dir;
+    testsupport::TempFolder folder;
+    const fs::path& dir = folder.path();
     MoveList list;
     const KifuHeaders headers{"名", "先", "後"};
 };

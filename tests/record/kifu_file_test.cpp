@@ -1,16 +1,14 @@
 #include "record/kifu_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "record/cp932.h"
 #include "record/entry_line.h"
 #include "rules/setup.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -25,23 +23,9 @@ std::string rep(const std::string& s, int n) {
 
 class KifuFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kz_kifu_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "対局.棋譜").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string fileBytes(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    void writeFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    int filesInDir() { return static_cast<int>(std::distance(fs::directory_iterator(dir), {})); }
+    std::string fileBytes() const { return folder.read(kName); }
+    void writeFile(const std::string& bytes) const { folder.write(kName, bytes); }
+    int filesInDir() const { return static_cast<int>(folder.names().size()); }
 
     // A record of `moves` plausible entries: the start position with pieces walking and clocks
     // growing by whole seconds.
@@ -66,8 +50,10 @@ class KifuFileTest : public ::testing::Test {
         return list;
     }
 
-    fs::path dir;
-    std::string path;
+    static constexpr const char* kName = "対局.棋譜";
+    testsupport::TempFolder folder;
+    const fs::path& dir = folder.path();
+    const std::string path = folder.file(kName);
     const KifuHeaders headers{"王将戦 第1局", "後手の人", "ﾀﾛｳ"};
 };
 
@@ -75,7 +61,7 @@ TEST_F(KifuFileTest, ThreeMovesRoundTripThroughSixLines) {
     const MoveList list = record(3);
     ASSERT_TRUE(save(path, headers, list, list.lastMove));
 
-    const std::string bytes = fileBytes(path);
+    const std::string bytes = fileBytes();
     int lines = 0;
     for (std::size_t i = 0; (i = bytes.find("\r\n", i)) != std::string::npos; i += 2) ++lines;
     EXPECT_EQ(lines, 6);
@@ -119,7 +105,7 @@ TEST_F(KifuFileTest, TheSavedBytesAreExact) {
     ASSERT_EQ(line.size(), 289u);
     // 名人戦 in CP932.
     const std::string expected = "\x96\xBC\x90\x6C\x90\xED\r\n\r\nabc\r\n" + line + "\r\n";
-    EXPECT_EQ(fileBytes(path), expected);
+    EXPECT_EQ(fileBytes(), expected);
 
     const KifuLoad loaded = load(path);
     ASSERT_TRUE(loaded.status);
@@ -143,7 +129,7 @@ TEST_F(KifuFileTest, ClocksTooLongForTheirFieldAreSavedAs99999) {
     ASSERT_TRUE(loaded.status);
     EXPECT_EQ(loaded.entries[0].bottomAfter, 99999);
     EXPECT_EQ(loaded.entries[0].topAfter, 99999);
-    const std::string bytes = fileBytes(path);
+    const std::string bytes = fileBytes();
     EXPECT_EQ(bytes.substr(bytes.size() - 2 - 20),
               "   10"
               "99999"
@@ -173,7 +159,7 @@ TEST_F(KifuFileTest, FilesThatCannotBeOpenedOrCreatedAreReportedByName) {
 TEST_F(KifuFileTest, AHeaderThatIsNotCp932TextIsRefusedWithoutTouchingTheOldFile) {
     const MoveList list = record(1);
     ASSERT_TRUE(save(path, headers, list, 1));
-    const std::string before = fileBytes(path);
+    const std::string before = fileBytes();
 
     KifuStatus s = save(path, {"ok", "한국어", "x"}, list, 1);
     EXPECT_EQ(s.error, KifuError::BadText);
@@ -181,7 +167,7 @@ TEST_F(KifuFileTest, AHeaderThatIsNotCp932TextIsRefusedWithoutTouchingTheOldFile
     s = save(path, {"ok", "x", "two\r\nlines"}, list, 1);
     EXPECT_EQ(s.error, KifuError::BadText);
     EXPECT_EQ(s.line, 3);
-    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(fileBytes(), before);
 
     writeFile("ok\r\n\x81\x20\r\nx\r\n" + encodeEntryLine(list[1]) + "\r\n");
     const KifuLoad loaded = load(path);
@@ -196,7 +182,7 @@ TEST_F(KifuFileTest, MoreThan400EntryLinesAreRefused) {
     ASSERT_TRUE(save(path, headers, list, 400));
     ASSERT_EQ(load(path).entries.size(), 400u);
 
-    writeFile(fileBytes(path) + encodeEntryLine(list[400]) + "\r\n");
+    writeFile(fileBytes() + encodeEntryLine(list[400]) + "\r\n");
     const KifuLoad loaded = load(path);
     EXPECT_EQ(loaded.status.error, KifuError::TooManyEntries);
     EXPECT_EQ(loaded.status.line, 404);
@@ -214,8 +200,7 @@ TEST_F(KifuFileTest, AnEntryLineWithABadPieceCodeOrBadFieldIsRefused) {
         const KifuLoad loaded = load(path);
         EXPECT_EQ(loaded.status.error, KifuError::BadEntryLine) << field;
         EXPECT_EQ(loaded.status.line, 5) << field;
-        EXPECT_NE(loaded.status.detail.find("13桁目"), std::string::npos)
-            << loaded.status.detail;
+        EXPECT_NE(loaded.status.detail.find("13桁目"), std::string::npos) << loaded.status.detail;
         EXPECT_TRUE(loaded.entries.empty());
     }
     writeFile("a\r\nb\r\nc\r\n" + rep("  1", 200) + "\r\n");  // far too long

@@ -1,15 +1,14 @@
 #include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "record/cp932.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -31,32 +30,20 @@ std::string cp932(const std::string& utf8) {
 
 class SettingsFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kz_settings_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        path = (dir / "KZソラワ.ini").string();
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    void writeFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    std::string fileBytes() {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    void writeFile(const std::string& bytes) { folder.write(kName, bytes); }
+    std::string fileBytes() const { return folder.read(kName); }
     void read() { settings::読込_環境設定ファイル(options, effects, path); }
 
-    fs::path dir;
-    std::string path;
+    static constexpr const char* kName = "KZソラワ.ini";
+    testsupport::TempFolder folder;
+    const std::string path = folder.file(kName);
     Options options;  // as the window is created: 畳 ticked, everything else off
     RecordingEffects effects;
 };
 
-const std::string kDefaultFile =
-    cp932("背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\n中国将棋側持駒OK=OFF\r\nBGM=ON\r\n");
+const std::string kDefaultFile = cp932(
+    "背景画=緑\r\n移動指導=OFF\r\n経過時間=ON\r\n中国将棋側持駒OK=OFF\r\nBGM=ON\r\n"
+    "棋譜一覧=ON\r\n");
 
 TEST_F(SettingsFileTest, FirstRunWritesTheDefaultFileAndDoesNotStartTheMusic) {
     read();
@@ -67,6 +54,7 @@ TEST_F(SettingsFileTest, FirstRunWritesTheDefaultFileAndDoesNotStartTheMusic) {
     EXPECT_TRUE(options.elapsedTime);
     EXPECT_FALSE(options.chineseDrops);
     EXPECT_TRUE(options.music);
+    EXPECT_TRUE(options.moveList);
     EXPECT_EQ(effects.calls, std::vector<std::string>{"背景 22"});  // no music until next start
     EXPECT_EQ(options.boardTop, Options{}.boardTop);                // layout left as created
 }
@@ -79,7 +67,7 @@ TEST_F(SettingsFileTest, WhatIsWrittenIsReadBack) {
     options.music = false;
     ASSERT_TRUE(settings::writeSettingsFile(options, path));
     EXPECT_EQ(fileBytes(), cp932("背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\n"
-                                 "中国将棋側持駒OK=OFF\r\nBGM=OFF\r\n"));
+                                 "中国将棋側持駒OK=OFF\r\nBGM=OFF\r\n棋譜一覧=OFF\r\n"));
 
     Options fresh;
     settings::読込_環境設定ファイル(fresh, effects, path);
@@ -103,6 +91,7 @@ TEST_F(SettingsFileTest, EveryBackgroundAndTheOnSettingsRoundTrip) {
         o.chineseDrops = true;
         o.music = true;
         o.elapsedTime = true;
+        o.moveList = true;
         ASSERT_TRUE(settings::writeSettingsFile(o, path));
         Options fresh;
         fresh.applyDropsLayout(false);
@@ -114,6 +103,7 @@ TEST_F(SettingsFileTest, EveryBackgroundAndTheOnSettingsRoundTrip) {
         EXPECT_EQ(fresh.windowHeight, 11500);
         EXPECT_TRUE(fresh.elapsedTime);
         EXPECT_TRUE(fresh.music);
+        EXPECT_TRUE(fresh.moveList);
         EXPECT_EQ(e.calls,
                   (std::vector<std::string>{"背景 " + std::to_string(code), "再描画", "BGM"}));
     }
@@ -148,6 +138,19 @@ TEST_F(SettingsFileTest, MisplacedLinesReadAsOff) {
     EXPECT_FALSE(options.chineseDrops);
     EXPECT_FALSE(options.music);
     EXPECT_EQ(effects.calls, std::vector<std::string>{"再描画"});
+}
+
+TEST_F(SettingsFileTest, AFileOfFiveLinesReadsTheMoveListAsOffAndIsKept) {
+    const std::string fiveLines =
+        cp932("背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\n中国将棋側持駒OK=OFF\r\nBGM=OFF\r\n");
+    for (const std::string& sixth : {std::string(), cp932("棋譜一覧=on\r\n")}) {
+        writeFile(fiveLines + sixth);
+        options.moveList = true;
+        read();
+        EXPECT_EQ(options.checkedBackground, settings::kTake);
+        EXPECT_FALSE(options.moveList);
+        EXPECT_EQ(fileBytes(), fiveLines + sixth);
+    }
 }
 
 TEST_F(SettingsFileTest, OtherLineEndingsAndAMissingFinalEndAreAccepted) {
@@ -216,6 +219,7 @@ TEST_F(SettingsFileTest, AWriteFailureResetsTheCheckMarksOnly) {
     EXPECT_TRUE(options.elapsedTime);
     EXPECT_FALSE(options.chineseDrops);
     EXPECT_TRUE(options.music);
+    EXPECT_TRUE(options.moveList);
     // Not touched: the picture on screen and the layout.
     EXPECT_EQ(options.background, settings::kRenga);
     EXPECT_EQ(options.boardTop, 1860);

@@ -1,14 +1,16 @@
 #include "settings/sounds.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "support/gui/fake_sound_library.h"
+#include "support/gui/scripted_dialogs.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -16,53 +18,29 @@ namespace fs = std::filesystem;
 using settings::Sound;
 using settings::Sounds;
 using testsupport::FakeSoundLibrary;
-
-struct Box {
-    std::string text, title;
-    platform::Icon icon;
-};
-
-class RecordingDialogs : public platform::Dialogs {
-  public:
-    std::vector<Box> boxes;
-    platform::Answer show(const std::string& text, const std::string& title, platform::Buttons,
-                          platform::Icon icon) override {
-        boxes.push_back({text, title, icon});
-        return platform::Answer::Ok;
-    }
-};
+using testsupport::ScriptedDialogs;
+using testsupport::TempFolder;
 
 const char* const kNames[6] = {"その他.wav",       "禁止.wav", "駒打音.wav",
                                "中国将棋打音.wav", "消滅.wav", "BGM.wav"};
+const char* const kTitle = "KZソラワ.dll";
 
 class SoundsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("kz_sounds_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-               std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Each file holds its own name, so the bytes handed to the library tell which file it was.
     void writeAll() {
-        for (const char* n : kNames) write(n, n);
+        for (const char* n : kNames) folder.write(n, n);
     }
-    void write(const std::string& name, const std::string& bytes) {
-        std::ofstream(fs::u8path(dir.string() + "/" + name), std::ios::binary) << bytes;
-    }
+    std::string dir() const { return folder.path().string(); }
 
-    fs::path dir;
+    TempFolder folder;
     FakeSoundLibrary lib;
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
 };
 
 TEST_F(SoundsTest, LoadsTheSixWavesInOrderWithTheirCopyCounts) {
     writeAll();
-    Sounds s(lib, dialogs, dir.string());
+    Sounds s(lib, dialogs, dir());
     s.startUp(42);
 
     ASSERT_EQ(lib.calls.size(), 7u);
@@ -76,20 +54,18 @@ TEST_F(SoundsTest, LoadsTheSixWavesInOrderWithTheirCopyCounts) {
         EXPECT_EQ(c.copies, i == 5 ? 1 : 3) << kNames[i];
         EXPECT_EQ(s.id(static_cast<Sound>(i)), FakeSoundLibrary::kFirstId + i);
     }
-    EXPECT_TRUE(dialogs.boxes.empty());
     EXPECT_EQ(s.handle(), FakeSoundLibrary::kHandle);
 }
 
 TEST_F(SoundsTest, WithoutADeviceWarnsOnceAndEveryLaterCallUsesIdZero) {
     writeAll();
     lib.noDevice = true;
-    Sounds s(lib, dialogs, dir.string());
+    dialogs.expect("Direct Soundインターフェースが作成できません。", kTitle);
+    Sounds s(lib, dialogs, dir());
     s.startUp(1);
 
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, "Direct Soundインターフェースが作成できません。");
-    EXPECT_EQ(dialogs.boxes[0].title, "KZソラワ.dll");
-    EXPECT_EQ(dialogs.boxes[0].icon, platform::Icon::Warning);
+    dialogs.verify();
+    EXPECT_EQ(dialogs.shown.at(0).icon, platform::Icon::Warning);
     EXPECT_TRUE(lib.argsOf("dsCreateDSB").empty());
 
     s.play(Sound::禁止);
@@ -106,10 +82,12 @@ TEST_F(SoundsTest, WithoutADeviceWarnsOnceAndEveryLaterCallUsesIdZero) {
 
 TEST_F(SoundsTest, AMissingFileIsSilentlyIdZeroAndAnUnreadableOneIsReported) {
     writeAll();
-    fs::remove(fs::u8path(dir.string() + "/BGM.wav"));
-    fs::remove(fs::u8path(dir.string() + "/禁止.wav"));
-    fs::create_directory(fs::u8path(dir.string() + "/禁止.wav"));  // exists, but cannot be read
-    Sounds s(lib, dialogs, dir.string());
+    fs::remove(folder.path() / "BGM.wav");
+    fs::remove(folder.path() / "禁止.wav");
+    fs::create_directory(folder.path() / "禁止.wav");  // exists, but cannot be read
+    // The warning carries the system's own description of the failed read.
+    dialogs.expect(std::strerror(EISDIR), kTitle);
+    Sounds s(lib, dialogs, dir());
     s.startUp(1);
 
     EXPECT_EQ(s.id(Sound::BGM), 0);
@@ -117,10 +95,8 @@ TEST_F(SoundsTest, AMissingFileIsSilentlyIdZeroAndAnUnreadableOneIsReported) {
     EXPECT_NE(s.id(Sound::その他), 0);
     EXPECT_NE(s.id(Sound::消滅), 0);
     EXPECT_EQ(lib.argsOf("dsCreateDSB").size(), 4u);
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].title, "KZソラワ.dll");
-    EXPECT_EQ(dialogs.boxes[0].icon, platform::Icon::Warning);
-    EXPECT_FALSE(dialogs.boxes[0].text.empty());
+    dialogs.verify();
+    EXPECT_EQ(dialogs.shown.at(0).icon, platform::Icon::Warning);
 
     // Switching the music on and off still calls the library, harmlessly with id 0.
     s.loop(Sound::BGM);
@@ -131,7 +107,7 @@ TEST_F(SoundsTest, AMissingFileIsSilentlyIdZeroAndAnUnreadableOneIsReported) {
 
 TEST_F(SoundsTest, PieceMoveSoundPicksVanishChineseOrShogiClack) {
     writeAll();
-    Sounds s(lib, dialogs, dir.string());
+    Sounds s(lib, dialogs, dir());
     s.startUp(1);
     const std::int64_t vanish = s.id(Sound::消滅);
     const std::int64_t chinese = s.id(Sound::中国将棋打音);
@@ -159,8 +135,8 @@ TEST_F(SoundsTest, PieceMoveSoundPicksVanishChineseOrShogiClack) {
 
 TEST_F(SoundsTest, ShutdownFreesAllSixInLoadOrderThenTerminates) {
     writeAll();
-    fs::remove(fs::u8path(dir.string() + "/中国将棋打音.wav"));
-    Sounds s(lib, dialogs, dir.string());
+    fs::remove(folder.path() / "中国将棋打音.wav");
+    Sounds s(lib, dialogs, dir());
     s.startUp(1);
     lib.calls.clear();
     s.終了処理();

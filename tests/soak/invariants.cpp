@@ -1,8 +1,6 @@
 #include "soak/invariants.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "record/entry_line.h"
@@ -403,12 +401,11 @@ bool Checker::savedNow(const SoakRig& rig, const Event& e, std::vector<std::stri
         return false;
     const record::MoveList& m = rig.game->moves();
     const std::string name = e.fileName + record::kKifuExtension;
-    std::ifstream in(rig.folder.path() / name, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = rig.folder.read(name);  // empty when it cannot be read
     int lines = 0;
     for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
         if (bytes[i] == '\r' && bytes[i + 1] == '\n') ++lines;
-    if (!in || lines != m.lastMove + 3) {
+    if (lines != m.lastMove + 3) {
         faults.push_back("the saved record " + name + " has " + std::to_string(lines) +
                          " lines for " + std::to_string(m.lastMove) + " moves");
     }

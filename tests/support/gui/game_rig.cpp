@@ -1,33 +1,9 @@
 #include "support/gui/game_rig.h"
 
-#include <unistd.h>
-#include <atomic>
-#include <fstream>
-#include <stdexcept>
-
 #include "record/cp932.h"
 #include "support/gui/qt_app.h"
 
 namespace testsupport {
-
-TempFolder::TempFolder() {
-    static std::atomic<int> serial{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("kz-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void TempFolder::write(const std::string& name, const std::string& bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary);
-    out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + name);
-}
 
 std::string settingsFileBytes(const std::vector<std::string>& lines) {
     std::string bytes;
@@ -43,8 +19,8 @@ GameRig::GameRig() : canvas(15600, 12000) {
         folder.write(name, "RIFF-test");
     }
     panel.directory = panel.files = folder.path().string();
-    game = std::make_unique<flow::Game>(flow::Boundaries{
-        canvas, dialogs, clock, timer, sound, frame, folder.path().string(), &panel});
+    game = std::make_unique<flow::Game>(flow::Boundaries{canvas, dialogs, clock, timer, sound,
+                                                         frame, folder.path().string(), &panel});
 }
 
 }  // namespace testsupport

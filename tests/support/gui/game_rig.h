@@ -3,7 +3,6 @@
 // of its own that holds six small wave files.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,23 +14,11 @@
 #include "support/gui/fake_frame.h"
 #include "support/gui/fake_sound_library.h"
 #include "support/gui/scripted_dialogs.h"
+#include "support/temp_folder.h"
 
 namespace testsupport {
 
-// A fresh folder under the system's temporary folder, removed with its contents at the end.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    const std::filesystem::path& path() const { return path_; }
-    // Writes a file of the given bytes into the folder.
-    void write(const std::string& name, const std::string& bytes) const;
-
-  private:
-    std::filesystem::path path_;
-};
-
-// The five lines of a settings file as the game writes them (CP932, CR LF).
+// The lines of a settings file as the game writes them (CP932, CR LF).
 std::string settingsFileBytes(const std::vector<std::string>& lines);
 
 struct GameRig {
