@@ -5,15 +5,21 @@
 // with 駒移動), so nothing is allocated while it runs. Taking a king ends the line at once: the
 // side that can take it wins, the sooner the better, and a side with no move at all has lost.
 //
-// - Iterative deepening from depth 1 while the node budget lasts; the root moves are re-ordered
-//   by the scores of the last depth, and a depth cut short keeps its best move so far only when
-//   the previous best was searched first.
+// - Iterative deepening from depth 1 while the node budget lasts (the first depth always ends).
+//   The previous best move is searched first; a depth cut short keeps the best of the moves it
+//   finished.
 // - At depth 0 a quiescence of captures (stand pat on positionScore) settles exchanges, so a
-//   capture that loses the piece back is seen as such.
-// - Move order: a king capture first, then captures by most valuable victim and least valuable
-//   attacker, the two killer moves of the ply, then quiet moves and drops by a history of the cuts
-//   they made. Ties keep the generation order, so the result is the same on every run.
-// - The budget is counted in nodes, never in time.
+//   capture that loses the piece back is seen as such; captures that cannot reach alpha even
+//   unanswered are left out.
+// - A king under attack gets one more ply. A table of positions already searched (by a 64-bit
+//   key) gives bounds and the move to try first. A pass that still leaves the score above beta
+//   cuts the node; late quiet moves that do not attack the king are searched shallower first;
+//   all but the first move get a null window; one ply from the horizon quiet moves that cannot
+//   reach alpha are skipped.
+// - Move order: the table's move, a king capture, captures by most valuable victim and least
+//   valuable attacker, promotions, the two killer moves of the ply, then quiet moves and drops
+//   by a history of the cuts they made. Ties keep the generation order.
+// - The budget is counted in nodes, never in time: the same position always gives the same move.
 #include "com/lookahead_search.h"
 
 #include <algorithm>
