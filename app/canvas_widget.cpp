@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "flow/game_state.h"
 #include "view/layout.h"
 
 namespace app {
@@ -74,7 +75,7 @@ void CanvasWidget::resizeEvent(QResizeEvent*) {
 void CanvasWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     // Beyond the buffer the window shows its own background colour.
-    p.fillRect(rect(), platform::Canvas::paletteColour(2));
+    p.fillRect(rect(), platform::Canvas::paletteColour(flow::kWindowColour));
     const double s = scale();
     // On a screen of another pixel ratio the buffer is painted again for it.
     const int k = resolutionFor(s, devicePixelRatioF());

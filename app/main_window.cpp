@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -15,18 +17,12 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_file_panel.h"
 #include "platform/sdl_sound_library.h"
+#include "view/layout.h"
 
 namespace app {
 
 namespace {
 
-// The back buffer covers everything the game ever paints (background tiles reach column 28 and
-// row 15).
-constexpr int kCanvasWidthTwips = 15600;
-constexpr int kCanvasHeightTwips = 12000;
-
-// The tallest the game makes the window: with the top army's hand stand above the board.
-constexpr int kTallestWindowTwips = 11500;
 // The share of the screen's free area the window may take when it opens, leaving room for the
 // frame the window system puts round it.
 constexpr double kScreenShare = 0.94;
@@ -39,15 +35,15 @@ double pixels(int twips) {
 
 MainWindow::MainWindow(WindowSetup setup)
     : setup_(std::move(setup)),
-      canvas_(kCanvasWidthTwips, kCanvasHeightTwips),
+      canvas_(view::kCanvasWidthTwips, view::kCanvasHeightTwips),
       timer_([this] {
           // Nothing of the game runs while a pause is held, not even the clock.
           if (!game_ || clock_.pausing()) return;
           game_->Timer1_Timer();
           view_->update();
       }),
-      widthTwips_(settings::kWindowWidth),
-      heightTwips_(kTallestWindowTwips) {
+      widthTwips_(view::kWindowWidth),
+      heightTwips_(view::kTallestWindowTwips) {
     setWindowTitle(QStringLiteral("KZ ソラワ"));
     platform::Dialogs* dialogs = setup_.dialogs;
     if (dialogs == nullptr) {
@@ -84,6 +80,17 @@ MainWindow::MainWindow(WindowSetup setup)
 
     game_ = std::make_unique<flow::Game>(flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound,
                                                           *this, setup_.folder, filePanel_});
+
+    list_ = new MoveListView(*game_);
+    list_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
+    listDock_ = new QDockWidget(this);
+    listDock_->setObjectName(QStringLiteral("MOVE_LIST_DOCK"));
+    listDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    listDock_->setTitleBarWidget(new QWidget(listDock_));  // no title bar: a plain side panel
+    listDock_->setWidget(list_);
+    addDockWidget(Qt::RightDockWidgetArea, listDock_);
+    listDock_->hide();
+    game_->setRecordListener(list_);
     buildMenus();
     scale_ = initialScale();
     applySize(true, true);
@@ -112,6 +119,7 @@ void MainWindow::buildMenus() {
     item(level, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, true);
     item(level, "LEVEL4", "LEVEL4", &G::LEVEL4_Click, true);
     item(taikyoku, "終わり", "OWARI", &G::OWARI_Click);
+    item(taikyoku, "ヒント", "HINT", &G::HINT_Click);
 
     QMenu* stop = menu(bar, "局面", "STOP");
     connect(stop, &QMenu::aboutToShow, this, [this] { run([this] { game_->STOP_Click(); }); });
@@ -139,6 +147,7 @@ void MainWindow::buildMenus() {
     item(option, "経過時間", "KEIKA", &G::KEIKA_Click, true);
     item(option, "中国側持駒OK", "CHESS_MOCHIKOMA", &G::CHESS_MOCHIKOMA_Click, true);
     item(option, "BGM", "BGM", &G::BGM_Click, true);
+    item(option, "棋譜一覧", "MOVE_LIST", &G::MOVE_LIST_Click, true);
 
     item(bar, "その他", "VER", &G::VER_Click);
     sync();
@@ -189,6 +198,10 @@ void MainWindow::sync() {
     tick("LEVEL2", s.checkedLevel == 2);
     tick("LEVEL3", s.checkedLevel == 3);
     tick("LEVEL4", s.checkedLevel == 4);
+    tick("MOVE_LIST", o.moveList);
+    followListOption();
+    // A step that was refused leaves the highlight on the entry still shown.
+    list_->followCurrent();
     view_->update();
 }
 
@@ -202,9 +215,60 @@ double MainWindow::initialScale() const {
     const QRect free = s->availableGeometry();
     const double menu = menuBar()->sizeHint().height();
     const double fit =
-        std::min(free.width() * kScreenShare / pixels(settings::kWindowWidth),
-                 (free.height() * kScreenShare - menu) / (pixels(kTallestWindowTwips) - menu));
+        // The move list beside the game's area is counted in: it is shown unless switched off.
+        std::min(
+            free.width() * kScreenShare / (pixels(view::kWindowWidth) + MoveListView::kWidthPx),
+            (free.height() * kScreenShare - menu) / (pixels(view::kTallestWindowTwips) - menu));
     return std::max(1.0, std::floor(fit * 4) / 4);
+}
+
+int MainWindow::listWidth(double scale) const {
+    if (!listShown_) return 0;
+    return static_cast<int>(std::lround(MoveListView::kWidthPx * scale)) +
+           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+}
+
+void MainWindow::fitList(double scale) {
+    listDock_->setFixedWidth(static_cast<int>(std::lround(MoveListView::kWidthPx * scale)));
+    list_->setScale(scale);
+}
+
+void MainWindow::followListOption() {
+    const bool on = game_->options().moveList;
+    if (on == listShown_) return;
+    listShown_ = on;
+    // The canvas may be laid out while the dock comes or goes: its scale is kept meanwhile.
+    sizing_ = true;
+    if (on) fitList(scale_);
+    listDock_->setVisible(on);
+    sizing_ = false;
+    if (on) list_->recordChanged();
+    applySize(true, false);
+    // A maximised window keeps its size: the list takes its share of it.
+    if (isMaximized() || isFullScreen()) fitListToWindow();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!sizing_) fitListToWindow();
+}
+
+void MainWindow::fitListToWindow() {
+    if (!listShown_) return;
+    // The scale the whole window shows the game's area and the list at: a list sized from the
+    // canvas's own scale would change that scale in turn.
+    const QSizeF natural = naturalSize();
+    const int gap = listWidth(0);  // the dock's gap alone
+    const double s = std::min((width() - gap) / (natural.width() + MoveListView::kWidthPx),
+                              (height() - menuBar()->height()) / natural.height());
+    fitList(std::max(s, 0.25));
+}
+
+QSize MainWindow::sizeFor(double scale) const {
+    const QSizeF natural = naturalSize();
+    return QSize(
+        static_cast<int>(std::lround(natural.width() * scale)) + listWidth(scale),
+        static_cast<int>(std::lround(natural.height() * scale)) + menuBar()->sizeHint().height());
 }
 
 QSizeF MainWindow::naturalSize() const {
@@ -217,12 +281,9 @@ void MainWindow::applySize(bool width, bool height) {
     sizing_ = true;
     const QSizeF natural = naturalSize();
     if (!isMaximized() && !isFullScreen()) {
-        const int w =
-            width ? static_cast<int>(std::lround(natural.width() * scale_)) : this->width();
-        const int h = height ? static_cast<int>(std::lround(natural.height() * scale_)) +
-                                   menuBar()->sizeHint().height()
-                             : this->height();
-        resize(w, h);
+        if (listShown_) fitList(scale_);
+        const QSize wanted = sizeFor(scale_);
+        resize(width ? wanted.width() : this->width(), height ? wanted.height() : this->height());
         // A window not shown yet lays out its canvas now, so that presses map at once.
         if (!isVisible() && layout() != nullptr) layout()->activate();
     }

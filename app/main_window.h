@@ -5,6 +5,11 @@
 // quarter step that fits the screen (at least 1), follows the player's resizing, and sizes the
 // game asks for in twips are taken at the present scale. The menu bar keeps the screen's own
 // size.
+//
+// The move list stands in a dock on the right of the game's area: it moves and resizes with the
+// window, is never a window of its own to look after, and leaves the canvas the central widget,
+// so presses on the board map exactly as without it. The window grows by the list's width while
+// it is shown; the list follows the window's scale.
 #pragma once
 
 #include <QMainWindow>
@@ -13,10 +18,12 @@
 #include <string>
 
 #include "app/canvas_widget.h"
+#include "app/move_list_view.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
 #include "platform/system_clock.h"
 
+class QDockWidget;
 class QMenu;
 
 namespace flow {
@@ -49,6 +56,10 @@ class MainWindow : public QMainWindow, public platform::Frame {
     flow::Game& game() { return *game_; }
     CanvasWidget* canvasWidget() { return view_; }
     platform::QtFilePanel* filePanel() { return filePanel_; }
+    MoveListView* moveList() { return list_; }
+    // The window's outer size that shows the game's area at `scale`, the move list included
+    // while it is shown.
+    QSize sizeFor(double scale) const;
     // Widget pixels to a game pixel.
     double scale() const { return scale_; }
 
@@ -63,6 +74,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     using Routine = void (flow::Game::*)();
@@ -79,6 +91,14 @@ class MainWindow : public QMainWindow, public platform::Frame {
     // Makes the window its size in twips at the present scale (width, height or both).
     void applySize(bool width, bool height);
     double initialScale() const;
+    // Shows or hides the move list as the option asks, growing or shrinking the window.
+    void followListOption();
+    // The list's width in widget pixels at a scale, with the gap the dock leaves beside it; 0
+    // while it is hidden.
+    int listWidth(double scale) const;
+    // Sizes the list for a scale, or for the scale the whole window shows at.
+    void fitList(double scale);
+    void fitListToWindow();
 
     WindowSetup setup_;
     std::unique_ptr<platform::Dialogs> ownDialogs_;
@@ -88,6 +108,9 @@ class MainWindow : public QMainWindow, public platform::Frame {
     platform::QtTimer timer_;
     CanvasWidget* view_ = nullptr;
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
+    QDockWidget* listDock_ = nullptr;
+    MoveListView* list_ = nullptr;
+    bool listShown_ = false;
     std::unique_ptr<flow::Game> game_;
     double scale_ = 1;
     int widthTwips_;

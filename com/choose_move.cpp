@@ -64,4 +64,20 @@ Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& set
     return c;
 }
 
+Choice chooseMoveForSide(const rules::Position& pos, rules::SideId side,
+                         const SearchSettings& settings) {
+    if (side == pos.bottomSide) return chooseMoveForBottom(pos, settings);
+    Choice c;
+    if (side != pos.topSide) return c;
+    rules::Position copy = pos;
+    InfluenceMap map;
+    ComState state;
+    c.found = chooseMove(copy, map, state, settings);
+    if (c.found) {
+        c.move = state.best;
+        c.score = state.bestScore;
+    }
+    return c;
+}
+
 }  // namespace com

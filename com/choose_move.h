@@ -30,6 +30,12 @@ struct Choice {
 // fromY = hand index; codes are the bottom army's own). pos itself is not touched.
 Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings);
 
+// The computer's choice for the army `side` of pos, whichever end it stands at: the top army's is
+// chooseMove on a copy with a fresh map and state, the bottom army's chooseMoveForBottom. pos is
+// not touched; a side that is neither army gets nothing.
+Choice chooseMoveForSide(const rules::Position& pos, rules::SideId side,
+                         const SearchSettings& settings);
+
 // pos turned round with its sides: the board and hands as flipPosition turns them, bottomSide and
 // topSide exchanged, the bottom king's square found again.
 rules::Position turnedPosition(const rules::Position& pos);

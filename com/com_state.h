@@ -65,6 +65,8 @@ struct ComState {
 
     // Everything back to its value at program start.
     void reset() { *this = ComState{}; }
+
+    bool operator==(const ComState&) const = default;
 };
 
 }  // namespace com

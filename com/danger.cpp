@@ -13,12 +13,12 @@ using rules::PieceCode;
 
 namespace {
 
-constexpr int kAdvisorIndex = 4;
-constexpr int kElephantIndex = 5;
-constexpr int kSoldierIndex = 1;
-constexpr int kChariotIndex = 2;
-constexpr int kHorseIndex = 3;
-constexpr int kCannonIndex = 6;
+using rules::hand::kAdvisor;
+using rules::hand::kCannon;
+using rules::hand::kChariot;
+using rules::hand::kElephant;
+using rules::hand::kHorse;
+using rules::hand::kSoldier;
 
 struct Sweep {
     EvalContext& ctx;
@@ -37,7 +37,7 @@ struct Sweep {
           b(c.pos.board),
           m(c.map),
           hand(c.pos.ownHand),
-          advisorOrElephantInHand(hand[kAdvisorIndex] > 0 || hand[kElephantIndex] > 0) {}
+          advisorOrElephantInHand(hand[kAdvisor] > 0 || hand[kElephant] > 0) {}
 
     bool nearTopKing(int x, int y) const {
         return std::abs(x - m.enemyKingX) < 2 && std::abs(y - m.enemyKingY) < 2;
@@ -68,8 +68,7 @@ struct Sweep {
     void dropThreats(int x, int y, int oa, int ea) {
         // A 車 from the bottom army's hand dropped here, below a top piece that has another top
         // piece behind it in the file.
-        if (hand[kChariotIndex] > 0 && y > 2 && b.get(x, y - 1) > rules::敵香 &&
-            (ea == 0 || oa > 0)) {
+        if (hand[kChariot] > 0 && y > 2 && b.get(x, y - 1) > rules::敵香 && (ea == 0 || oa > 0)) {
             for (int k = y - 2; k >= 1; --k) {
                 const PieceCode c = b(x, k);
                 if (c == rules::空) continue;
@@ -78,7 +77,7 @@ struct Sweep {
             }
         }
         // A 馬 from the bottom army's hand dropped here, below two top pieces it would fork.
-        if (hand[kHorseIndex] > 0 && (ea == 0 || (oa > 0 && m.enemyAttacker(x, y) > rules::敵桂)) &&
+        if (hand[kHorse] > 0 && (ea == 0 || (oa > 0 && m.enemyAttacker(x, y) > rules::敵桂)) &&
             y > 2 && x > 1 && x < 9 && b.get(x - 1, y - 2) > rules::敵歩 &&
             b.get(x + 1, y - 2) > rules::敵歩) {
             D -= 20;
@@ -94,7 +93,7 @@ struct Sweep {
         if (ea == 0) {
             if (y == 2 && b(x, 1) == rules::敵桂) D -= 5;
             if (y < 4) D -= 0.1;
-            if (hand[kAdvisorIndex] > 0 && x > 1 && x < 9 && y > 1 && y < 9) {
+            if (hand[kAdvisor] > 0 && x > 1 && x < 9 && y > 1 && y < 9) {
                 if (b(x - 1, y - 1) >= 1 && b(x + 1, y + 1) >= 1 &&
                     m.enemyAttacks(x - 1, y - 1) == 0 && m.enemyAttacks(x + 1, y + 1) == 0) {
                     D -= 20;
@@ -114,8 +113,8 @@ struct Sweep {
             D -= 50;
             if (m.ownAttacks(x, 2) >= m.enemyAttacks(x, 2)) D -= 250;
             if (advisorOrElephantInHand) D -= 700;
-        } else if (v == rules::敵歩 && m.ownAttacker(x, y) == rules::自飛 &&
-                   hand[kSoldierIndex] > 0 && oa >= ea && y < 9 && m.enemyAttacks(x, y + 1) == 1) {
+        } else if (v == rules::敵歩 && m.ownAttacker(x, y) == rules::自飛 && hand[kSoldier] > 0 &&
+                   oa >= ea && y < 9 && m.enemyAttacks(x, y + 1) == 1) {
             D -= 5;
         }
         if (oa <= 0) return;
@@ -158,7 +157,7 @@ struct Sweep {
                    x == m.enemyKingX) {
             D -= 1;
         }
-        const bool target = m.ownAttacks(x, y) == 0 || (x == m.ownKingX && y == m.ownKingY);
+        const bool target = m.ownAttacks(x, y) == 0 || (x == pos.ownKingX && y == pos.ownKingY);
         if (movedSafe && target && rules::移動チェック(pos, tx, ty, x, y, p) == 1) {
             D += 0.1;
             ++forks;
@@ -208,7 +207,7 @@ PieceCode 盤評価_自角注意_COM(EvalContext& ctx, int tx, int ty, PieceCode
                     }
                 }
             }
-            if (pos.ownHand[kCannonIndex] > 0 &&
+            if (pos.ownHand[kCannon] > 0 &&
                 rules::移動チェック(pos, rules::kTopHandX, 10, x, y, rules::自角) == 1) {
                 return p;
             }

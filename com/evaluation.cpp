@@ -14,8 +14,8 @@ using rules::PieceCode;
 
 namespace {
 
-constexpr int kAdvisorIndex = 4;
-constexpr int kElephantIndex = 5;
+using rules::hand::kAdvisor;
+using rules::hand::kElephant;
 
 bool isBottomKing(PieceCode c) {
     return c == rules::自王 || c == rules::自将;
@@ -30,8 +30,8 @@ double group2(EvalContext& ctx, const EvalArgs& a, double s) {
     const rules::Board& b = pos.board;
     const InfluenceMap& m = ctx.map;
     const ComState& st = ctx.state;
-    const int kx = m.ownKingX;
-    const int ky = m.ownKingY;
+    const int kx = pos.ownKingX;
+    const int ky = pos.ownKingY;
     const int tx = a.tx;
     const int ty = a.ty;
     const PieceCode p = a.p;
@@ -72,7 +72,7 @@ double group2(EvalContext& ctx, const EvalArgs& a, double s) {
     } else if (eaT > 0) {
         // Attacked and defended: the exchange.
         const rules::Hand& hand = pos.ownHand;
-        if ((hand[kAdvisorIndex] > 0 || hand[kElephantIndex] > 0) && tx > 1 && tx < 9 &&
+        if ((hand[kAdvisor] > 0 || hand[kElephant] > 0) && tx > 1 && tx < 9 &&
             ((isBottomRook(b(tx - 1, ty)) && b(tx + 1, ty) == rules::敵王) ||
              (isBottomRook(b(tx + 1, ty)) && b(tx - 1, ty) == rules::敵王))) {
             s -= p;
@@ -124,8 +124,8 @@ double 盤評価(EvalContext& ctx, PieceCode c, PieceCode p, int fx, int fy, int
     }
 
     double s = 0;
-    const int kx = m.ownKingX;
-    const int ky = m.ownKingY;
+    const int kx = ctx.pos.ownKingX;
+    const int ky = ctx.pos.ownKingY;
     if (at(m.enemyAttacks, kx, ky) > 0 || at(m.enemyAttacks, m.ownGeneralX, m.ownGeneralY) > 0) {
         // The move gives check.
         if (詰めかMAN(ctx.pos, m) == 1) return p == rules::敵歩 ? kOwnKingLostScore : kMateScore;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "com/influence_map.h"
+#include "rules/move_check.h"
 #include "rules/piece.h"
 
 namespace com::detail {
@@ -61,6 +62,39 @@ inline bool registerTopFull(InfluenceMap& m, rules::PieceCode b, rules::PieceCod
         return isBottomKing(b);
     }
     return false;
+}
+
+// Whether the Chinese stepper c (卒, 馬, advisor or 将) on (x, y) may move to (tx, ty) were that
+// square empty, so that guarding a piece of its own army counts. Its pattern never looks at the
+// to-square itself (a 馬's leg is the square beside it), so the board need not be emptied.
+inline bool stepperReaches(const rules::Board& board, rules::PieceCode c, int x, int y, int tx,
+                           int ty) {
+    return rules::Board::onBoard(tx, ty) && (x != tx || y != ty) &&
+           rules::checkChineseMove(board, x, y, tx, ty, c) == 1;
+}
+
+// The single attack of a bottom stepper c on (x, y) against (tx, ty), which holds b: the full
+// bottom registration, and the check mark on c's own square.
+inline void registerBottomStep(InfluenceMap& m, rules::PieceCode b, rules::PieceCode c, int x,
+                               int y, int tx, int ty) {
+    if (registerBottom(m, b, c, x, y, tx, ty)) m.ownCheck(x, y) = kCheckPiece;
+}
+
+// The single attack of a top stepper: the guard without its square, the attacker with it, and no
+// hit count.
+inline void registerTopStep(InfluenceMap& m, rules::PieceCode b, rules::PieceCode c, int x, int y,
+                            int tx, int ty) {
+    ++m.enemyAttacks(tx, ty);
+    if (b >= 1) {
+        if (c < m.enemyGuard(tx, ty)) m.enemyGuard(tx, ty) = c;
+    } else if (b <= -1) {
+        if (c < m.enemyAttacker(tx, ty)) {
+            m.enemyAttacker(tx, ty) = c;
+            m.enemyAttackerX(tx, ty) = x;
+            m.enemyAttackerY(tx, ty) = y;
+        }
+        if (isBottomKing(b)) m.enemyCheck(x, y) = kCheckPiece;
+    }
 }
 
 }  // namespace com::detail

@@ -12,11 +12,17 @@ namespace {
 // True when the piece on the from-square may move to the to-square with that square emptied for
 // the test (so that guarding a piece of its own army counts).
 bool reachesEmptied(rules::Position& pos, int fromX, int fromY, int toX, int toY) {
-    if (!rules::Board::onBoard(toX, toY)) return false;
     rules::Board& board = pos.board;
+    if (!rules::Board::onBoard(toX, toY)) return false;
+    const PieceCode c = board(fromX, fromY);
+    const int k = rules::magnitude(c);
+    if (k == rules::kind::卒 || k == rules::kind::馬 || k == rules::kind::士 ||
+        k == rules::kind::将) {
+        return detail::stepperReaches(board, c, fromX, fromY, toX, toY);
+    }
     const PieceCode t0 = board(toX, toY);
     board(toX, toY) = rules::空;
-    const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, board(fromX, fromY));
+    const int allowed = rules::移動チェック(pos, fromX, fromY, toX, toY, c);
     board(toX, toY) = t0;
     return allowed == 1;
 }
@@ -25,30 +31,15 @@ bool reachesEmptied(rules::Position& pos, int fromX, int fromY, int toX, int toY
 void 勢力設定_MAN(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] rules::SideId side,
                   int fromX, int fromY, int toX, int toY) {
     if (!reachesEmptied(pos, fromX, fromY, toX, toY)) return;
-    const PieceCode c = pos.board(fromX, fromY);
-    const PieceCode t0 = pos.board(toX, toY);
-    if (detail::registerBottom(map, t0, c, fromX, fromY, toX, toY)) {
-        map.ownCheck(fromX, fromY) = kCheckPiece;
-    }
+    detail::registerBottomStep(map, pos.board(toX, toY), pos.board(fromX, fromY), fromX, fromY, toX,
+                               toY);
 }
 
-// A top attacker records the guard without its square, and keeps no hit count.
 void 勢力設定_COM(rules::Position& pos, InfluenceMap& map, [[maybe_unused]] rules::SideId side,
                   int fromX, int fromY, int toX, int toY) {
     if (!reachesEmptied(pos, fromX, fromY, toX, toY)) return;
-    const PieceCode c = pos.board(fromX, fromY);
-    const PieceCode t0 = pos.board(toX, toY);
-    ++map.enemyAttacks(toX, toY);
-    if (t0 >= 1) {
-        if (c < map.enemyGuard(toX, toY)) map.enemyGuard(toX, toY) = c;
-    } else if (t0 <= -1) {
-        if (c < map.enemyAttacker(toX, toY)) {
-            map.enemyAttacker(toX, toY) = c;
-            map.enemyAttackerX(toX, toY) = fromX;
-            map.enemyAttackerY(toX, toY) = fromY;
-        }
-        if (detail::isBottomKing(t0)) map.enemyCheck(fromX, fromY) = kCheckPiece;
-    }
+    detail::registerTopStep(map, pos.board(toX, toY), pos.board(fromX, fromY), fromX, fromY, toX,
+                            toY);
 }
 
 }  // namespace com

@@ -83,23 +83,50 @@ struct Survey {
         }
     }
 
-    // Counts every square of the piece's row and column that the move check allows.
-    void legalMoveScan(PieceCode c, int x, int y) {
+    // Counts every square of the piece's row and column that the move check allows, ray by
+    // ray: a slider (飛, 車) reaches the empty squares up to the first piece and that piece when
+    // it belongs to the other army; a 砲 reaches the same empty squares and, over exactly one
+    // screen, the next piece when it belongs to the other army.
+    template <int DX, int DY>
+    void countRay(PieceCode c, int x, int y, bool cannon) {
         InfluenceGrid& attacks = c < 0 ? m.ownAttacks : m.enemyAttacks;
-        for (int i = 1; i <= 9; ++i) {
-            if (rules::移動チェック(pos, x, y, i, y, c) == 1) ++attacks(i, y);
+        int tx = x + DX, ty = y + DY;
+        for (; rules::Board::onBoard(tx, ty); tx += DX, ty += DY) {
+            if (at(tx, ty) == rules::空) {
+                ++attacks(tx, ty);
+                continue;
+            }
+            if (!cannon) {
+                if (isOtherArmy(c, at(tx, ty))) ++attacks(tx, ty);
+                return;
+            }
+            break;
         }
-        for (int j = 1; j <= 9; ++j) {
-            if (rules::移動チェック(pos, x, y, x, j, c) == 1) ++attacks(x, j);
+        // Past a 砲's screen: the next piece only.
+        for (tx += DX, ty += DY; rules::Board::onBoard(tx, ty); tx += DX, ty += DY) {
+            if (at(tx, ty) == rules::空) continue;
+            if (isOtherArmy(c, at(tx, ty))) ++attacks(tx, ty);
+            return;
         }
     }
+    static bool isOtherArmy(PieceCode c, PieceCode b) { return c < 0 ? b >= 1 : b <= -1; }
+    void legalMoveScan(PieceCode c, int x, int y) {
+        const bool cannon = rules::magnitude(c) == kind::砲;
+        countRay<0, -1>(c, x, y, cannon);
+        countRay<0, +1>(c, x, y, cannon);
+        countRay<-1, 0>(c, x, y, cannon);
+        countRay<+1, 0>(c, x, y, cannon);
+    }
 
-    // The four squares two steps away diagonally, counted where the move check allows.
+    // The four squares two steps away diagonally, counted where the 象's pattern allows (an empty
+    // eye, its own side of the river) and no piece of its own army stands.
     void elephant(PieceCode c, int x, int y) {
         InfluenceGrid& attacks = c < 0 ? m.ownAttacks : m.enemyAttacks;
         for (const int i : {x - 2, x + 2}) {
             for (const int j : {y - 2, y + 2}) {
-                if (rules::移動チェック(pos, x, y, i, j, c) == 1) ++attacks(i, j);
+                if (!rules::Board::onBoard(i, j)) continue;
+                if (c < 0 ? at(i, j) <= -1 : at(i, j) >= 1) continue;
+                if (rules::checkChineseMove(pos.board, x, y, i, j, c) == 1) ++attacks(i, j);
             }
         }
     }
@@ -147,16 +174,19 @@ struct Survey {
         勢力確定左直進(pos, m, c, x, y);
     }
 
-    // The eight squares offered to a 馬, an advisor and a 将, through the single-attack recorders.
+    // One single attack of a Chinese stepper, as 勢力設定_MAN and 勢力設定_COM record it.
+    void step(PieceCode c, int x, int y, int tx, int ty) {
+        if (!detail::stepperReaches(pos.board, c, x, y, tx, ty)) return;
+        if (c < 0) {
+            detail::registerBottomStep(m, at(tx, ty), c, x, y, tx, ty);
+        } else {
+            detail::registerTopStep(m, at(tx, ty), c, x, y, tx, ty);
+        }
+    }
+    // The squares offered to a 馬, an advisor and a 将, in their fixed orders.
     template <std::size_t N>
     void offer(PieceCode c, int x, int y, const int (&d)[N][2]) {
-        for (const auto& s : d) {
-            if (c < 0) {
-                勢力設定_MAN(pos, m, pos.bottomSide, x, y, x + s[0], y + s[1]);
-            } else {
-                勢力設定_COM(pos, m, pos.topSide, x, y, x + s[0], y + s[1]);
-            }
-        }
+        for (const auto& s : d) step(c, x, y, x + s[0], y + s[1]);
     }
 
     void bottomPiece(PieceCode c, int x, int y);
@@ -217,15 +247,15 @@ void Survey::bottomPiece(PieceCode c, int x, int y) {
             diagonalSteps(x, y, reg);
             break;
         case kind::王:
-            m.ownKingX = pos.ownKingX = x;
-            m.ownKingY = pos.ownKingY = y;
+            pos.ownKingX = x;
+            pos.ownKingY = y;
             kingRing(x, y, [&](int tx, int ty) { bottomKing(x, y, tx, ty); });
             break;
         case kind::卒:
-            勢力設定_MAN(pos, m, pos.bottomSide, x, y, x, y - 1);
+            step(c, x, y, x, y - 1);
             if (y <= 5) {
-                勢力設定_MAN(pos, m, pos.bottomSide, x, y, x - 1, y);
-                勢力設定_MAN(pos, m, pos.bottomSide, x, y, x + 1, y);
+                step(c, x, y, x - 1, y);
+                step(c, x, y, x + 1, y);
             }
             break;
         case kind::車:
@@ -244,8 +274,8 @@ void Survey::bottomPiece(PieceCode c, int x, int y) {
         case kind::将:
             // The bottom king's square follows the 将 as it follows the 王, so that the mate
             // tests and the evaluation find the human's king after the board is turned.
-            m.ownGeneralX = m.ownKingX = pos.ownKingX = x;
-            m.ownGeneralY = m.ownKingY = pos.ownKingY = y;
+            m.ownGeneralX = pos.ownKingX = x;
+            m.ownGeneralY = pos.ownKingY = y;
             offer(c, x, y, kGeneral);
             break;
         default:
@@ -307,10 +337,10 @@ void Survey::topPiece(PieceCode c, int x, int y) {
             kingRing(x, y, [&](int tx, int ty) { topKing(tx, ty); });
             break;
         case kind::卒:
-            勢力設定_COM(pos, m, pos.topSide, x, y, x, y + 1);
+            step(c, x, y, x, y + 1);
             if (y >= 6) {
-                勢力設定_COM(pos, m, pos.topSide, x, y, x - 1, y);
-                勢力設定_COM(pos, m, pos.topSide, x, y, x + 1, y);
+                step(c, x, y, x - 1, y);
+                step(c, x, y, x + 1, y);
             }
             break;
         case kind::車:

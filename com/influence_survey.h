@@ -11,9 +11,9 @@ namespace com {
 // attackers change only on a strict improvement, so the first piece met keeps a tie.
 //
 // The king squares are overwritten whenever a king is met and otherwise keep their old values.
-// The bottom king's square is the position's ownKingX/ownKingY as well (the value a king move
-// keeps); the survey writes it there too, for the 王 and for the 将. The board is used for
-// single move tests and is always as it was on return.
+// The bottom king's square lives in the position (ownKingX/ownKingY, which a king move keeps up
+// too); the survey writes it there, for the 王 and for the 将. The board is used for single move
+// tests and is always as it was on return.
 void 勢力調査(rules::Position& pos, InfluenceMap& map);
 
 }  // namespace com

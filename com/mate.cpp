@@ -87,20 +87,20 @@ class TrialMove {
 
 }  // namespace
 
-int 詰めかMAN_COM移動(const rules::Position& pos, const InfluenceMap& map) {
+int 詰めかMAN_COM移動(const rules::Position& pos) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const PieceCode c = pos.board(x, y);
             if (c < 1) continue;
-            if (rules::移動チェック(pos, x, y, map.ownKingX, map.ownKingY, c) == 1) return 1;
+            if (rules::移動チェック(pos, x, y, pos.ownKingX, pos.ownKingY, c) == 1) return 1;
         }
     }
     return 0;
 }
 
 int 調査_自王逃道(const rules::Position& pos, InfluenceMap& map) {
-    const int kx = map.ownKingX;
-    const int ky = map.ownKingY;
+    const int kx = pos.ownKingX;
+    const int ky = pos.ownKingY;
     const int order[8][2] = {{0, -1},  {-1, -1}, {+1, -1}, {0, +1},
                              {-1, +1}, {+1, +1}, {-1, 0},  {+1, 0}};
     int count = 0;
@@ -117,8 +117,8 @@ int 調査_自王逃道(const rules::Position& pos, InfluenceMap& map) {
 }
 
 int 詰めかMAN(rules::Position& pos, const InfluenceMap& map) {
-    const int kx = map.ownKingX;
-    const int ky = map.ownKingY;
+    const int kx = pos.ownKingX;
+    const int ky = pos.ownKingY;
     if (map.enemyAttacks(kx, ky) == 0) return 0;
 
     if (pos.ownHandTotal != 0 && dropBlocks(pos, map.enemyCheck, rules::自歩, kx, ky)) return 0;
@@ -137,7 +137,7 @@ int 詰めかMAN(rules::Position& pos, const InfluenceMap& map) {
                     int attacked;
                     {
                         TrialMove trial(pos.board, x, y, i, j);
-                        attacked = 詰めかMAN_COM移動(pos, map);
+                        attacked = 詰めかMAN_COM移動(pos);
                     }
                     if (attacked == 0) return 0;
                 }

@@ -1,6 +1,6 @@
 // Check, escape squares and mate of either king, read from the influence map.
 //
-// The bottom king's square is map.ownKingX/ownKingY, the top king's is the 王's or the 将's
+// The bottom king's square is pos.ownKingX/ownKingY, the top king's is the 王's or the 将's
 // square in the map. The tests see checkers only through the map's check marks (9 on a checker,
 // 1 between a slider and the king), so they need a map surveyed on the current position. They
 // change the board only for their trials and always put it back.
@@ -12,7 +12,7 @@
 namespace com {
 
 // 1 when some top piece may move onto the bottom king's square right now, else 0.
-int 詰めかMAN_COM移動(const rules::Position& pos, const InfluenceMap& map);
+int 詰めかMAN_COM移動(const rules::Position& pos);
 
 // The number (0..8) of the bottom king's neighbours that are empty and not attacked by the top
 // army; each gets 1 in map.ownKingEscapeMarks, which this never clears. The king's own limits (a

@@ -14,11 +14,11 @@ using rules::PieceCode;
 
 namespace {
 
-constexpr int kSoldierIndex = 1;
-constexpr int kChariotIndex = 2;
-constexpr int kCannonIndex = 6;
-constexpr int kPawnIndex = 7;
-constexpr int kLanceIndex = 8;
+using rules::hand::kCannon;
+using rules::hand::kChariot;
+using rules::hand::kLance;
+using rules::hand::kPawn;
+using rules::hand::kSoldier;
 
 struct Terms {
     EvalContext& ctx;
@@ -60,8 +60,8 @@ struct Terms {
     int around(int x, int y) const { return 調査_周辺状況(b, x, y); }
     // On the bottom king's file or rank, within two squares of it.
     bool besideBottomKing() const {
-        const int kx = m.ownKingX;
-        const int ky = m.ownKingY;
+        const int kx = pos.ownKingX;
+        const int ky = pos.ownKingY;
         return (tx == kx || ty == ky) && std::abs(tx - kx) < 3 && std::abs(ty - ky) < 3;
     }
     // Not attacked by the bottom army, or attacked by its 王 alone in a defended square.
@@ -98,9 +98,9 @@ struct Terms {
 
     double pawn(double s) const {
         const rules::Hand& enemyHand = pos.enemyHand;
-        if (enemyHand[kPawnIndex] > 0) {
+        if (enemyHand[kPawn] > 0) {
             s += 調査_香狙い(pos, m, tx, ty);
-            if (enemyHand[kLanceIndex] > 0) s += 調査_桂狙い(pos, m, tx, ty);
+            if (enemyHand[kLance] > 0) s += 調査_桂狙い(pos, m, tx, ty);
         }
         if (ty < 9) {
             const PieceCode below = sq(tx, ty + 1);
@@ -121,7 +121,7 @@ struct Terms {
     double pawnDrop(double s) const {
         const rules::Hand& hand = pos.ownHand;
         if (ea(tx, ty) > 0 && ty > 1 && sq(tx, ty - 1) >= rules::敵銀 &&
-            (hand[kSoldierIndex] > 0 || hand[kChariotIndex] > 0)) {
+            (hand[kSoldier] > 0 || hand[kChariot] > 0)) {
             s += 6;
         }
         if (sq(2, 8) == rules::自角 && at_(2, 7) && (oa(2, 7) == 0 || ea(2, 7) > 0)) s += 30;
@@ -188,9 +188,9 @@ struct Terms {
     }
 
     double lance(double s) const {
-        if (pos.enemyHand[kLanceIndex] > 0) s += 調査_桂狙い(pos, m, tx, ty);
+        if (pos.enemyHand[kLance] > 0) s += 調査_桂狙い(pos, m, tx, ty);
         if (drop && ty < 8) {
-            if (pos.ownHand[kCannonIndex] > 0 && oa(tx, ty + 1) > 0 && oa(tx, ty) == 0) s -= 10;
+            if (pos.ownHand[kCannon] > 0 && oa(tx, ty + 1) > 0 && oa(tx, ty) == 0) s -= 10;
             if (sq(tx, ty + 1) <= rules::自香 && (ea(tx, ty) >= oa(tx, ty) || oa(tx, ty) == 0)) {
                 // The first piece behind the one just below, which that piece screens.
                 for (int k = ty + 2; k <= 9; ++k) {
@@ -236,7 +236,7 @@ struct Terms {
                 ownGuard(8, 6) == rules::自飛) {
                 s += 10;
             }
-            if (pos.ownHand[kCannonIndex] > 0 && eaBefore(tx, ty + 1) == 0 && sq(tx, ty + 1) >= 1) {
+            if (pos.ownHand[kCannon] > 0 && eaBefore(tx, ty + 1) == 0 && sq(tx, ty + 1) >= 1) {
                 s += 2;
                 if (eaBefore(tx, ty + 2) == 1 && sq(tx, ty + 2) == rules::敵角) return s + 125;
             }

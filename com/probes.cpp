@@ -65,7 +65,7 @@ void 調査_移動不可駒(rules::Position& pos, const InfluenceMap& map, ComSt
             if (s == rules::空) continue;
             pos.board(x, y) = rules::空;
             if (rules::isBottom(s)) {
-                if (anyReaches(pos, top, map.ownKingX, map.ownKingY)) state.ownPinned(x, y) = 1;
+                if (anyReaches(pos, top, pos.ownKingX, pos.ownKingY)) state.ownPinned(x, y) = 1;
             } else if (state.enemyPinnedAny == 0) {
                 if (anyReaches(pos, bottom, map.enemyKingX, map.enemyKingY)) {
                     state.enemyPinnedAny = 1;

@@ -53,15 +53,24 @@ class Search {
         return true;
     }
 
-    // Board moves; true when the search ended early (the bottom 王 was taken).
+    // Board moves; true when the search ended early (the bottom 王 was taken). Every target is
+    // put to the move check, x outer and y inner; the squares it would refuse at a glance (the
+    // top army's own pieces, beyond two squares for a piece that only steps or jumps, off the
+    // row and column for one that keeps to them) are passed over without asking.
     bool boardMoves() {
         rules::Board& board = pos_.board;
         for (int x = 1; x <= 9; ++x) {
             if (observer_ != nullptr) observer_->tick();
             for (int y = 1; y <= 9; ++y) {
-                if (board(x, y) < 1) continue;
-                for (int tx = 1; tx <= 9; ++tx) {
-                    for (int ty = 1; ty <= 9; ++ty) {
+                const PieceCode mover = board(x, y);
+                if (mover < 1) continue;
+                const int reach = reachesFar(mover) ? 8 : 2;
+                const bool straight = keepsToLines(mover);
+                for (int tx = std::max(1, x - reach); tx <= std::min(9, x + reach); ++tx) {
+                    const int top = straight && tx != x ? y : std::max(1, y - reach);
+                    const int bottom = straight && tx != x ? y : std::min(9, y + reach);
+                    for (int ty = top; ty <= bottom; ++ty) {
+                        if (board(tx, ty) >= 1) continue;
                         if (boardMove(x, y, tx, ty)) return true;
                     }
                 }
@@ -70,12 +79,35 @@ class Search {
         return false;
     }
 
+    // The kinds that may move more than two squares at once: the sliders and the 砲.
+    static bool reachesFar(PieceCode c) {
+        switch (rules::magnitude(c)) {
+            case rules::kind::香:
+            case rules::kind::角:
+            case rules::kind::角成:
+            case rules::kind::飛:
+            case rules::kind::飛成:
+            case rules::kind::車:
+            case rules::kind::砲:
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    // The kinds that keep to their row and column: 香, 飛, 車 and 砲.
+    static bool keepsToLines(PieceCode c) {
+        const int k = rules::magnitude(c);
+        return k == rules::kind::香 || k == rules::kind::飛 || k == rules::kind::車 ||
+               k == rules::kind::砲;
+    }
+
     bool boardMove(int x, int y, int tx, int ty) {
         rules::Board& board = pos_.board;
         const PieceCode mover = board(x, y);
         if (rules::移動チェック(pos_, x, y, tx, ty, mover) != 1) return false;
         state_.movingPiece = mover;
-        state_.kingDistance = std::max(std::abs(map_.ownKingX - x), std::abs(map_.ownKingY - y));
+        state_.kingDistance = std::max(std::abs(pos_.ownKingX - x), std::abs(pos_.ownKingY - y));
         const PieceCode captured = board(tx, ty);
         board(x, y) = rules::空;
         board(tx, ty) = mover;

@@ -18,9 +18,7 @@ constexpr ClockSpot kBottomClock{13, 10.2, 13};
 constexpr ClockSpot kTopClock{-1.6, 10.2, -2};
 constexpr double kClockRow = 10;
 constexpr double kClockFontSize = 12;
-constexpr int kClockColour = 15;
-constexpr int kShadowColour = 0;
-constexpr double kShadowOffset = 0.1;
+constexpr int kClockColour = platform::palette::kWhite;
 
 }  // namespace
 

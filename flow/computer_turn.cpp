@@ -25,8 +25,7 @@ constexpr int kBlinks = 3;
 
 // "思考中" stands in the text row above the board, light over a dark shadow.
 constexpr double kThinkingFontSize = 12;
-constexpr int kThinkingShadowColour = 0;
-constexpr int kThinkingColour = 15;
+constexpr int kThinkingColour = platform::palette::kWhite;
 constexpr double kTextRow = -1;
 constexpr int kTextCells = 3;
 
@@ -77,7 +76,7 @@ void Game::openComTurn() {
 }
 
 void Game::showThinking() {
-    screen_.描画_数値(1.2, -0.4, "思考中", kThinkingShadowColour, kThinkingFontSize);
+    screen_.描画_数値(1.2, -0.4, "思考中", kShadowColour, kThinkingFontSize);
     screen_.描画_数値(1.1, -0.5, "思考中", kThinkingColour, kThinkingFontSize);
 }
 
@@ -88,7 +87,7 @@ void Game::hideThinking() {
 void Game::playComMove(const com::ComMove& m) {
     GameState& s = state_;
     if (m.isDrop()) {
-        screen_.描画_駒点滅(m.before, rules::kTopHandX, 10 - m.fromY, kBlinks);
+        screen_.描画_駒点滅(m.before, rules::kTopHandX, view::topStandRow(m.fromY), kBlinks);
     } else {
         screen_.描画_駒点滅(m.before, m.fromX, m.fromY, kBlinks);
     }
@@ -128,7 +127,7 @@ void Game::announceComMove(rules::PieceCode after) {
         dialogs_.show("よし！!", "詰め ?", platform::Buttons::Ok);
         return;
     }
-    if (map_.enemyAttacks(map_.ownKingX, map_.ownKingY) <= 0) return;
+    if (map_.enemyAttacks(position_.ownKingX, position_.ownKingY) <= 0) return;
     if (isChinesePiece(after)) {
         dialogs_.show("   ** 将(Jiang) **", "王手", platform::Buttons::Ok);
     } else {

@@ -2,6 +2,7 @@
 
 #include "rules/setup.h"
 #include "settings/settings_file.h"
+#include "view/layout.h"
 
 namespace flow {
 
@@ -23,20 +24,20 @@ void Game::Form_Load() {
     // Fixed values.
     position_.bottomSide = rules::SENTE;
     position_.topSide = rules::GOTE;
-    state_.comLevel = 3;
-    state_.checkedLevel = 3;
+    state_.comLevel = com::kStartLevel;
+    state_.checkedLevel = com::kStartLevel;
     moves_.lastMove = 0;
     state_.kifuMode = 0;
     options_.guidance = false;
     options_.guidanceColour = settings::kOutlineColour;
-    options_.boardTop = 1860;
+    options_.boardTop = view::kDropsOnLayout.boardTop;
     canvas_.fill(kWindowColour, 0, 0, canvas_.widthTwips(), canvas_.heightTwips());
 
     初期設定();
     loadSettings();
     画面_再描画();
 
-    if (!frame_.maximized()) frame_.setWidthTwips(settings::kWindowWidth);
+    if (!frame_.maximized()) frame_.setWidthTwips(view::kWindowWidth);
 }
 
 void Game::初期設定() {
@@ -67,6 +68,7 @@ void Game::初期設定() {
     rules::layOutStartPosition(position_);
     moves_[moves_.currentMove].boardAt = position_.board;
     画面_再描画();
+    recordChanged();
 }
 
 void Game::画面_再描画() {
@@ -99,6 +101,7 @@ void Game::Form_Unload() {
 
 void Game::Form_KeyPress(int key) {
     if (key == kEscapeKey) 終了処理();
+    if (key == kHintKey || key == kHintKey + ('a' - 'A')) HINT_Click();
 }
 
 void Game::OWARI_Click() {

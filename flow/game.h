@@ -4,10 +4,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "com/com_state.h"
 #include "com/influence_map.h"
 #include "flow/game_state.h"
+#include "flow/record_listener.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -15,6 +17,7 @@
 #include "platform/frame.h"
 #include "platform/sound_library.h"
 #include "record/move_list.h"
+#include "record/move_list_rows.h"
 #include "rules/make_move.h"
 #include "rules/position.h"
 #include "settings/options.h"
@@ -42,6 +45,8 @@ struct Boundaries {
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
 constexpr int kEscapeKey = 27;
+// H (or h) asks for a hint.
+constexpr int kHintKey = 'H';
 
 // The game also carries out what reading the settings file asks for (settings_wiring.cpp).
 class Game : private settings::SettingsEffects {
@@ -105,6 +110,16 @@ class Game : private settings::SettingsEffects {
     void BGM_Click();
     void VER_Click();
 
+    // The move list beside the board (record_view.cpp). The listener is told whenever the list
+    // or the entry shown changes; stepToEntry shows entry n as a run of 戻 or 進 would.
+    void setRecordListener(RecordListener* listener);
+    std::vector<record::MoveListRow> moveListRows() const;
+    void stepToEntry(int n);
+    void MOVE_LIST_Click();
+
+    // The hint (hint.cpp): the computer's choice for the army to move, shown without playing it.
+    void HINT_Click();
+
     // Mouse and clock (mouse_input.cpp, clocks.cpp). Positions are twips of the client area.
     void Form_MouseDown(int button, double xTwips, double yTwips);
     void Timer1_Timer();
@@ -163,7 +178,7 @@ class Game : private settings::SettingsEffects {
     void announceComMove(rules::PieceCode after);
 
     // Mouse input (mouse_input.cpp): one press on a board square or on a hand-stand cell. A
-    // top-stand press gives its display row; the stand's cell is 10 - row.
+    // top-stand press gives its display row (view::topStandCell turns it into the stand's cell).
     void pressBoardSquare(int button, int c, int r);
     void pressBottomStand(int k);
     void pressTopStand(int row);
@@ -198,6 +213,11 @@ class Game : private settings::SettingsEffects {
     // Shows entry n stepped onto: its position, the given clocks, both stands and the board.
     void showEntry(int n, double topClock, double bottomClock);
 
+    // Tells the record's listener of a change (record_view.cpp).
+    void recordChanged();
+    // Takes the hint's outlines off the board and stands (hint.cpp).
+    void eraseHint();
+
     // The last move of each army beside the board (move_result_display.cpp).
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
     void 描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour);
@@ -221,6 +241,13 @@ class Game : private settings::SettingsEffects {
     view::Screen screen_;
     settings::Sounds sounds_;
     bool shutDown_ = false;
+    RecordListener* recordListener_ = nullptr;
+    // The cells the hint outlines until the next press (stand cells as they are drawn).
+    struct HintCells {
+        bool shown = false;
+        int fromX = 0, fromY = 0, toX = 0, toY = 0;
+    };
+    HintCells hint_;
 };
 
 }  // namespace flow

@@ -32,6 +32,7 @@ void Game::START2_Click() {
     state_.gameMode = 1;
     state_.kifuMode = 0;
     moves_.lastMove = moves_.moveCount;
+    recordChanged();
     state_.turnStart = clock_.secondsSinceMidnight();
     timer_.setEnabled(true);
     rules::調査_先手後手(position_);

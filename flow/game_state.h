@@ -2,14 +2,18 @@
 // between presses, the clocks, the computer's level and the handicap.
 #pragma once
 
+#include "com/com_state.h"
+#include "platform/palette.h"
 #include "rules/piece.h"
 
 namespace flow {
 
-// Colours of the classic palette the controller outlines with.
-constexpr int kSelectColour = 12;  // the selected piece
-constexpr int kMarkColour = 15;    // the last move's result
-constexpr int kWindowColour = 2;   // the window's own background colour
+// Colours of the classic palette the controller paints with.
+constexpr int kSelectColour = platform::palette::kRed;    // the selected piece
+constexpr int kMarkColour = platform::palette::kWhite;    // the last move's result
+constexpr int kWindowColour = platform::palette::kGreen;  // the window's own background colour
+constexpr int kShadowColour = platform::palette::kBlack;  // the shadow under a printed text
+constexpr double kShadowOffset = 0.1;  // how far the shadow lies right and down (board units)
 
 struct GameState {
     rules::SideId sideToMove = 0;  // 0 while no game is in progress
@@ -31,11 +35,13 @@ struct GameState {
     double turnSeconds = 0;  // refreshed by the tick
     int lastShownSecond = 0;
 
-    int comLevel = 3;      // the computer's strength, 1..4
-    int checkedLevel = 3;  // the ticked COM対局ﾚﾍﾞﾙ item, 0 = none
+    int comLevel = com::kStartLevel;      // the computer's strength, 1..4
+    int checkedLevel = com::kStartLevel;  // the ticked COM対局ﾚﾍﾞﾙ item, 0 = none
 
     int handicapGrade = 0;
     int handicapSet = 0;  // 1 once △ or ▽ was accepted; the grade is shown only then
+
+    bool operator==(const GameState&) const = default;
 };
 
 }  // namespace flow

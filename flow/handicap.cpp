@@ -68,6 +68,7 @@ void Game::handicapClick(int direction) {
         }
     }
     state_.handicapSet = 1;
+    recordChanged();
 }
 
 void Game::描画_メッセージ(int reason) {

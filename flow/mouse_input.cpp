@@ -38,18 +38,17 @@ bool promotable(rules::PieceCode piece) {
 // Hand-stand cells: the bottom army's run down column 11 from row 1, the top army's up column -1
 // from row 9 (cell 13 at row -3).
 constexpr int kStandCells = rules::kHandSize;
-constexpr int kTopStandFirstRow = 10 - kStandCells;
-constexpr int kTopStandLastRow = 9;
-// With Chinese drops off, the bottom stand's Chinese kinds end here; a stand selection past it
-// keeps the press on an own piece from moving the selection.
+constexpr int kTopStandFirstRow = view::topStandRow(kStandCells);
+constexpr int kTopStandLastRow = view::topStandRow(1);
+// With Chinese drops off, a bottom-stand selection past this cell keeps the press on an own piece
+// from moving the selection.
 constexpr int kLastSwitchableCell = 5;
-// The Chinese kinds fill the first six cells of a stand.
-constexpr int kLastChineseCell = 6;
 
 }  // namespace
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
     hideFilePanel();
+    eraseHint();
     if (state_.kifuMode == 1) {
         const platform::Answer a =
             dialogs_.show("棋譜を '進 'で進めて下さい", "棋譜", platform::Buttons::YesNo);
@@ -86,7 +85,7 @@ bool Game::ownsPiece(rules::PieceCode piece) const {
 }
 
 int Game::fromCell() const {
-    return state_.fromX == rules::kTopHandX ? 10 - state_.fromY : state_.fromY;
+    return state_.fromX == rules::kTopHandX ? view::topStandCell(state_.fromY) : state_.fromY;
 }
 
 void Game::pressBoardSquare(int button, int c, int r) {
@@ -163,7 +162,7 @@ bool Game::standCellOpen(int standX, int k) const {
     // took, the Chinese army at the bottom may not drop at all, and neither may the Chinese army
     // on top.
     if (standX == rules::kBottomHandX) {
-        return position_.bottomSide == rules::SENTE && k <= kLastChineseCell;
+        return position_.bottomSide == rules::SENTE && k <= rules::hand::kLastChinese;
     }
     return position_.bottomSide != rules::SENTE;
 }
@@ -192,7 +191,7 @@ void Game::pressBottomStand(int k) {
 
 void Game::pressTopStand(int row) {
     GameState& s = state_;
-    const int k = 10 - row;
+    const int k = view::topStandCell(row);
     if (!standCellOpen(rules::kTopHandX, k)) return;
     if (rules::isTop(s.movePiece)) {
         screen_.描画_将棋盤桝();

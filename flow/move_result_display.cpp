@@ -15,8 +15,6 @@ constexpr ResultSpot kTopSpot{1.1, 1.5, 2.1, -0.5};
 constexpr ResultSpot kBottomSpot{13.4, 13.8, 14.4, 2.4};
 
 // Each text has a black shadow a tenth of a square to the lower right.
-constexpr double kShadowOffset = 0.1;
-constexpr int kShadowColour = 0;
 constexpr double kResultFontSize = 12;
 
 }  // namespace

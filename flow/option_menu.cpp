@@ -58,7 +58,7 @@ void Game::SIDOU_Click() {
         options_.guidanceColour = settings::kOutlineColour;
     } else {
         options_.guidance = true;
-        options_.guidanceColour = kMarkColour;
+        options_.guidanceColour = settings::kGuidanceColour;
     }
     writeSettings();
 }

@@ -44,6 +44,7 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     e.topBefore = topBefore;
     e.topAfter = topAfter;
     moves_.lastMove = n;
+    recordChanged();
     return true;
 }
 
@@ -112,6 +113,7 @@ void Game::REPLAY_Click() {
     --moves_.moveCount;
     state_.sideToMove = -state_.sideToMove;
     screen_.描画_手数(moves_.moveCount);
+    recordChanged();
 }
 
 void Game::AFTER_Click() {
@@ -150,6 +152,7 @@ void Game::AFTER_Click() {
 
     state_.sideToMove = -state_.sideToMove;
     screen_.描画_手数(moves_.moveCount);
+    recordChanged();
 }
 
 void Game::REVERSE_Click() {
@@ -172,6 +175,7 @@ void Game::REVERSE_Click() {
     negateHandicapGrade();
     sounds_.play(settings::Sound::駒打音);
     // The board is only seen from the other end: the army to move keeps the move.
+    recordChanged();
 }
 
 }  // namespace flow

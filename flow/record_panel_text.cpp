@@ -12,8 +12,8 @@ namespace flow {
 namespace {
 
 constexpr double kHeaderFontSize = 12;
-constexpr int kGameNameColour = 12;
-constexpr int kPlayerColour = 15;
+constexpr int kGameNameColour = platform::palette::kRed;
+constexpr int kPlayerColour = platform::palette::kWhite;
 // The top army's player is printed above the board, the bottom army's at this height.
 constexpr double kTopPlayerY = 100;
 constexpr double kBottomPlayerY = 6350;
@@ -135,6 +135,7 @@ void Game::File1_Click() {
     canvas_.repaintNow();
 
     record::applyTo(loaded, moves_);
+    recordChanged();
     if (moves_.lastMove == 0) {
         dialogs_.show("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordTitle, platform::Buttons::Ok);
         return;

@@ -46,12 +46,12 @@ int Canvas::toPixel(double twips) {
 }
 
 QColor Canvas::paletteColour(int index) {
-    static const QRgb kPalette[16] = {
+    static const QRgb kPalette[palette::kCount] = {
         qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
         qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
         qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
         qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255)};
-    return QColor(kPalette[index & 15]);
+    return QColor(kPalette[index & (palette::kCount - 1)]);
 }
 
 void Canvas::drawPicture(const std::shared_ptr<const ScalablePicture>& picture, double x,

@@ -26,6 +26,7 @@
 #include <memory>
 
 #include "platform/display_list.h"
+#include "platform/palette.h"
 #include "platform/scalable_picture.h"
 
 namespace platform {
@@ -77,7 +78,7 @@ class Canvas {
     // Game pixel column/row of a twips position.
     static int toPixel(double twips);
 
-    // The classic 16-colour palette.
+    // The colour of a palette index (platform/palette.h).
     static QColor paletteColour(int index);
 
   private:

@@ -29,6 +29,8 @@ struct MoveList {
 
     MoveEntry& operator[](int n) { return entries[n]; }
     const MoveEntry& operator[](int n) const { return entries[n]; }
+
+    bool operator==(const MoveList&) const = default;
 };
 
 }  // namespace record

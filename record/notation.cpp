@@ -26,4 +26,9 @@ MoveNotation moveNotation(int x, int y, rules::PieceCode piece) {
     return {文字列変換(100 + (10 - x)), 文字列変換(110 + y), 文字列変換(piece)};
 }
 
+std::string moveText(int x, int y, rules::PieceCode piece) {
+    const MoveNotation n = moveNotation(x, y, piece);
+    return n.file + n.rank + " " + n.piece;
+}
+
 }  // namespace record

@@ -21,4 +21,7 @@ struct MoveNotation {
 };
 MoveNotation moveNotation(int x, int y, rules::PieceCode piece);
 
+// The same move as one line of text: file and rank, a blank, the piece ("７六 歩").
+std::string moveText(int x, int y, rules::PieceCode piece);
+
 }  // namespace record

@@ -23,20 +23,8 @@ int 移動チェック角(const Board& b, int fromX, int fromY, int toX, int toY
 // The same test, as the 象 uses it.
 int 移動チェック斜(const Board& b, int fromX, int fromY, int toX, int toY);
 
-// The Chinese army's path tests.
-// A 馬 jump: one square orthogonally then one diagonally outward, the first (the leg) empty.
-int 移動チェック馬(const Board& b, int fromX, int fromY, int toX, int toY);
-// Exactly two squares diagonally, the middle square (the eye) empty.
-int 移動チェック象相(const Board& b, int fromX, int fromY, int toX, int toY);
-// Same row or column, nothing strictly between (the 車's slide).
-int 移動チェック中国車(const Board& b, int fromX, int fromY, int toX, int toY);
-// The same slide, used by a 砲 that does not capture.
-int 移動チェック車(const Board& b, int fromX, int fromY, int toX, int toY);
-// Same row or column with exactly one piece of either army strictly between (the 砲's screen).
-int 移動チェック砲取(const Board& b, int fromX, int fromY, int toX, int toY);
-
-// The Chinese kinds' own patterns (step 5 of the check for 卒 車 馬 象 士 砲 将), after the
-// common destination and drop tests have passed. Called by 移動チェック.
-int checkChineseMove(const Board& b, int fromX, int fromY, int toX, int toY, PieceCode code);
-
 }  // namespace rules
+
+// The Chinese army's path tests and patterns: 移動チェック馬, 移動チェック象相, 移動チェック中国車,
+// 移動チェック車, 移動チェック砲取 and checkChineseMove.
+#include "rules/move_check_chinese.h"

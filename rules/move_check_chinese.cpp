@@ -1,49 +1,7 @@
-// The Chinese army's patterns, adapted to the squares of the 9×9 board.
-//
-// Palaces: columns 4..6 of rows 1..3 (top army) and rows 7..9 (bottom army). The 象 keeps to its
-// own side of the river: rows 1..5 for the top 象, rows 5..9 for the bottom one. A 卒 that stands
-// on the three rows nearest the other side may also step sideways. The palace and river tests
-// look at the destination only, and only the code's sign decides which zone applies: a piece
-// dropped outside its zone may still move into it, but never to another square outside it.
+// The Chinese army's sliding tests; the stepping patterns are in line in move_check_chinese.h.
 #include "rules/move_check.h"
 
 namespace rules {
-namespace {
-
-constexpr int absInt(int v) {
-    return v < 0 ? -v : v;
-}
-
-constexpr bool inTopPalace(int x, int y) {
-    return x >= 4 && x <= 6 && y >= 1 && y <= 3;
-}
-constexpr bool inBottomPalace(int x, int y) {
-    return x >= 4 && x <= 6 && y >= 7 && y <= 9;
-}
-
-}  // namespace
-
-int 移動チェック馬(const Board& b, int fromX, int fromY, int toX, int toY) {
-    const int dx = toX - fromX;
-    const int dy = toY - fromY;
-    const int adx = absInt(dx);
-    const int ady = absInt(dy);
-    if (dx == 0 || dy == 0) return 0;
-    if (adx > 2 || ady > 2) return 0;
-    if (adx < 2 && ady < 2) return 0;
-    if (adx == ady) return 0;
-    // What is left is a 1-by-2 jump; the leg is the orthogonal square next to the 馬.
-    if (adx == 2) return b.sq[fromX + dx / 2][fromY] == 空;
-    return b.sq[fromX][fromY + dy / 2] == 空;
-}
-
-int 移動チェック象相(const Board& b, int fromX, int fromY, int toX, int toY) {
-    const int adx = absInt(toX - fromX);
-    const int ady = absInt(toY - fromY);
-    if (adx != ady) return 0;
-    if (adx != 2) return 0;
-    return 移動チェック斜(b, fromX, fromY, toX, toY);
-}
 
 int 移動チェック中国車(const Board& b, int fromX, int fromY, int toX, int toY) {
     return 移動チェック飛車(b, fromX, fromY, toX, toY);
@@ -65,43 +23,6 @@ int 移動チェック砲取(const Board& b, int fromX, int fromY, int toX, int 
         for (int x = lo + 1; x < hi; ++x) screens += b.sq[x][fromY] != 空;
     }
     return screens == 1;
-}
-
-int checkChineseMove(const Board& b, int fromX, int fromY, int toX, int toY, PieceCode code) {
-    const int dx = toX - fromX;
-    const int dy = toY - fromY;
-    const int adx = absInt(dx);
-    const int ady = absInt(dy);
-    switch (code) {
-        case 敵卒:
-            return (dx == 0 && dy == 1) || (fromY >= 7 && dy == 0 && adx == 1);
-        case 自卒:
-            return (dx == 0 && dy == -1) || (fromY <= 3 && dy == 0 && adx == 1);
-        case 敵車:
-        case 自車:
-            return 移動チェック中国車(b, fromX, fromY, toX, toY);
-        case 敵馬:
-        case 自馬:
-            return 移動チェック馬(b, fromX, fromY, toX, toY);
-        case 敵象:
-            return toY <= 5 && 移動チェック象相(b, fromX, fromY, toX, toY);
-        case 自象:
-            return toY >= 5 && 移動チェック象相(b, fromX, fromY, toX, toY);
-        case 敵士:
-            return inTopPalace(toX, toY) && adx == 1 && ady == 1;
-        case 自士:
-            return inBottomPalace(toX, toY) && adx == 1 && ady == 1;
-        case 敵砲:
-        case 自砲:
-            if (b.sq[toX][toY] == 空) return 移動チェック車(b, fromX, fromY, toX, toY);
-            return (dx == 0 || dy == 0) && 移動チェック砲取(b, fromX, fromY, toX, toY);
-        case 敵将:
-            return inTopPalace(toX, toY) && adx + ady == 1;
-        case 自将:
-            return inBottomPalace(toX, toY) && adx + ady == 1;
-        default:
-            return 1;
-    }
 }
 
 }  // namespace rules

@@ -64,23 +64,52 @@ constexpr PieceCode 自王 = -kind::王, 敵王 = kind::王;
 constexpr PieceCode 自将 = -kind::将, 敵将 = kind::将;
 
 // Army membership is a comparison with +1 and -1.
-constexpr bool isTop(PieceCode c) { return c >= 1; }
-constexpr bool isBottom(PieceCode c) { return c <= -1; }
-constexpr int magnitude(PieceCode c) { return c < 0 ? -c : c; }
+constexpr bool isTop(PieceCode c) {
+    return c >= 1;
+}
+constexpr bool isBottom(PieceCode c) {
+    return c <= -1;
+}
+constexpr int magnitude(PieceCode c) {
+    return c < 0 ? -c : c;
+}
 
 // True for a magnitude that names one of the 21 kinds.
-constexpr bool isKind(int k) { return k >= 1 && k <= kind::count; }
+constexpr bool isKind(int k) {
+    return k >= 1 && k <= kind::count;
+}
 // True for 0 or one of the 42 codes.
-constexpr bool isValidCode(PieceCode c) { return c == 0 || isKind(magnitude(c)); }
+constexpr bool isValidCode(PieceCode c) {
+    return c == 0 || isKind(magnitude(c));
+}
 
 constexpr bool isChineseKind(int k) {
     return k == kind::卒 || k == kind::車 || k == kind::馬 || k == kind::象 || k == kind::士 ||
            k == kind::砲 || k == kind::将;
 }
-constexpr bool isKingKind(int k) { return k == kind::王 || k == kind::将; }
+constexpr bool isKingKind(int k) {
+    return k == kind::王 || k == kind::将;
+}
 
-// Hand stands: 13 counts, index 1..13.
-constexpr int kHandSize = 13;
+// Hand stands: 13 counts, index 1..13, the Chinese kinds first.
+namespace hand {
+constexpr int kSoldier = 1;   // 卒
+constexpr int kChariot = 2;   // 車
+constexpr int kHorse = 3;     // 馬
+constexpr int kAdvisor = 4;   // 士
+constexpr int kElephant = 5;  // 象
+constexpr int kCannon = 6;    // 砲
+constexpr int kPawn = 7;      // 歩
+constexpr int kLance = 8;     // 香
+constexpr int kKnight = 9;    // 桂
+constexpr int kSilver = 10;   // 銀
+constexpr int kGold = 11;     // 金
+constexpr int kBishop = 12;   // 角
+constexpr int kRook = 13;     // 飛
+// The Chinese kinds fill indexes 1..kLastChinese, the shogi kinds the rest.
+constexpr int kLastChinese = kCannon;
+}  // namespace hand
+constexpr int kHandSize = hand::kRook;
 // Unpromoted kind held under each hand index (index 0 unused).
 constexpr std::array<int, kHandSize + 1> kHandKind = {
     0,        kind::卒, kind::車, kind::馬, kind::士, kind::象, kind::砲,
@@ -88,22 +117,48 @@ constexpr std::array<int, kHandSize + 1> kHandKind = {
 // Hand index of a kind (0 for a king, which is never held).
 constexpr int handIndexOfKind(int k) {
     switch (k) {
-        case kind::卒: return 1;
-        case kind::車: return 2;
-        case kind::馬: return 3;
-        case kind::士: return 4;
-        case kind::象: return 5;
-        case kind::砲: return 6;
-        case kind::歩: case kind::と: return 7;
-        case kind::香: case kind::香成: return 8;
-        case kind::桂: case kind::桂成: return 9;
-        case kind::銀: case kind::銀成: return 10;
-        case kind::金: return 11;
-        case kind::角: case kind::角成: return 12;
-        case kind::飛: case kind::飛成: return 13;
-        default: return 0;
+        case kind::卒:
+            return hand::kSoldier;
+        case kind::車:
+            return hand::kChariot;
+        case kind::馬:
+            return hand::kHorse;
+        case kind::士:
+            return hand::kAdvisor;
+        case kind::象:
+            return hand::kElephant;
+        case kind::砲:
+            return hand::kCannon;
+        case kind::歩:
+        case kind::と:
+            return hand::kPawn;
+        case kind::香:
+        case kind::香成:
+            return hand::kLance;
+        case kind::桂:
+        case kind::桂成:
+            return hand::kKnight;
+        case kind::銀:
+        case kind::銀成:
+            return hand::kSilver;
+        case kind::金:
+            return hand::kGold;
+        case kind::角:
+        case kind::角成:
+            return hand::kBishop;
+        case kind::飛:
+        case kind::飛成:
+            return hand::kRook;
+        default:
+            return 0;
     }
 }
+// The table and the index agree on every kind a hand holds.
+static_assert([] {
+    for (int i = 1; i <= kHandSize; ++i)
+        if (handIndexOfKind(kHandKind[i]) != i) return false;
+    return true;
+}());
 
 // Side identifiers: +1 = 先手 (the shogi army always moves first), -1 = 後手.
 using SideId = int;
@@ -113,6 +168,8 @@ constexpr SideId GOTE = -1;
 // Hand-stand columns that name the from-square of a drop.
 constexpr int kTopHandX = -1;
 constexpr int kBottomHandX = 11;
-constexpr bool isDropFrom(int fromX) { return fromX == kTopHandX || fromX == kBottomHandX; }
+constexpr bool isDropFrom(int fromX) {
+    return fromX == kTopHandX || fromX == kBottomHandX;
+}
 
 }  // namespace rules

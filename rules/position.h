@@ -46,6 +46,8 @@ struct Position {
     PawnFiles ownPawnFiles{};
     PawnFiles enemyPawnFiles{};
     PieceCode promotedCode = 0;  // left by 調査_駒成 for its caller
+
+    bool operator==(const Position&) const = default;
 };
 
 // Sum of the positive entries 1..13 of a hand.

@@ -35,6 +35,8 @@ void layOutStartPosition(Position& pos) {
     pos.board(8, 3) = 敵砲;
     pos.ownHandTotal = handSum(pos.ownHand);
     pos.enemyHandTotal = handSum(pos.enemyHand);
+    pos.ownKingX = 5;
+    pos.ownKingY = 9;
 }
 
 namespace {

@@ -5,8 +5,8 @@
 
 namespace rules {
 
-// Lays out the starting position on the board and empties both hands (the position part of the
-// reset; the game-state part lives with the game controller).
+// Lays out the starting position on the board, empties both hands and keeps the bottom 王's
+// square (the position part of the reset; the game-state part lives with the game controller).
 void layOutStartPosition(Position& pos);
 
 // Sets bottomSide/topSide from the first bottom king found (x outer, y inner), or, when the

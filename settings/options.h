@@ -2,6 +2,9 @@
 // from them. The menu shows these values; the settings file stores them.
 #pragma once
 
+#include "platform/palette.h"
+#include "view/layout.h"
+
 namespace settings {
 
 // Picture codes of the five background tiles.
@@ -11,6 +14,10 @@ constexpr int kTake = 24;    // 竹
 constexpr int kUchu = 25;    // 宇宙
 constexpr int kRenga = 26;   // 煉瓦
 constexpr int kTitlePicture = 27;
+
+// The squares' outline (the grid) and the mark of the squares a held piece may reach.
+constexpr int kOutlineColour = platform::palette::kGreen;
+constexpr int kGuidanceColour = platform::palette::kWhite;
 
 struct Options {
     // Check marks.
@@ -22,27 +29,25 @@ struct Options {
     bool moveList = false;            // 棋譜一覧: the list of moves beside the board
 
     // Values that follow from them.
-    int background = kTatami;  // current background picture code
-    int guidanceColour = 2;    // 15 while guidance is on, else the outline colour
+    int background = kTatami;             // current background picture code
+    int guidanceColour = kOutlineColour;  // kGuidanceColour while guidance is on
     // Layout of the Chinese-hand switch (twips and board units).
-    int boardTop = 1860;
-    int windowHeight = 11500;
-    double levelColumn = 1;
-    double levelRow = -2;
-    int recordTitleY = 8200;
+    int boardTop = view::kDropsOnLayout.boardTop;
+    int windowHeight = view::kDropsOnLayout.windowHeight;
+    double levelColumn = view::kDropsOnLayout.levelColumn;
+    double levelRow = view::kDropsOnLayout.levelRow;
+    int recordTitleY = view::kDropsOnLayout.recordTitleY;
 
-    // Applies the layout column of the drops option: on makes room above the board for the top
-    // army's hand stand.
+    // Applies the layout of the drops option: on makes room above the board for the top army's
+    // hand stand.
     void applyDropsLayout(bool on) {
-        boardTop = on ? 1860 : 700;
-        windowHeight = on ? 11500 : 8500;
-        levelColumn = on ? 1 : -1.5;
-        levelRow = on ? -2 : -0.5;
-        recordTitleY = on ? 8200 : 7100;
+        const view::DropsLayout& l = on ? view::kDropsOnLayout : view::kDropsOffLayout;
+        boardTop = l.boardTop;
+        windowHeight = l.windowHeight;
+        levelColumn = l.levelColumn;
+        levelRow = l.levelRow;
+        recordTitleY = l.recordTitleY;
     }
 };
-
-constexpr int kOutlineColour = 2;
-constexpr int kWindowWidth = 9600;
 
 }  // namespace settings

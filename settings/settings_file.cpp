@@ -37,8 +37,6 @@ constexpr const char* kMusicOff = "BGM=OFF";
 constexpr const char* kMoveListOn = "棋譜一覧=ON";
 constexpr const char* kMoveListOff = "棋譜一覧=OFF";
 
-constexpr int kGuidanceColourOn = 15;
-
 // A literal as the bytes it has in the file.
 std::string fileForm(const char* literal) {
     return record::toCp932(literal).value_or(literal);
@@ -149,7 +147,7 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
         }
 
     options.guidance = lineIs(l[1], kGuidanceOn);
-    options.guidanceColour = options.guidance ? kGuidanceColourOn : kOutlineColour;
+    options.guidanceColour = options.guidance ? kGuidanceColour : kOutlineColour;
 
     options.elapsedTime = lineIs(l[2], kElapsedOn);
 

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <numbers>
 
 #include "view/layout.h"
 #include "view/picture_painters.h"
@@ -7,7 +8,7 @@ namespace view::paint {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 // Tiles are laid every 33 pixels across and 41 down: patterns repeat on those periods so that
 // the extra pixel column of a tile matches the first column of its neighbour.
 constexpr int kPeriodX = kPieceWidthPx;

@@ -67,4 +67,7 @@ class Screen {
     bool bold_ = false;  // the labels turn bold print on for good
 };
 
+// The text 描画_文字列 prints for id (a handicap grade's label, …); empty for an unknown id.
+std::string stringText(int id);
+
 }  // namespace view

@@ -4,6 +4,10 @@
 
 namespace view {
 
+using platform::palette::kBlack;
+using platform::palette::kWhite;
+using platform::palette::kYellow;
+
 namespace {
 
 const char* const kKanjiNumerals[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
@@ -26,6 +30,11 @@ const char* stringOf(int id) {
 constexpr double kStringDropTwips = 160;
 
 }  // namespace
+
+std::string stringText(int id) {
+    const char* text = stringOf(id);
+    return text ? text : "";
+}
 
 void Screen::print(double column, double row, const std::string& text, int colour, double size,
                    double extraTwipsY) {
@@ -58,11 +67,11 @@ void Screen::描画_桝_数値() {
     bold_ = true;
     for (int i = 1; i <= 9; ++i) {
         描画_絵(options_.background, i, 0);
-        描画_数値(i + 0.2, 0.5, 10 - i, 0, 0, 16);
-        描画_数値(i + 0.1, 0.4, 10 - i, 14, 0, 16);
+        描画_数値(i + 0.2, 0.5, 10 - i, kBlack, 0, 16);
+        描画_数値(i + 0.1, 0.4, 10 - i, kYellow, 0, 16);
         描画_絵(options_.background, 10, i);
-        描画_数値(10.2, i + 0.4, i, 0, 1, 12);
-        描画_数値(10.1, i + 0.3, i, 14, 1, 12);
+        描画_数値(10.2, i + 0.4, i, kBlack, 1, 12);
+        描画_数値(10.1, i + 0.3, i, kYellow, 1, 12);
     }
 }
 
@@ -70,25 +79,25 @@ void Screen::描画_手数(int n) {
     描画_絵(options_.background, 13, 3);
     描画_絵(options_.background, 14, 3);
     const double column = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
-    描画_数値(column + 0.1, 3.4, n, 0, 0, 12);
-    描画_数値(column, 3.3, n, 15, 0, 12);
-    描画_文字列(13.9, 3.2, 99, 0, 10);
-    描画_文字列(13.8, 3.1, 99, 15, 10);
+    描画_数値(column + 0.1, 3.4, n, kBlack, 0, 12);
+    描画_数値(column, 3.3, n, kWhite, 0, 12);
+    描画_文字列(13.9, 3.2, 99, kBlack, 10);
+    描画_文字列(13.8, 3.1, 99, kWhite, 10);
 }
 
 void Screen::描画_レベル(int level) {
     const double lx = options_.levelColumn, ly = options_.levelRow;
-    描画_数値(lx, ly + 0.1, "LEVEL", 0, 10);
-    描画_数値(lx, ly, "LEVEL", 15, 10);
-    描画_数値(lx + 1.4, ly + 0.1, level, 0, 0, 12);
-    描画_数値(lx + 1.3, ly, level, 15, 0, 12);
+    描画_数値(lx, ly + 0.1, "LEVEL", kBlack, 10);
+    描画_数値(lx, ly, "LEVEL", kWhite, 10);
+    描画_数値(lx + 1.4, ly + 0.1, level, kBlack, 0, 12);
+    描画_数値(lx + 1.3, ly, level, kWhite, 0, 12);
 }
 
 void Screen::描画_ハンデレベル(int grade) {
     for (int c = 12; c <= 15; ++c) 描画_絵(options_.background, c, 0);
     if (grade < -10 || grade > 10) return;
-    描画_文字列(12.1, 0.1, grade, 0, 10);
-    描画_文字列(12, 0, grade, 15, 10);
+    描画_文字列(12.1, 0.1, grade, kBlack, 10);
+    描画_文字列(12, 0, grade, kWhite, 10);
 }
 
 }  // namespace view

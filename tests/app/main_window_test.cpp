@@ -67,10 +67,12 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("KZ ソラワ"));
     EXPECT_EQ(
         layout(window->menuBar()->actions()),
-        QStringLiteral("対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり},"
-                       "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
-                       "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM},"
-                       "その他"));
+        QStringLiteral(
+            "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
+            "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
+            "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
+            "棋譜一覧},"
+            "その他"));
     for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->menu(), nullptr) << name << " acts at a click";

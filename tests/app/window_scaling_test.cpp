@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "app/main_window.h"
+#include "app/move_list_view.h"
 #include "flow/game.h"
 #include "platform/qt_file_panel.h"
 #include "rules/piece.h"
@@ -94,9 +95,7 @@ class ScaledWindow : public ::testing::Test {
 
     // Resizes the window as the player would, to show the game's area at scale s.
     void resizeTo(double s) {
-        const QSizeF natural = window->canvasWidget()->naturalSize();
-        const int menu = window->menuBar()->height();
-        window->resize(std::lround(natural.width() * s), std::lround(natural.height() * s) + menu);
+        window->resize(window->sizeFor(s));
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->scale() == s; }))
             << "scale " << window->scale();
     }
@@ -161,6 +160,52 @@ TEST_F(ScaledWindow, TheFilePanelAndTheChineseHandSwitchFollowTheScale) {
     action("CHESS_MOCHIKOMA")->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->height() == tall; }));
     EXPECT_DOUBLE_EQ(window->scale(), 2);
+}
+
+TEST_F(ScaledWindow, TheMoveListStepsToARowAndGrowsAndScalesWithTheWindow) {
+    resizeTo(2);
+    app::MoveListView* list = window->moveList();
+    ASSERT_TRUE(list->isVisible()) << "shown on a first run";
+    EXPECT_EQ(list->width(), app::MoveListView::kWidthPx * 2);
+    EXPECT_EQ(list->font().pixelSize(), 24);
+
+    dialogs.expect("先手の番です", " ");
+    action("MATCH_MAN")->trigger();
+    press(7, 7);
+    press(7, 6);
+    press(3, 4);
+    press(3, 5);
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_EQ(list->item(2, 1)->text(), QStringLiteral("７五 卒"));
+    EXPECT_EQ(list->currentRow(), 2);
+
+    // A click on the start row steps back twice; ↓ and Enter step on to row 1; → on the list
+    // steps on as it does anywhere in the window.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0, 1)).center());
+    EXPECT_EQ(window->game().moves().currentMove, 0);
+    EXPECT_EQ(window->game().position().board(7, 7), rules::自歩);
+    EXPECT_EQ(list->currentRow(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(window->game().moves().currentMove, 0) << "only Enter steps";
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(window->game().moves().currentMove, 1);
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(window->game().moves().currentMove, 2);
+    EXPECT_EQ(list->currentRow(), 2);
+    dialogs.verify();
+
+    // Hidden, the window gives back the list's width at the same scale; shown, takes it again.
+    const int wide = window->width();
+    action("MOVE_LIST")->trigger();
+    EXPECT_FALSE(window->game().options().moveList);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->width() == window->sizeFor(2).width(); }));
+    EXPECT_LT(window->width(), wide);
+    EXPECT_DOUBLE_EQ(window->scale(), 2);
+    action("MOVE_LIST")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->width() == wide; }));
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_DOUBLE_EQ(window->canvasWidget()->scale(), 2);
 }
 
 TEST_F(ScaledWindow, ArrowKeysStepLikeTheMenuAndOtherKeysAreIgnored) {

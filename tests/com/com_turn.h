@@ -148,7 +148,7 @@ struct Candidate {
         const rules::PieceCode mover = drop ? rules::kHandKind[fy] : pos.board(fx, fy);
         state.movingPiece = mover;
         if (!drop) {
-            state.kingDistance = std::max(std::abs(map.ownKingX - fx), std::abs(map.ownKingY - fy));
+            state.kingDistance = std::max(std::abs(pos.ownKingX - fx), std::abs(pos.ownKingY - fy));
         }
         const rules::PieceCode captured = drop ? 0 : pos.board(tx, ty);
         if (!drop) pos.board(fx, fy) = 0;

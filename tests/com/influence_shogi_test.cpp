@@ -49,14 +49,14 @@ TEST(SurveyReset, EmptyBoardResetsTheGridsAndKeepsTheRest) {
     m.enemyGuard(4, 4) = 2;
     m.enemyGuardX(3, 3) = 7;
     m.enemyAttackerY(4, 4) = 2;
-    m.ownKingX = 5, m.ownKingY = 9, m.enemyKingX = 5, m.enemyKingY = 1;
+    pos.ownKingX = 5, pos.ownKingY = 9, m.enemyKingX = 5, m.enemyKingY = 1;
     m.ownGeneralX = 4, m.enemyGeneralY = 3;
     勢力調査(pos, m);
     expectResetGrids(m);
     EXPECT_EQ(m.enemyGuardX(3, 3), 7);
     EXPECT_EQ(m.enemyAttackerY(4, 4), 2);
-    EXPECT_EQ(m.ownKingX, 5);
-    EXPECT_EQ(m.ownKingY, 9);
+    EXPECT_EQ(pos.ownKingX, 5);
+    EXPECT_EQ(pos.ownKingY, 9);
     EXPECT_EQ(m.enemyKingY, 1);
     EXPECT_EQ(m.ownGeneralX, 4);
     EXPECT_EQ(m.enemyGeneralY, 3);
@@ -603,8 +603,8 @@ TEST(Kings, KingsRecordTheirSquaresAndGiveNoCheckMarks) {
 . . . . . . . . .
 . . . . . . . . .
 )");
-    EXPECT_EQ(s.map.ownKingX, 5);
-    EXPECT_EQ(s.map.ownKingY, 5);
+    EXPECT_EQ(s.pos.ownKingX, 5);
+    EXPECT_EQ(s.pos.ownKingY, 5);
     EXPECT_EQ(s.map.enemyKingX, 5);
     EXPECT_EQ(s.map.enemyKingY, 4);
     EXPECT_TRUE(gridIs(s.map.ownCheck, 0, {}));
@@ -630,12 +630,9 @@ TEST(Kings, BottomGeneralIsTheBottomKingForTheMap) {
 . . . . . . . . .
 )");
     s.pos.ownKingX = s.pos.ownKingY = 0;
-    s.map.ownKingX = s.map.ownKingY = 0;
     勢力調査(s.pos, s.map);
     EXPECT_EQ(s.map.ownGeneralX, 5);
     EXPECT_EQ(s.map.ownGeneralY, 8);
-    EXPECT_EQ(s.map.ownKingX, 5);
-    EXPECT_EQ(s.map.ownKingY, 8);
     EXPECT_EQ(s.pos.ownKingX, 5);
     EXPECT_EQ(s.pos.ownKingY, 8);
     EXPECT_EQ(s.map.enemyGeneralX, 5);
@@ -647,8 +644,8 @@ TEST(Kings, TurnedStartingPositionFindsTheHumansGeneral) {
     layOutStartPosition(pos);
     InfluenceMap m;
     勢力調査(pos, m);
-    EXPECT_EQ(m.ownKingX, 5);
-    EXPECT_EQ(m.ownKingY, 9);
+    EXPECT_EQ(pos.ownKingX, 5);
+    EXPECT_EQ(pos.ownKingY, 9);
     // Turn the board: rotate it and swap the armies.
     Board turned;
     for (int x = 1; x <= 9; ++x)
@@ -658,8 +655,8 @@ TEST(Kings, TurnedStartingPositionFindsTheHumansGeneral) {
     pos.board(5, 9) = 空;
     pos.board(5, 8) = 自将;
     勢力調査(pos, m);
-    EXPECT_EQ(m.ownKingX, 5);
-    EXPECT_EQ(m.ownKingY, 8);
+    EXPECT_EQ(pos.ownKingX, 5);
+    EXPECT_EQ(pos.ownKingY, 8);
     EXPECT_EQ(m.enemyKingX, 5);
     EXPECT_EQ(m.enemyKingY, 1);
 }
@@ -679,8 +676,8 @@ TEST(Kings, SquaresOfKingsNoLongerOnTheBoardStayAsTheyWere) {
     s.pos.board(4, 9) = 空;
     s.pos.board(5, 1) = 空;
     勢力調査(s.pos, s.map);
-    EXPECT_EQ(s.map.ownKingX, 4);
-    EXPECT_EQ(s.map.ownKingY, 9);
+    EXPECT_EQ(s.pos.ownKingX, 4);
+    EXPECT_EQ(s.pos.ownKingY, 9);
     EXPECT_EQ(s.map.enemyKingX, 5);
     EXPECT_EQ(s.map.enemyKingY, 1);
 }

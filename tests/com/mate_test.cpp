@@ -207,9 +207,9 @@ TEST(ManMate, CannonCheckIsMateEvenWhenTheCannonCouldBeTaken) {
 
 TEST(ManCheck, TopPieceReachingTheKing) {
     auto s = survey(kRookCheck);
-    EXPECT_EQ(com::詰めかMAN_COM移動(s.pos, s.map), 1);
+    EXPECT_EQ(com::詰めかMAN_COM移動(s.pos), 1);
     s.pos.board(5, 7) = 自歩;
-    EXPECT_EQ(com::詰めかMAN_COM移動(s.pos, s.map), 0);
+    EXPECT_EQ(com::詰めかMAN_COM移動(s.pos), 0);
 }
 
 TEST(Escapes, EmptyUnattackedNeighboursAreCountedAndMarked) {

@@ -1,11 +1,16 @@
 // Games against the computer from positions shown out of a record file: a computer with no move at
-// all, a captured computer king, and a record with no room left for the computer's move.
+// all, a captured computer king, a record with no room left for the computer's move, and the
+// computer playing what the engine answers on the same position.
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "computer_rig.h"
+#include "record/entry_line.h"
 #include "record/kifu_file.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
+#include "tools/engine_session.h"
 
 using namespace rules;
 using platform::Answer;
@@ -109,5 +114,99 @@ TEST_F(ComputerFromRecord, AFullRecordKeepsTheComputerFromMoving) {
     EXPECT_FALSE(rig.timer.on);
     EXPECT_EQ(state().sideToMove, pos().topSide);
 }
+
+// The computer's move in the game against the engine's go on the same position, level and drops
+// option. The engine starts from a reset map, the game from whatever its last routine left.
+class ComputerAgreesWithEngine : public ComputerFromRecord {
+  protected:
+    void setLevelAndDrops(int level, bool drops) {
+        if (level == 1) game().LEVEL1_Click();
+        if (level == 2) game().LEVEL2_Click();
+        if (level == 3) game().LEVEL3_Click();
+        if (drops) dropsOn();
+    }
+    // The computer has just played from entry n - 1 of the record.
+    void expectEngineAgrees(int level, bool drops) {
+        const int n = moves().currentMove;
+        ASSERT_GE(n, 2) << "the computer made no move";
+        enginetest::Session engine;
+        engine.send("setoption level " + std::to_string(level));
+        engine.send(std::string("setoption drops ") + (drops ? "on" : "off"));
+        engine.send("position " + record::encodeEntryLine(moves()[n - 1]));
+        const com::ComMove& m = game().comState().best;
+        char played[96];
+        std::snprintf(played, sizeof played, "bestmove %d %d %d %d %d %d score %.4f", m.fromX,
+                      m.fromY, m.toX, m.toY, m.before, m.after, game().comState().bestScore);
+        EXPECT_EQ(engine.send("go").at(0), played);
+    }
+};
+
+// The human checks the computer's 将 and its mate test tries the 馬 in the way, leaving the map of
+// that trial behind. The bottom 王 is boxed in where no reply can check it.
+TEST_F(ComputerAgreesWithEngine, AfterTheMateTestTriedABlock) {
+    setLevelAndDrops(2, false);
+    // The 卒 on the first file moved last.
+    show(
+        ". . . v士 v将 v士 . . .\n"
+        ". . . v馬 . v象 . . .\n"
+        ". . . . . . . . .\n"
+        ". . v卒 . . . v卒 . .\n"
+        "v卒 . ^飛 . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . ^歩 . . . . . ^歩\n"
+        ". . . . . . . ^金 ^銀\n"
+        ". . . . . . ^桂 ^金 ^王\n");
+    startAgainstComputer();
+    move(3, 5, 5, 5);
+    rig.dialogs.verify();
+    expectEngineAgrees(2, false);
+}
+
+// Positions of the benchmark suite on which a search that read the bottom king's escapes from a
+// map not surveyed for the position would choose another move or score; the computer's move may
+// give check.
+struct SuiteRow {
+    int index;
+    int level;
+    bool drops;
+    const char* box;  // the box the computer's move brings up, if any
+};
+void PrintTo(const SuiteRow& r, std::ostream* os) {
+    *os << "suite position " << r.index << " level " << r.level << " drops " << r.drops;
+}
+constexpr const char* kCheck = "   ** 王手 **";
+
+class ComputerAgreesOnTheSuite : public ComputerAgreesWithEngine,
+                                 public ::testing::WithParamInterface<SuiteRow> {};
+
+TEST_P(ComputerAgreesOnTheSuite, FromARecordLoadedAndSteppedThrough) {
+    const SuiteRow& row = GetParam();
+    const std::string here = __FILE__;
+    std::ifstream suite(here.substr(0, here.rfind("/tests/flow/")) + "/bench/data/positions.txt");
+    std::string line;
+    for (int i = 0; i <= row.index; ++i) std::getline(suite, line);
+    record::MoveEntry e;
+    ASSERT_TRUE(record::decodeEntryLine(line, e));
+    // Entry 1 lacks the first bottom piece, so the bottom army moved last.
+    list()[2] = e;
+    list()[1] = e;
+    for (int x = 1, found = 0; x <= 9 && !found; ++x) {
+        for (int y = 1; y <= 9 && !found; ++y) {
+            if (isBottom(e.boardAt(x, y))) list()[1].boardAt(x, y) = 空, found = 1;
+        }
+    }
+    loadAndStepToTheEnd(2);
+    setLevelAndDrops(row.level, row.drops);
+    if (row.box != nullptr) rig.dialogs.expect(row.box, "");
+    game().START2_Click();
+    rig.dialogs.verify();
+    expectEngineAgrees(row.level, row.drops);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ComputerAgreesOnTheSuite,
+                         ::testing::Values(SuiteRow{21, 2, false, nullptr},
+                                           SuiteRow{45, 3, false, kCheck},
+                                           SuiteRow{47, 2, true, kCheck},
+                                           SuiteRow{58, 3, true, kCheck}));
 
 }  // namespace

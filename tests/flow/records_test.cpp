@@ -6,6 +6,7 @@
 #include "record/entry_line.h"
 #include "record/kifu_file.h"
 #include "rules/setup.h"
+#include "support/gui/record_listener.h"
 #include "two_player_rig.h"
 
 using namespace rules;
@@ -134,6 +135,19 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     game().REPLAY_Click();
     EXPECT_EQ(state().bottomClock, 7);
     EXPECT_EQ(state().topClock, 0);
+}
+
+TEST_F(Records, TheMoveListShowsALoadedRecord) {
+    playThreeTimedMoves();
+    saveExpectingSuccess("三手");
+    testsupport::CountingListener listener;
+    game().setRecordListener(&listener);
+    loadExpectingSuccess("三手.棋譜");
+    EXPECT_GE(listener.changes, 1);
+    EXPECT_EQ(testsupport::rowTexts(game()),
+              (std::vector<std::string>{"0 開始 ", "1 ７六 歩 00:00:07", "2 ７五 卒 00:20:34",
+                                        "3 ７五 歩 00:00:11"}));
+    EXPECT_EQ(game().moves().currentMove, 0);
 }
 
 TEST_F(Records, PlayersNamesFollowTheArmiesWhenTheBoardIsTurned) {

@@ -86,6 +86,8 @@ std::string unknownBox(const AutoDialogs::Box& box) {
         wrongButtons = true;
     }
     if (wrongButtons) return "a known box with the wrong buttons";
+    // The hint names a move, or says there is none (the H key asks for it).
+    if (box.title == "ヒント" && box.buttons == Buttons::Ok) return "";
     // A file name the panel refuses is quoted in its box.
     if (box.title == "  " && box.buttons == Buttons::Ok && startsWith(box.text, "ﾌｧｲﾙ名 '") &&
         endsWith(box.text, "' は使えません")) {

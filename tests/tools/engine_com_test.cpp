@@ -8,6 +8,7 @@
 
 #include "engine_session.h"
 #include "record/entry_line.h"
+#include "rules/board_flip.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
 #include "tools/engine/commands.h"
@@ -85,6 +86,71 @@ TEST(EngineCom, DropsFollowTheOptionAndNoCandidateIsNone) {
     s.send("position " + lineOf(stuck));
     EXPECT_EQ(s.send("go"), (std::vector<std::string>{"bestmove none", "ok"}));
     EXPECT_EQ(s.send("go extra")[0].rfind("error ", 0), 0u);
+}
+
+// The hint for the bottom army is go on the position turned round, its move seen from the other
+// end (a drop from the bottom stand has FX 11) with the same score; the position is kept.
+TEST(EngineCom, HintIsGoOnTheTurnedPosition) {
+    Position start;
+    layOutStartPosition(start);
+    Position turnedStart = start;
+    flipPosition(turnedStart);
+    // The top army's 金 drop that mates, turned so that the bottom army holds the 金.
+    Position drop;
+    drop.board = testsupport::boardFrom(
+        ". . . . v将 . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . . v金 . . . .\n"
+        ". . . . . . . . .\n"
+        ". . . ^香 ^王 ^香 . . .\n");
+    drop.enemyHand[11] = 1;
+    flipPosition(drop);
+
+    for (const Position* p : {&start, &turnedStart, &drop}) {
+        Session s;
+        s.send("setoption drops on");
+        s.send("position " + lineOf(p->board, p->ownHand, p->enemyHand));
+        const Position before = s.state.pos;
+        const auto hint = s.send("hint");
+        ASSERT_EQ(hint.size(), 2u);
+        EXPECT_EQ(hint[1], "ok");
+        EXPECT_TRUE(s.state.pos == before);
+
+        Position turned = before;
+        flipPosition(turned);
+        s.send("position " + lineOf(turned.board, turned.ownHand, turned.enemyHand));
+        const auto go = words(s.send("go")[0]);
+        ASSERT_EQ(go.size(), 9u) << hint[0];
+        const auto n = [&](int i) { return std::stoi(go[i]); };
+        const bool isDrop = n(1) == kTopHandX;
+        const std::string expected =
+            "bestmove " + std::to_string(isDrop ? kBottomHandX : 10 - n(1)) + " " +
+            std::to_string(isDrop ? n(2) : 10 - n(2)) + " " + std::to_string(10 - n(3)) + " " +
+            std::to_string(10 - n(4)) + " " + std::to_string(-n(5)) + " " + std::to_string(-n(6)) +
+            " score " + go[8];
+        EXPECT_EQ(hint[0], expected);
+        if (p == &drop) {
+            EXPECT_EQ(hint[0].rfind("bestmove 11 11 ", 0), 0u) << hint[0];
+        }
+    }
+
+    // No move for the bottom army: none, and arguments are refused.
+    Session s;
+    s.send("position " + lineOf(testsupport::boardFrom(". . . . v将 . . . .\n"
+                                                       ". . . . . . . . .\n"
+                                                       ". . . . . . . . .\n"
+                                                       ". . . . . . . . .\n"
+                                                       ". . . . . . . . .\n"
+                                                       ". . . . . . . . .\n"
+                                                       ". . . . . . . . .\n"
+                                                       ". . . . . . . . .\n"
+                                                       ". . . . . . . . .\n")));
+    EXPECT_EQ(s.send("hint"), (std::vector<std::string>{"bestmove none", "ok"}));
+    EXPECT_EQ(s.send("hint now")[0].rfind("error ", 0), 0u);
 }
 
 TEST(EngineCom, PositionForgetsTheLastTurn) {

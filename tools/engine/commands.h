@@ -12,7 +12,7 @@ void addSessionCommands(CommandTable& table);
 void addPositionCommands(CommandTable& table);
 // survey, mate.
 void addSurveyCommands(CommandTable& table);
-// go, candidates.
+// go, candidates, hint.
 void addComCommands(CommandTable& table);
 
 // Every command the engine knows.

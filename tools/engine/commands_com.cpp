@@ -38,23 +38,31 @@ class EvalPrinter : public com::SearchObserver {
     std::ostream& out_;
 };
 
-// The computer's choice for the top army: a survey of the position as it stands, then the
-// search; the position is as before afterwards.
-void search(EngineState& state, std::ostream& out, com::SearchObserver* observer) {
+com::SearchSettings settingsOf(const EngineState& state) {
     com::SearchSettings settings;
     settings.comLevel = state.level;
     settings.chineseDrops = state.drops;
-    // The search leaves its scratch promotion code behind; the position itself is restored.
-    const rules::PieceCode promotedCode = state.pos.promotedCode;
-    const bool found = com::chooseMove(state.pos, state.map, state.comState, settings, observer);
-    state.pos.promotedCode = promotedCode;
+    return settings;
+}
+
+void printBest(std::ostream& out, bool found, const com::ComMove& m, double score) {
     if (!found) {
         out << "bestmove none\n";
         return;
     }
-    const com::ComMove& m = state.comState.best;
     out << "bestmove " << m.fromX << ' ' << m.fromY << ' ' << m.toX << ' ' << m.toY << ' '
-        << m.before << ' ' << m.after << " score " << state.comState.bestScore << '\n';
+        << m.before << ' ' << m.after << " score " << score << '\n';
+}
+
+// The computer's choice for the top army: a survey of the position as it stands, then the
+// search; the position is as before afterwards.
+void search(EngineState& state, std::ostream& out, com::SearchObserver* observer) {
+    // The search leaves its scratch promotion code behind; the position itself is restored.
+    const rules::PieceCode promotedCode = state.pos.promotedCode;
+    const bool found =
+        com::chooseMove(state.pos, state.map, state.comState, settingsOf(state), observer);
+    state.pos.promotedCode = promotedCode;
+    printBest(out, found, state.comState.best, state.comState.bestScore);
 }
 
 Answer go(EngineState& state, std::string_view args, std::ostream& out) {
@@ -72,11 +80,23 @@ Answer candidates(EngineState& state, std::string_view args, std::ostream& out) 
     return Answer::ok();
 }
 
+// The hint for the bottom army, as the game's hint finds it: the computer's choice on the position
+// turned round, in this position's own coordinates. Nothing of the engine's state changes.
+Answer hint(EngineState& state, std::string_view args, std::ostream& out) {
+    if (!splitWords(args).empty()) return Answer::fail("hint takes no arguments");
+    const FixedScore fixed(out);
+    const com::Choice c =
+        com::chooseMoveForSide(state.pos, state.pos.bottomSide, settingsOf(state));
+    printBest(out, c.found, c.move, c.score);
+    return Answer::ok();
+}
+
 }  // namespace
 
 void addComCommands(CommandTable& table) {
     table.add("go", go);
     table.add("candidates", candidates);
+    table.add("hint", hint);
 }
 
 }  // namespace engine

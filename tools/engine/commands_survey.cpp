@@ -44,9 +44,9 @@ Answer survey(EngineState& state, std::string_view args, std::ostream& out) {
         }
         out << '\n';
     }
-    out << "kings " << m.ownKingX << ' ' << m.ownKingY << ' ' << m.enemyKingX << ' ' << m.enemyKingY
-        << ' ' << m.ownGeneralX << ' ' << m.ownGeneralY << ' ' << m.enemyGeneralX << ' '
-        << m.enemyGeneralY << '\n';
+    out << "kings " << state.pos.ownKingX << ' ' << state.pos.ownKingY << ' ' << m.enemyKingX << ' '
+        << m.enemyKingY << ' ' << m.ownGeneralX << ' ' << m.ownGeneralY << ' ' << m.enemyGeneralX
+        << ' ' << m.enemyGeneralY << '\n';
     return Answer::ok();
 }
 

@@ -3,11 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <numbers>
 #include <vector>
 
 namespace wavegen {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 constexpr int kRate = 22050;  // samples per second of every sound
 
 using Samples = std::vector<double>;

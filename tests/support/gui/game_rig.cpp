@@ -2,6 +2,7 @@
 
 #include "record/cp932.h"
 #include "support/gui/qt_app.h"
+#include "view/layout.h"
 
 namespace testsupport {
 
@@ -11,7 +12,7 @@ std::string settingsFileBytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-GameRig::GameRig() : canvas(15600, 12000) {
+GameRig::GameRig() : canvas(view::kCanvasWidthTwips, view::kCanvasHeightTwips) {
     ensureQtApplication();
     // The fake library takes any bytes, so a few stand in for each wave.
     for (const char* name :

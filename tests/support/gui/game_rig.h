@@ -22,7 +22,7 @@ namespace testsupport {
 std::string settingsFileBytes(const std::vector<std::string>& lines);
 
 struct GameRig {
-    // The canvas covers what the window shows: 15600 × 12000 twips.
+    // The canvas is the size of the window's back buffer.
     GameRig();
 
     TempFolder folder;

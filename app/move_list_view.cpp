@@ -1,0 +1,113 @@
+#include "app/move_list_view.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "flow/game.h"
+
+namespace app {
+
+namespace {
+
+// Column headings.
+const char* const kHeadings[] = {"手", "指し手", "時間"};
+
+// Sizes in game pixels.
+constexpr double kFontPx = 12;
+constexpr double kRowPx = 18;
+constexpr double kNumberColumnPx = 34;
+constexpr double kMoveColumnPx = 84;
+
+int scaled(double px, double scale) {
+    return std::max(1, static_cast<int>(std::lround(px * scale)));
+}
+
+}  // namespace
+
+MoveListView::MoveListView(const flow::Game& game, QWidget* parent)
+    : QTableWidget(0, 3, parent), game_(game) {
+    setObjectName(QStringLiteral("MOVE_LIST_VIEW"));
+    QStringList headings;
+    for (const char* h : kHeadings) headings << QString::fromUtf8(h);
+    setHorizontalHeaderLabels(headings);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrap(false);
+    setShowGrid(false);
+    setTabKeyNavigation(false);
+    connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (onChoose) onChoose(row);
+    });
+    setScale(1);
+}
+
+void MoveListView::recordChanged() {
+    const std::vector<record::MoveListRow> rows = game_.moveListRows();
+    setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < rowCount(); ++i) {
+        const record::MoveListRow& r = rows[i];
+        const QString texts[3] = {QString::number(r.number), QString::fromStdString(r.move),
+                                  QString::fromStdString(r.clock)};
+        for (int c = 0; c < 3; ++c) {
+            QTableWidgetItem* it = item(i, c);
+            if (it == nullptr) {
+                it = new QTableWidgetItem;
+                it->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                            : Qt::AlignRight | Qt::AlignVCenter);
+                setItem(i, c, it);
+            }
+            if (it->text() != texts[c]) it->setText(texts[c]);
+        }
+    }
+    followCurrent();
+}
+
+void MoveListView::followCurrent() {
+    const int row = game_.moves().currentMove;
+    if (row < 0 || row >= rowCount()) {
+        clearSelection();
+        return;
+    }
+    if (currentRow() != row || selectedItems().isEmpty()) selectRow(row);
+    scrollToItem(item(row, 0));
+}
+
+void MoveListView::setScale(double scale) {
+    QFont f = font();
+    f.setPixelSize(scaled(kFontPx, scale));
+    setFont(f);
+    horizontalHeader()->setFont(f);
+    verticalHeader()->setDefaultSectionSize(scaled(kRowPx, scale));
+    horizontalHeader()->setFixedHeight(scaled(kRowPx + 4, scale));
+    setColumnWidth(0, scaled(kNumberColumnPx, scale));
+    setColumnWidth(1, scaled(kMoveColumnPx, scale));
+}
+
+void MoveListView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QTableWidget::keyPressEvent(event);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (currentRow() >= 0 && onChoose) onChoose(currentRow());
+            return;
+        default:
+            // ← / →, H, Esc and the rest are the window's.
+            event->ignore();
+    }
+}
+
+}  // namespace app

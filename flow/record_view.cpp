@@ -1,0 +1,48 @@
+// The move list beside the board: its rows, a jump to one of its entries, and the option that
+// shows it.
+#include "flow/game.h"
+
+namespace flow {
+
+namespace {
+
+// The first row of the list, before any move.
+const char* const kStartText = "開始";
+
+}  // namespace
+
+void Game::setRecordListener(RecordListener* listener) {
+    recordListener_ = listener;
+}
+
+void Game::recordChanged() {
+    if (recordListener_ != nullptr) recordListener_->recordChanged();
+}
+
+std::vector<record::MoveListRow> Game::moveListRows() const {
+    std::string start = kStartText;
+    // The handicap grade, as it is labelled beside the board.
+    if (state_.handicapSet == 1) start += " " + view::stringText(state_.handicapGrade);
+    return record::moveListRows(moves_, start);
+}
+
+void Game::stepToEntry(int n) {
+    // One step of 戻 or 進 at a time, each with its own sound, until entry n is shown or a step
+    // is refused.
+    while (n != moves_.currentMove && !shutDown_) {
+        const int before = moves_.currentMove;
+        if (n < before) {
+            REPLAY_Click();
+        } else {
+            AFTER_Click();
+        }
+        if (moves_.currentMove == before) break;
+    }
+}
+
+void Game::MOVE_LIST_Click() {
+    options_.moveList = !options_.moveList;
+    writeSettings();
+}
+
+}  // namespace flow
