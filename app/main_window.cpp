@@ -26,6 +26,10 @@ namespace {
 // The share of the screen's free area the window may take when it opens, leaving room for the
 // frame the window system puts round it.
 constexpr double kScreenShare = 0.94;
+// The menus' font grows with the scale up to four times; a new quarter step is taken once the
+// scale is this far from the present one.
+constexpr double kLargestMenuScale = 4;
+constexpr double kMenuStepMargin = 0.175;
 
 double pixels(int twips) {
     return twips / platform::kTwipsPerPixel;
@@ -65,21 +69,25 @@ MainWindow::MainWindow(WindowSetup setup)
     setCentralWidget(view_);
     canvas_.setRepaintListener([this] { view_->repaint(); });
 
-    filePanel_ = new platform::QtFilePanel(view_, setup_.folder);
+    filePanel_ = new platform::QtFilePanel(
+        view_, setup_.recordFolder.empty() ? setup_.folder : setup_.recordFolder);
     view_->onScaleChange = [this](double s) {
         filePanel_->setScale(s);
         // A window sized in whole pixels fits the game's area a fraction of a pixel off its
         // scale; only a real change of size changes the scale.
         const QSizeF natural = naturalSize();
-        if (!sizing_ && std::abs(s - scale_) * std::max(natural.width(), natural.height()) >= 1)
+        if (!sizing_ && std::abs(s - scale_) * std::max(natural.width(), natural.height()) >= 1) {
             scale_ = s;
+            scaleMenus();
+        }
     };
     filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
 
-    game_ = std::make_unique<flow::Game>(flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound,
-                                                          *this, setup_.folder, filePanel_});
+    game_ = std::make_unique<flow::Game>(
+        flow::Boundaries{canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder,
+                         filePanel_, setup_.settingsFolder, setup_.keepsRecovery});
 
     list_ = new MoveListView(*game_);
     list_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
@@ -92,7 +100,10 @@ MainWindow::MainWindow(WindowSetup setup)
     listDock_->hide();
     game_->setRecordListener(list_);
     buildMenus();
+    menuFont_ = menuBar()->font();
+    menuHeight_ = menuBar()->sizeHint().height();
     scale_ = initialScale();
+    scaleMenus();
     applySize(true, true);
 }
 
@@ -102,6 +113,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::start() {
     run([this] { game_->Form_Load(); });
+}
+
+void MainWindow::offerRecovery() {
+    run([this] { game_->offerRecovery(); });
 }
 
 void MainWindow::buildMenus() {
@@ -213,19 +228,21 @@ double MainWindow::initialScale() const {
     const QScreen* s = screen();
     if (s == nullptr) return 1;
     const QRect free = s->availableGeometry();
-    const double menu = menuBar()->sizeHint().height();
-    const double fit =
-        // The move list beside the game's area is counted in: it is shown unless switched off.
-        std::min(
-            free.width() * kScreenShare / (pixels(view::kWindowWidth) + MoveListView::kWidthPx),
-            (free.height() * kScreenShare - menu) / (pixels(view::kTallestWindowTwips) - menu));
+    // The menu bar grows with the scale, so the whole window's height does.
+    // The move list beside the game's area is counted in: it is shown unless switched off.
+    const double fit = std::min(
+        free.width() * kScreenShare / (pixels(view::kWindowWidth) + MoveListView::kWidthPx),
+        free.height() * kScreenShare / pixels(view::kTallestWindowTwips));
     return std::max(1.0, std::floor(fit * 4) / 4);
 }
 
 int MainWindow::listWidth(double scale) const {
     if (!listShown_) return 0;
+    // The dock's layout may take a pixel or two more than the separator it reports; the game's
+    // area takes what is left over, which never changes its scale (it shows more background).
+    constexpr int kSlack = 4;
     return static_cast<int>(std::lround(MoveListView::kWidthPx * scale)) +
-           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this) + kSlack;
 }
 
 void MainWindow::fitList(double scale) {
@@ -271,8 +288,34 @@ QSize MainWindow::sizeFor(double scale) const {
         static_cast<int>(std::lround(natural.height() * scale)) + menuBar()->sizeHint().height());
 }
 
+void MainWindow::scaleMenus() {
+    // Quarter steps from 1 to 4, moved only by a clear change of scale: the bar's own change of
+    // height changes the canvas's scale a little, and must not set the steps swinging.
+    const double wanted = std::clamp(std::round(scale_ * 4) / 4, 1.0, kLargestMenuScale);
+    if (wanted == menuScale_ || std::abs(scale_ - menuScale_) < kMenuStepMargin) return;
+    menuScale_ = wanted;
+    QFont font = menuFont_;
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * wanted);
+    } else {
+        font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * wanted)));
+    }
+    const int before = menuBar()->sizeHint().height();
+    menuBar()->setFont(font);
+    for (QMenu* m : findChildren<QMenu*>()) m->setFont(font);
+    // The game's area keeps its size: the window takes the bar's new height.
+    const int grown = menuBar()->sizeHint().height() - before;
+    if (grown != 0 && !isMaximized() && !isFullScreen()) {
+        const bool wasSizing = sizing_;
+        sizing_ = true;
+        resize(width(), height() + grown);
+        sizing_ = wasSizing;
+    }
+}
+
 QSizeF MainWindow::naturalSize() const {
-    return QSizeF(pixels(widthTwips_), pixels(heightTwips_) - menuBar()->sizeHint().height());
+    // The game's twips count the menu bar at the screen's normal size.
+    return QSizeF(pixels(widthTwips_), pixels(heightTwips_) - menuHeight_);
 }
 
 void MainWindow::applySize(bool width, bool height) {

@@ -3,8 +3,8 @@
 //
 // The window has a scale: widget pixels to a game pixel (15 twips). It opens at the largest
 // quarter step that fits the screen (at least 1), follows the player's resizing, and sizes the
-// game asks for in twips are taken at the present scale. The menu bar keeps the screen's own
-// size.
+// game asks for in twips are taken at the present scale. The menu bar and the menus follow the
+// scale in quarter steps.
 //
 // The move list stands in a dock on the right of the game's area: it moves and resizes with the
 // window, is never a window of its own to look after, and leaves the canvas the central widget,
@@ -12,6 +12,7 @@
 // it is shown; the list follows the window's scale.
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -43,6 +44,9 @@ struct WindowSetup {
     platform::SoundLibrary* soundLibrary = nullptr;  // the mixer
     std::string folder = ".";                        // waves and settings file
     std::function<void()> quit;                      // how the program ends
+    std::string settingsFolder{};  // settings file and recovery record; empty: `folder`
+    std::string recordFolder{};    // where the file panel first opens; empty: `folder`
+    bool keepsRecovery = false;    // the game in progress is kept in a recovery record
 };
 
 class MainWindow : public QMainWindow, public platform::Frame {
@@ -53,6 +57,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
 
     // Runs the game's start-up.
     void start();
+    // Once the window is shown: offers the game an earlier run left in the recovery record.
+    void offerRecovery();
     flow::Game& game() { return *game_; }
     CanvasWidget* canvasWidget() { return view_; }
     platform::QtFilePanel* filePanel() { return filePanel_; }
@@ -99,6 +105,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     // Sizes the list for a scale, or for the scale the whole window shows at.
     void fitList(double scale);
     void fitListToWindow();
+    // The menu bar's and the menus' font follow the window's scale.
+    void scaleMenus();
 
     WindowSetup setup_;
     std::unique_ptr<platform::Dialogs> ownDialogs_;
@@ -117,6 +125,11 @@ class MainWindow : public QMainWindow, public platform::Frame {
     int heightTwips_;
     // True while the window changes its own size: the scale it has is kept meanwhile.
     bool sizing_ = false;
+    // The menus' font at the screen's normal size, the menu bar's height with it, and the scale
+    // the menus are shown at.
+    QFont menuFont_;
+    int menuHeight_ = 0;
+    double menuScale_ = 1;
 };
 
 }  // namespace app

@@ -19,6 +19,7 @@ constexpr double kFontPx = 12;
 constexpr double kRowPx = 18;
 constexpr double kNumberColumnPx = 34;
 constexpr double kMoveColumnPx = 84;
+constexpr double kClockColumnPx = 66;
 
 int scaled(double px, double scale) {
     return std::max(1, static_cast<int>(std::lround(px * scale)));
@@ -35,7 +36,7 @@ MoveListView::MoveListView(const flow::Game& game, QWidget* parent)
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setHighlightSections(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -44,6 +45,9 @@ MoveListView::MoveListView(const flow::Game& game, QWidget* parent)
     setWordWrap(false);
     setShowGrid(false);
     setTabKeyNavigation(false);
+    // The dock decides the width: the columns never ask for more.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    setMinimumWidth(1);
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (onChoose) onChoose(row);
     });
@@ -61,8 +65,8 @@ void MoveListView::recordChanged() {
             QTableWidgetItem* it = item(i, c);
             if (it == nullptr) {
                 it = new QTableWidgetItem;
-                it->setTextAlignment(c == 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                            : Qt::AlignRight | Qt::AlignVCenter);
+                it->setTextAlignment(c == 0 ? Qt::AlignRight | Qt::AlignVCenter
+                                            : Qt::AlignLeft | Qt::AlignVCenter);
                 setItem(i, c, it);
             }
             if (it->text() != texts[c]) it->setText(texts[c]);
@@ -90,6 +94,7 @@ void MoveListView::setScale(double scale) {
     horizontalHeader()->setFixedHeight(scaled(kRowPx + 4, scale));
     setColumnWidth(0, scaled(kNumberColumnPx, scale));
     setColumnWidth(1, scaled(kMoveColumnPx, scale));
+    setColumnWidth(2, scaled(kClockColumnPx, scale));
 }
 
 void MoveListView::keyPressEvent(QKeyEvent* event) {

@@ -37,6 +37,11 @@ void Game::Timer1_Timer() {
     canvas_.repaintNow();
 }
 
+bool Game::gameBeingPlayed() const {
+    return state_.sideToMove != 0 && state_.kifuMode == 0 && state_.resumePending == 0 &&
+           !recordFull();
+}
+
 void Game::描画_所有時間(rules::SideId side, double seconds) {
     if (!options_.elapsedTime) return;
     const bool top = side == position_.topSide;

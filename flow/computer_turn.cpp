@@ -42,7 +42,6 @@ bool isChinesePiece(rules::PieceCode piece) {
 void Game::com_ban() {
     // With the list full the computer's move could not be kept: it does not move.
     if (recordFull()) {
-        timer_.setEnabled(false);
         refuseFullRecord();
         return;
     }
@@ -120,6 +119,7 @@ void Game::playComMove(const com::ComMove& m) {
     s.sideToMove = position_.bottomSide;
     if (options_.elapsedTime) timer_.setEnabled(true);
     canvas_.repaintNow();
+    if (recordFull()) refuseFullRecord();
 }
 
 void Game::announceComMove(rules::PieceCode after) {

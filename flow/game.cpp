@@ -1,10 +1,19 @@
 #include "flow/game.h"
 
+#include "rules/board_flip.h"
 #include "rules/setup.h"
 #include "settings/settings_file.h"
 #include "view/layout.h"
 
 namespace flow {
+
+namespace {
+
+std::string settingsFolderOf(const Boundaries& outside) {
+    return outside.settingsFolder.empty() ? outside.folder : outside.settingsFolder;
+}
+
+}  // namespace
 
 Game::Game(const Boundaries& outside)
     : canvas_(outside.canvas),
@@ -12,7 +21,9 @@ Game::Game(const Boundaries& outside)
       clock_(outside.clock),
       timer_(outside.timer),
       frame_(outside.frame),
-      settingsPath_(outside.folder + "/" + settings::kSettingsFileName),
+      settingsPath_(settingsFolderOf(outside) + "/" + settings::kSettingsFileName),
+      recoveryPath_(outside.keepsRecovery ? settingsFolderOf(outside) + "/" + kRecoveryFileName
+                                          : std::string()),
       noFilePanel_(outside.folder),
       filePanel_(outside.filePanel != nullptr ? *outside.filePanel : noFilePanel_),
       screen_(outside.canvas, outside.clock, position_, options_),
@@ -66,7 +77,17 @@ void Game::初期設定() {
     comState_.reset();
 
     rules::layOutStartPosition(position_);
-    moves_[moves_.currentMove].boardAt = position_.board;
+    // Entry 0 is the start of the record kept: one played on a turned board starts from the
+    // start position turned the same way, so stepping into move 1 shows that move.
+    if (moves_.lastMove >= 1 && rules::wayUp(moves_[1].boardAt) == -1) {
+        rules::flipPosition(position_);
+        rules::調査_先手後手(position_);
+        state_.reversed = 1;
+    }
+    record::MoveEntry& start = moves_[moves_.currentMove];
+    start.boardAt = position_.board;
+    start.ownHandAt = position_.ownHand;
+    start.enemyHandAt = position_.enemyHand;
     画面_再描画();
     recordChanged();
 }

@@ -16,6 +16,7 @@
 #include "platform/file_panel.h"
 #include "platform/frame.h"
 #include "platform/sound_library.h"
+#include "record/kifu_file.h"
 #include "record/move_list.h"
 #include "record/move_list_rows.h"
 #include "rules/make_move.h"
@@ -39,6 +40,11 @@ struct Boundaries {
     std::string folder = ".";
     // The file panel of the window; without one, records are read and saved in `folder`.
     platform::FilePanel* filePanel = nullptr;
+    // Where the settings file and the recovery record are kept; empty: `folder`.
+    std::string settingsFolder{};
+    // True when the game in progress is copied to a recovery record after every recorded move,
+    // and one left behind by an earlier run is offered by offerRecovery.
+    bool keepsRecovery = false;
 };
 
 // Mouse buttons as the window reports them.
@@ -47,6 +53,9 @@ constexpr int kRightButton = 2;
 constexpr int kEscapeKey = 27;
 // H (or h) asks for a hint.
 constexpr int kHintKey = 'H';
+
+// The recovery record in the settings folder: the game in progress, in the record file's format.
+inline const char* const kRecoveryFileName = "KZソラワ.recovery";
 
 // The game also carries out what reading the settings file asks for (settings_wiring.cpp).
 class Game : private settings::SettingsEffects {
@@ -133,6 +142,11 @@ class Game : private settings::SettingsEffects {
     const com::ComState& comState() const { return comState_; }
     view::Screen& screen() { return screen_; }
     settings::Sounds& sounds() { return sounds_; }
+    // The recovery record (recovery.cpp): once the window is shown, a game an earlier run left
+    // in it is offered; Yes shows it in record mode at its last entry, No removes it, and one
+    // that does not read is set aside under another name.
+    void offerRecovery();
+
     // True once 終了処理 has run: the program is ending.
     bool shutDown() const { return shutDown_; }
 
@@ -150,6 +164,17 @@ class Game : private settings::SettingsEffects {
     void 描画_棋譜読込み部分消去();
     void hideFilePanel();
 
+    // Puts a record read from a file on the board in record mode, its header lines printed and
+    // its entries in the move list, the cursors at the start.
+    void enterRecordMode(const record::KifuLoad& loaded);
+
+    // The recovery record (recovery.cpp): written after each recorded move, removed once the
+    // game is over, saved, or a new one begins.
+    void writeRecovery();
+    void removeRecovery();
+    // Shows the last entry of the move list as that many steps of 進 would.
+    void showLastEntry();
+
     // Handicap (handicap.cpp).
     void handicapClick(int direction);
     void 描画_メッセージ(int reason);
@@ -164,6 +189,9 @@ class Game : private settings::SettingsEffects {
     void writeSettings();
 
     // Clocks (clocks.cpp).
+    // True while a game is being played: not before or after one, not in record mode, not
+    // paused by stepping until a press resumes it, and not at a full record.
+    bool gameBeingPlayed() const;
     void 描画_所有時間(rules::SideId side, double seconds);
     void 消去_所有時間(rules::SideId side);
 
@@ -195,8 +223,15 @@ class Game : private settings::SettingsEffects {
     // Redraws what a move touched: the squares it left and reached, and the stands it changed.
     void drawMove(int fromX, int fromY, int toX, int toY, const rules::MoveEffect& effect);
 
+    // A new game starts with nothing held and no selection outline on the board or the stands
+    // (game_start.cpp).
+    void clearSelection();
+
     // Turns (turns.cpp).
     void resumeAtClick();
+    // A game is not played on where a king was taken: true when the position shown lacks one,
+    // after the end was announced as the capture announced it (the winner, then 続けますか？).
+    bool announceTakenKing();
     void handOverAfterHumanMove(rules::PieceCode captured);
     // The hand-over of a game against the computer once the human has moved.
     void handOverToComputer(rules::PieceCode captured);
@@ -206,7 +241,8 @@ class Game : private settings::SettingsEffects {
     bool 手順保存(double bottomBefore, double bottomAfter, double topBefore, double topAfter);
     // True when the list has no entry left for one more move.
     bool recordFull() const;
-    // The refusal of a move the list has no room for.
+    // The stop of a game whose list has no room for another move: the clocks stop, the message
+    // says why, and nothing is held. Stepping back with 戻 makes room to resume.
     void refuseFullRecord();
     // Puts entry n's board and hands back on the position.
     void restoreEntry(int n);
@@ -229,6 +265,7 @@ class Game : private settings::SettingsEffects {
     platform::Timer& timer_;
     platform::Frame& frame_;
     std::string settingsPath_;
+    std::string recoveryPath_;  // empty when no recovery record is kept
     platform::NoFilePanel noFilePanel_;
     platform::FilePanel& filePanel_;
 

@@ -64,6 +64,11 @@ void Game::handicapClick(int direction) {
             if (state_.selectState == 1 && state_.fromX == sq.x && state_.fromY == sq.y) {
                 state_.selectState = 0;
                 screen_.描画_将棋盤桝();
+            } else if (state_.selectState == 1) {
+                // A piece still held may now go where a piece went, or no longer go there.
+                screen_.描画_移動可能桝色(state_.fromX, fromCell(), options_.guidanceColour,
+                                          state_.movePiece);
+                screen_.描画_桝輪郭(kSelectColour, state_.fromX, state_.fromY);
             }
         }
     }

@@ -16,7 +16,7 @@ const char* const kNoMoveText = "指せる手がありません";
 const char* const kPromotes = "成";
 
 // A colour nothing else on the window is drawn in.
-constexpr int kHintColour = 13;
+constexpr int kHintColour = platform::palette::kFuchsia;
 // The hint's outline runs round the cell's own and once more just inside it.
 constexpr double kInsetTwips = platform::kTwipsPerPixel;
 
@@ -46,7 +46,7 @@ void Game::HINT_Click() {
     const com::ComMove& m = choice.move;
     hint_ = {true, m.fromX, m.fromY, m.toX, m.toY};
     // A drop starts from the stand cell as it is drawn: the top stand counts up from row 9.
-    if (m.fromX == rules::kTopHandX) hint_.fromY = 10 - m.fromY;
+    if (m.fromX == rules::kTopHandX) hint_.fromY = view::topStandRow(m.fromY);
     for (const auto& [c, r] : {std::pair{hint_.fromX, hint_.fromY}, {hint_.toX, hint_.toY}}) {
         screen_.描画_桝輪郭(kHintColour, c, r);
         canvas_.outline(kHintColour, screen_.x(c) + kInsetTwips, screen_.y(r) + kInsetTwips,

@@ -66,9 +66,17 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
         dialogs_.show("「対局」で始めて下さい", "開始", platform::Buttons::Ok);
         return;
     }
+    // Where a king was taken the game is over, whatever was stepped into; a game stopped at a
+    // full record stays stopped until 戻 makes room.
+    if (announceTakenKing()) return;
+    if (recordFull()) {
+        refuseFullRecord();
+        return;
+    }
     resumeAtClick();
-    // The computer's reply at the resume may have ended the game (and reset the board).
-    if (shutDown_ || state_.sideToMove == 0 || !onGrid) return;
+    // The computer's reply at the resume may have ended the game (and reset the board) or
+    // filled the record.
+    if (shutDown_ || state_.sideToMove == 0 || !onGrid || recordFull()) return;
 
     if (rules::Board::onBoard(c, r)) {
         pressBoardSquare(button, c, r);
@@ -141,11 +149,6 @@ void Game::pressBoardSquare(int button, int c, int r) {
     if (rules::移動後チェック(r, s.movePiece) == 0 && button != kRightButton) {
         sounds_.play(settings::Sound::禁止);
         dialogs_.show("マウスの右をクリックして下さい", "成り", platform::Buttons::Ok);
-        return;
-    }
-
-    if (recordFull()) {
-        refuseFullRecord();
         return;
     }
 

@@ -52,8 +52,10 @@ void Game::SIDOU_Click() {
     if (options_.guidance) {
         // Switching guidance off wipes every mark it may have left.
         screen_.描画_将棋盤桝();
-        for (int r = 1; r <= 7; ++r) screen_.描画_桝輪郭(settings::kOutlineColour, -1, r);
-        for (int r = 3; r <= 9; ++r) screen_.描画_桝輪郭(settings::kOutlineColour, 11, r);
+        for (int r = 1; r <= 7; ++r)
+            screen_.描画_桝輪郭(settings::kOutlineColour, rules::kTopHandX, r);
+        for (int r = 3; r <= 9; ++r)
+            screen_.描画_桝輪郭(settings::kOutlineColour, rules::kBottomHandX, r);
         options_.guidance = false;
         options_.guidanceColour = settings::kOutlineColour;
     } else {
@@ -71,7 +73,8 @@ void Game::KEIKA_Click() {
         消去_所有時間(position_.bottomSide);
     } else {
         options_.elapsedTime = true;
-        timer_.setEnabled(true);
+        // Only a game being played has a clock to run; the mover's goes on from its turn's start.
+        timer_.setEnabled(gameBeingPlayed());
         描画_所有時間(position_.topSide, state_.topClock);
         描画_所有時間(position_.bottomSide, state_.bottomClock);
     }

@@ -45,6 +45,7 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     e.topAfter = topAfter;
     moves_.lastMove = n;
     recordChanged();
+    writeRecovery();
     return true;
 }
 
@@ -53,6 +54,7 @@ bool Game::recordFull() const {
 }
 
 void Game::refuseFullRecord() {
+    timer_.setEnabled(false);
     sounds_.play(settings::Sound::禁止);
     dialogs_.show("これ以上記録できません", "棋譜", platform::Buttons::Ok);
     state_.selectState = 0;
@@ -67,12 +69,19 @@ void Game::restoreEntry(int n) {
     position_.board = e.boardAt;
     position_.ownHand = e.ownHandAt;
     position_.enemyHand = e.enemyHandAt;
+    // The armies' ends are read off the position stepped onto, so stands, clocks and move
+    // results go to the army that stands there.
+    rules::調査_先手後手(position_);
     position_.enemyHandTotal = rules::調査_持駒数(position_, position_.topSide);
     position_.ownHandTotal = rules::調査_持駒数(position_, position_.bottomSide);
 }
 
 void Game::showEntry(int n, double topClock, double bottomClock) {
+    const rules::SideId bottomWas = position_.bottomSide;
     restoreEntry(n);
+    // A record turned part-way (an older file) puts the armies at the other ends: everything
+    // beside the board is drawn anew for them.
+    if (position_.bottomSide != bottomWas) 画面_再描画();
     state_.topClock = topClock;
     描画_所有時間(position_.topSide, state_.topClock);
     state_.bottomClock = bottomClock;

@@ -105,6 +105,8 @@ void Game::Command1_Click() {
     }
     hideFilePanel();
     filePanel_.refreshFiles();
+    // The game is safe in the player's own record now.
+    removeRecovery();
     dialogs_.show("棋譜を書き込みました", kBlankTitle, platform::Buttons::Ok);
 }
 
@@ -120,7 +122,20 @@ void Game::File1_Click() {
         dialogs_.show(record::describe(loaded.status), kRecordTitle, platform::Buttons::Ok);
         return;
     }
+    enterRecordMode(loaded);
+    if (moves_.lastMove == 0) {
+        dialogs_.show("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordTitle, platform::Buttons::Ok);
+        return;
+    }
+    dialogs_.show(" 読み込みました", kRecordTitle, platform::Buttons::Ok);
+    dialogs_.show("棋譜を '進 'で進めて下さい", kRecordTitle, platform::Buttons::Ok);
+    rules::調査_先手後手(position_);
+    state_.sideToMove = rules::SENTE;
+}
 
+void Game::enterRecordMode(const record::KifuLoad& loaded) {
+    // The record goes in first: the reset then lays out its start the way its moves were played.
+    record::applyTo(loaded, moves_);
     初期設定();
     state_.kifuMode = 1;
     const record::KifuHeaders& h = loaded.headers;
@@ -134,16 +149,7 @@ void Game::File1_Click() {
     }
     canvas_.repaintNow();
 
-    record::applyTo(loaded, moves_);
     recordChanged();
-    if (moves_.lastMove == 0) {
-        dialogs_.show("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", kRecordTitle, platform::Buttons::Ok);
-        return;
-    }
-    dialogs_.show(" 読み込みました", kRecordTitle, platform::Buttons::Ok);
-    dialogs_.show("棋譜を '進 'で進めて下さい", kRecordTitle, platform::Buttons::Ok);
-    rules::調査_先手後手(position_);
-    state_.sideToMove = rules::SENTE;
 }
 
 void Game::描画_棋譜読込み部分消去() {

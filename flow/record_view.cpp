@@ -22,7 +22,10 @@ void Game::recordChanged() {
 std::vector<record::MoveListRow> Game::moveListRows() const {
     std::string start = kStartText;
     // The handicap grade, as it is labelled beside the board.
-    if (state_.handicapSet == 1) start += " " + view::stringText(state_.handicapGrade);
+    if (state_.handicapSet == 1) {
+        start += ' ';
+        start += view::stringText(state_.handicapGrade);
+    }
     return record::moveListRows(moves_, start);
 }
 

@@ -16,6 +16,19 @@ const char* turnMessage(rules::SideId side) {
 
 }  // namespace
 
+bool Game::announceTakenKing() {
+    const bool bottomKing = rules::firstBottomKing(position_.board) != rules::空;
+    const bool topKing = rules::firstTopKing(position_.board) != rules::空;
+    if (bottomKing == topKing) return false;
+    const rules::SideId winner = bottomKing ? position_.bottomSide : position_.topSide;
+    if (state_.gameMode == 1) {
+        終了(bottomKing ? "あなた" : "ｺﾝﾋﾟｭｰﾀ");
+    } else {
+        終了(winner == rules::SENTE ? "先手" : "後手");
+    }
+    return true;
+}
+
 void Game::resumeAtClick() {
     GameState& s = state_;
     rules::調査_先手後手(position_);
@@ -65,6 +78,7 @@ void Game::handOverAfterHumanMove(rules::PieceCode captured) {
         s.sideToMove = -s.sideToMove;
     }
     s.turnStart = clock_.secondsSinceMidnight();
+    if (s.sideToMove != 0 && !shutDown_ && recordFull()) refuseFullRecord();
 }
 
 void Game::handOverToComputer(rules::PieceCode captured) {

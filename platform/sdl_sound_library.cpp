@@ -13,6 +13,9 @@ SdlSoundLibrary::~SdlSoundLibrary() {
 
 std::int32_t SdlSoundLibrary::dsInitialize(std::intptr_t /*windowHandle*/) {
     if (open_) return kHandle;
+    // The mixer would otherwise take SIGINT and SIGTERM for itself and turn them into events
+    // nobody reads, so that the program could no longer be ended from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);

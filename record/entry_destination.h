@@ -5,8 +5,9 @@
 
 namespace record {
 
-// n is a move number 1..kMaxEntry: compares entries n - 1 and n (see rules::調査_移動結果). Gives
-// false and leaves x, y and code untouched when nothing is found or n is out of range.
+// n is a move number 1..kMaxEntry: compares entries n - 1 and n, the same way up (see
+// rules::調査_移動結果 and rules::turnedLike). Gives false and leaves x, y and code untouched when
+// nothing is found or n is out of range.
 bool 調査_移動結果(const MoveList& list, int n, int& x, int& y, rules::PieceCode& code);
 
 }  // namespace record

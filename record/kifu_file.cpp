@@ -77,6 +77,12 @@ mode_t modeFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// True for a line of nothing but blanks: an entry line like that (one more line end, or a gap
+// left by hand) holds no move and is passed over.
+bool blankLine(const std::string& line) {
+    return line.find_first_not_of(" \t") == std::string::npos;
+}
+
 // What is wrong with an entry line, in the player's words.
 std::string lineFault(const LineDecode& d) {
     const char* what = "";
@@ -222,6 +228,7 @@ KifuLoad load(const std::string& path) {
                 read.headers[lineNo - 1] = *text;
             continue;
         }
+        if (!overlong && blankLine(line)) continue;
         if (static_cast<int>(read.entries.size()) == kMaxEntry) {
             status = failure(KifuError::TooManyEntries, path, lineNo, "");
             break;

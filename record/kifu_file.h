@@ -1,6 +1,6 @@
 // The game-record file (*.棋譜): three header lines (the game's name, the top army's player, the
 // bottom army's player) and one 289-character entry line per recorded move, entries 1..lastMove.
-// Lines end with CR LF; the text is CP932.
+// Lines end with CR LF; the text is CP932. Blank entry lines are passed over when reading.
 //
 // Both directions are all-or-nothing: saving writes a temporary file beside the target and
 // renames it over the old one, and loading reads and checks the whole file before anything is

@@ -10,4 +10,12 @@ namespace rules {
 // their armies. Side ids are not touched: 調査_先手後手 reads them off the kings afterwards.
 void flipPosition(Position& pos);
 
+// Which way up a board is: +1 with the shogi army at the bottom, -1 with it on top, 0 when no
+// king tells (王 first; a 将 tells only when no 王 is left).
+int wayUp(const Board& board);
+
+// `board` turned round when the kings show it is seen from the other end than `like`; as it is
+// otherwise. Two snapshots of one record are compared this way.
+Board turnedLike(const Board& board, const Board& like);
+
 }  // namespace rules

@@ -39,8 +39,6 @@ void layOutStartPosition(Position& pos) {
     pos.ownKingY = 9;
 }
 
-namespace {
-// The first bottom king in scan order, or 0.
 PieceCode firstBottomKing(const Board& b) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
@@ -49,7 +47,7 @@ PieceCode firstBottomKing(const Board& b) {
     }
     return 空;
 }
-// The first top king in scan order, or 0.
+
 PieceCode firstTopKing(const Board& b) {
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
@@ -58,7 +56,6 @@ PieceCode firstTopKing(const Board& b) {
     }
     return 空;
 }
-}  // namespace
 
 void 調査_先手後手(Position& pos) {
     const PieceCode king = firstBottomKing(pos.board);
@@ -74,24 +71,6 @@ void 調査_先手後手(Position& pos) {
     }
 }
 
-namespace {
-// Which way up a board is: +1 with the shogi army at the bottom, -1 with it on top, 0 when no
-// king tells.
-int orientation(const Board& b) {
-    int byJiang = 0;
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            const PieceCode c = b(x, y);
-            if (c == 自王) return 1;
-            if (c == 敵王) return -1;
-            if (c == 敵将) byJiang = 1;
-            if (c == 自将) byJiang = -1;
-        }
-    }
-    return byJiang;
-}
-}  // namespace
-
 SideId 調査_先番(const Position& pos, const Board* prev, const Board& cur) {
     if (prev == nullptr) {
         const PieceCode king = firstBottomKing(cur);
@@ -101,15 +80,11 @@ SideId 調査_先番(const Position& pos, const Board* prev, const Board& cur) {
     }
     // Two snapshots seen from opposite ends (a record played on a turned board, stepped into
     // from the start position laid out the usual way up) are compared the same way up.
-    Position before;
-    before.board = *prev;
-    const int was = orientation(before.board);
-    const int now = orientation(cur);
-    if (was != 0 && now != 0 && was != now) flipPosition(before);
+    const Board before = turnedLike(*prev, cur);
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const PieceCode c = cur(x, y);
-            if (c != before.board(x, y) && c != 空) return isTop(c) ? pos.bottomSide : pos.topSide;
+            if (c != before(x, y) && c != 空) return isTop(c) ? pos.bottomSide : pos.topSide;
         }
     }
     return 0;

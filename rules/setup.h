@@ -9,6 +9,11 @@ namespace rules {
 // square (the position part of the reset; the game-state part lives with the game controller).
 void layOutStartPosition(Position& pos);
 
+// The first king (王 or 将) of the bottom army, or of the top army, in scan order (x outer, y
+// inner); 空 when that army has none on the board.
+PieceCode firstBottomKing(const Board& board);
+PieceCode firstTopKing(const Board& board);
+
 // Sets bottomSide/topSide from the first bottom king found (x outer, y inner), or, when the
 // bottom king is gone, from the first top king. No king at all: both stay as they were.
 void 調査_先手後手(Position& pos);

@@ -2,8 +2,9 @@
 # Sourced by scripts/play and scripts/test.
 
 KZ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libgtest-dev libgmock-dev
-             libbenchmark-dev fonts-ipafont-gothic)
+KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
+             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic desktop-file-utils
+             appstream dpkg-dev file)
 
 kz_install() {
     local missing=()

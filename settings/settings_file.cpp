@@ -99,6 +99,7 @@ void resetCheckMarks(Options& options) {
     options.guidanceColour = kOutlineColour;  // no guidance marks under an unticked 移動指導
     options.elapsedTime = true;
     options.chineseDrops = false;
+    options.applyDropsLayout(false);  // the layout always follows the mark
     options.music = true;
     options.moveList = true;
 }
@@ -127,13 +128,9 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     if (!lines) {
         // The default file; a failure to write it does not stop the program either.
         writeLines(path, kDefaultLines);
-        selectBackground(options, kMidori);
+        resetCheckMarks(options);
         effects.描画_背景(kMidori);
         options.background = kMidori;
-        options.guidance = false;
-        options.elapsedTime = true;
-        options.music = true;
-        options.moveList = true;
         return;
     }
     const auto& l = *lines;

@@ -46,7 +46,10 @@ void Screen::print(double column, double row, const std::string& text, int colou
 void Screen::描画_数値(double column, double row, int value, int colour, int mode, double size) {
     std::string text;
     if (mode == 0) {
-        text = (value >= 0 ? " " : "") + std::to_string(value);
+        // Appended piece by piece: a sum of a literal and a temporary string trips GCC's
+        // overlap check at -O3.
+        if (value >= 0) text = " ";
+        text += std::to_string(value);
     } else if (value >= 1 && value <= 9) {
         text = kKanjiNumerals[value];
     }

@@ -109,8 +109,9 @@ TEST_F(FilePanelWindow, WidgetsStandAtTheirPlacesAndStartHidden) {
 TEST_F(FilePanelWindow, SavedInAFolderEnteredByAClickAndLoadedByAClick) {
     dialogs.expect("先手の番です", " ");
     trigger("MATCH_MAN");
-    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7 + 200, 1860 + 615 * 7 + 300);
-    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7 + 200, 1860 + 615 * 6 + 300);
+    const double top = window->game().options().boardTop;
+    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7 + 200, top + 615 * 7 + 300);
+    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7 + 200, top + 615 * 6 + 300);
     ASSERT_EQ(window->game().moves().lastMove, 1);
 
     trigger("KIFU_WRITE");

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
@@ -218,8 +219,9 @@ TEST_F(ScaledWindow, ArrowKeysStepLikeTheMenuAndOtherKeysAreIgnored) {
 
     dialogs.expect("先手の番です", " ");
     action("MATCH_MAN")->trigger();
-    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, 1860 + 615 * 7.5);
-    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, 1860 + 615 * 6.5);
+    const double top = window->game().options().boardTop;
+    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, top + 615 * 7.5);
+    window->game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 7.5, top + 615 * 6.5);
     ASSERT_EQ(window->game().moves().currentMove, 1);
     dialogs.verify();
 
@@ -252,3 +254,16 @@ TEST_F(ScaledWindow, ArrowKeysStepLikeTheMenuAndOtherKeysAreIgnored) {
 }
 
 }  // namespace
+
+TEST_F(ScaledWindow, TheMenusFollowTheScaleAndTheGameKeepsItsArea) {
+    const double normal = window->menuBar()->font().pointSizeF();
+    const int normalBar = window->menuBar()->sizeHint().height();
+    resizeTo(2);
+    EXPECT_DOUBLE_EQ(window->menuBar()->font().pointSizeF(), 2 * normal);
+    EXPECT_DOUBLE_EQ(window->findChild<QMenu*>("KIFU")->font().pointSizeF(), 2 * normal);
+    EXPECT_GT(window->menuBar()->sizeHint().height(), normalBar);
+    // The window grew by the bar's new height: the game is still shown at twice its size.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->canvasWidget()->scale() == 2; }))
+        << window->canvasWidget()->scale();
+    EXPECT_DOUBLE_EQ(window->scale(), 2);
+}

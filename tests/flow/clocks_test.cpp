@@ -113,6 +113,30 @@ TEST_F(Clocks, NothingIsDrawnWhileElapsedTimeIsUntickedYetTheTurnIsMeasured) {
     EXPECT_FALSE(showsBackgroundOnly(-2));
 }
 
+TEST_F(Clocks, TickedAgainTheClockRunsOnlyInAGameBeingPlayedAndFromItsTurnsStart) {
+    startGame();
+    think(4);
+    rig.dialogs.expect("できません", "戻る");
+    game().REPLAY_Click();  // nothing to step back: the game stays paused until a press
+    game().KEIKA_Click();
+    game().KEIKA_Click();
+    EXPECT_FALSE(rig.timer.on) << "paused by stepping";
+
+    rig.dialogs.expect("先手の番です", "対局");
+    press(7, 7);
+    game().KEIKA_Click();
+    think(3);
+    game().KEIKA_Click();
+    ASSERT_TRUE(rig.timer.on);
+    think(2);
+    EXPECT_DOUBLE_EQ(state().turnSeconds, 5) << "the turn counts from its start";
+
+    game().CANCEL_Click();
+    game().KEIKA_Click();
+    game().KEIKA_Click();
+    EXPECT_FALSE(rig.timer.on) << "no game";
+}
+
 TEST_F(Clocks, SteppingBackShowsTheClocksBeforeAMoveAndSteppingOnAfterIt) {
     startGame();
     const QImage zero = bottomClock();

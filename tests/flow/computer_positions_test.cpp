@@ -115,6 +115,38 @@ TEST_F(ComputerFromRecord, AFullRecordKeepsTheComputerFromMoving) {
     EXPECT_EQ(state().sideToMove, pos().topSide);
 }
 
+TEST_F(ComputerFromRecord, TheHumansMoveThatFillsTheRecordStopsTheGameUntilASteppedBackResume) {
+    // 399 entries, the last a 卒's step: the human's next move is the record's last.
+    for (int n = 1; n < record::kMaxEntry; ++n) list()[n].boardAt = start;
+    list()[record::kMaxEntry - 1].boardAt(1, 4) = 空;
+    list()[record::kMaxEntry - 1].boardAt(1, 5) = 敵卒;
+    loadAndStepToTheEnd(record::kMaxEntry - 1);
+    startAgainstComputer();
+
+    rig.dialogs.expect("これ以上記録できません", "棋譜");
+    move(7, 7, 7, 6);
+    rig.dialogs.verify();
+    EXPECT_EQ(moves().currentMove, record::kMaxEntry);
+    EXPECT_FALSE(rig.timer.on);
+
+    // A press neither asks the computer again nor takes up its piece.
+    rig.dialogs.expect("これ以上記録できません", "棋譜");
+    press(5, 1);
+    rig.dialogs.verify();
+    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(rig.timer.on);
+
+    // 戻 makes room: the human plays another last move, and the game stops again.
+    game().REPLAY_Click();
+    rig.dialogs.expect("MANの番です", "対局");
+    rig.dialogs.expect("これ以上記録できません", "棋譜");
+    move(6, 7, 6, 6);
+    rig.dialogs.verify();
+    EXPECT_EQ(moves().currentMove, record::kMaxEntry);
+    EXPECT_EQ(pos().board(6, 6), 自歩);
+    EXPECT_EQ(pos().board(7, 7), 自歩) << "the move taken back is gone";
+}
+
 // The computer's move in the game against the engine's go on the same position, level and drops
 // option. The engine starts from a reset map, the game from whatever its last routine left.
 class ComputerAgreesWithEngine : public ComputerFromRecord {

@@ -233,3 +233,19 @@ TEST_F(HandicapTest, APieceTakenOffWhileHeldIsLetGoAndCannotMove) {
     EXPECT_EQ(board()(7, 8), rules::空) << "the 飛 taken off did not come back";
     EXPECT_EQ(rig.game->moves().currentMove, 0);
 }
+
+TEST_F(HandicapTest, APieceStillHeldShowsTheSquareTheHandicapFreed) {
+    game().SIDOU_Click();  // 移動指導 on
+    rig.dialogs.expect("先手の番です", " ");
+    game().MATCH_MAN_Click();
+    const double top = rig.game->options().boardTop;
+    game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * 8 + 200, top + 615 * 8 + 300);
+    const auto outlined = [&](int c, int r, int colour) {
+        return testsupport::outlinedIn(rig.canvas, screen().x(c), screen().y(r), colour);
+    };
+    ASSERT_FALSE(outlined(2, 8, 15)) << "the 角 stands in the 飛's way";
+    down();  // the 角 goes
+    EXPECT_TRUE(outlined(2, 8, 15)) << "the 飛 held may go there now";
+    EXPECT_TRUE(outlined(8, 8, flow::kSelectColour)) << "and is still held";
+    EXPECT_EQ(state().selectState, 1);
+}

@@ -120,7 +120,7 @@ TEST_F(OptionsTest, ElapsedTimeStopsAndStartsTheClockTimer) {
     EXPECT_EQ(fileLines()[2], "経過時間=OFF");
     game().KEIKA_Click();
     EXPECT_TRUE(options().elapsedTime);
-    EXPECT_TRUE(rig.timer.on);
+    EXPECT_FALSE(rig.timer.on) << "no game, no clock";
     EXPECT_EQ(fileLines()[2], "経過時間=ON");
 }
 
@@ -150,13 +150,13 @@ TEST_F(OptionsTest, ChineseDropsRelayTheWindowAndMoveTheBoard) {
 }
 
 TEST_F(OptionsTest, ASecondStartReadsTheFileTheFirstOneWrote) {
-    // The first run keeps the room above the board although drops are off ...
+    // The first run lays the board out for drops off, as the file it writes says ...
     load();
-    EXPECT_EQ(options().boardTop, 1860);
-    EXPECT_EQ(rig.frame.heightTwips, 11500);
+    EXPECT_EQ(options().boardTop, 700);
+    EXPECT_EQ(rig.frame.heightTwips, 8500);
     EXPECT_TRUE(rig.sound.argsOf("dsPlayLooping").empty());
 
-    // ... the next start lays the board out for drops off and starts the music.
+    // ... and so does the next start, which also starts the music.
     GameRig again;
     again.folder.write("KZソラワ.ini", testsupport::settingsFileBytes(fileLines()));
     again.game->Form_Load();

@@ -113,6 +113,9 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     layOutStartPosition(start);
     EXPECT_EQ(pos().board, start.board) << "the start position is shown";
     EXPECT_GT(gameNameInk(), nameInkBefore) << "the game's name is printed below the board";
+    game().KEIKA_Click();
+    game().KEIKA_Click();
+    EXPECT_FALSE(rig.timer.on) << "no clock runs in record mode";
 
     heard();
     for (int n = 1; n <= 3; ++n) {
@@ -162,6 +165,118 @@ TEST_F(Records, PlayersNamesFollowTheArmiesWhenTheBoardIsTurned) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1], "Alice") << "the 先手 player sits on top";
     EXPECT_EQ(lines[2], "Bob");
+}
+
+// A game played on a turned board, saved, loaded and stepped through both ways: every step shows
+// what the game showed when the move was played.
+class TurnedRecord : public Records {
+  protected:
+    // What the game showed of one recorded move.
+    struct Shown {
+        Board board;
+        Hand own{}, enemy{};
+        SideId bottom = 0;
+        Sound sound{};
+        QImage moverResult;          // the result of the army that made the move
+        std::vector<QImage> stands;  // both stands; none when a move followed in the same event
+    };
+
+    TurnedRecord() {
+        dropsOn();  // both stands in use
+        game().REVERSE_Click();
+        played.push_back(
+            {pos().board, pos().ownHand, pos().enemyHand, pos().bottomSide, {}, {}, stands()});
+        heard();
+    }
+
+    // The shogi army, on top, moves first: odd moves are the top army's.
+    static bool topMoved(int n) { return n % 2 == 1; }
+    QImage area(double c1, double r1, double c2, double r2) {
+        const auto px = [](double twips) { return static_cast<int>(twips / 15); };
+        const double x1 = screen().x(c1), y1 = screen().y(r1);
+        return rig.canvas.image().copy(px(x1), px(y1), px(screen().x(c2)) - px(x1),
+                                       px(screen().y(r2)) - px(y1));
+    }
+    QImage result(bool top) { return top ? area(1, -1, 4, 0) : area(13, 2, 17, 3); }
+    // The bottom stand's first pixel column is left out: the board's grid lines end on it.
+    std::vector<QImage> stands() { return {area(-1, -3, 1, 10), area(11.05, 1, 13, 14)}; }
+    // The moves the last event made, as the game showed them.
+    void noteMoves() {
+        const std::vector<Sound> sounds = heard();
+        const int first = static_cast<int>(played.size());
+        const int last = game().moves().currentMove;
+        ASSERT_EQ(sounds.size(), static_cast<std::size_t>(last - first + 1));
+        for (int n = first; n <= last; ++n) {
+            const record::MoveEntry& e = game().moves()[n];
+            played.push_back({e.boardAt, e.ownHandAt, e.enemyHandAt, pos().bottomSide,
+                              sounds[n - first], result(topMoved(n)),
+                              n == last ? stands() : std::vector<QImage>{}});
+        }
+    }
+    void expectShows(int n, const char* how) {
+        const Shown& s = played[n];
+        EXPECT_EQ(pos().board, s.board) << how << n;
+        EXPECT_EQ(pos().ownHand, s.own) << how << n;
+        EXPECT_EQ(pos().enemyHand, s.enemy) << how << n;
+        EXPECT_EQ(pos().bottomSide, s.bottom) << how << n;
+        if (!s.stands.empty()) {
+            EXPECT_EQ(stands(), s.stands) << how << n;
+        }
+    }
+
+    // Saves the game, loads it back (with one more line end at its end) and steps through it.
+    void replayEveryStep() {
+        const int last = game().moves().lastMove;
+        ASSERT_EQ(last + 1, static_cast<int>(played.size()));
+        saveExpectingSuccess("turned");
+        const std::vector<std::string> saved = linesOf("turned.棋譜");
+        rig.folder.write("turned.棋譜", rig.folder.read("turned.棋譜") + "\r\n");
+        loadExpectingSuccess("turned.棋譜");
+        ASSERT_EQ(game().moves().lastMove, last);
+        expectShows(0, "loaded: ");
+        heard();
+        for (int n = 1; n <= last; ++n) {
+            game().AFTER_Click();
+            expectShows(n, "進 to ");
+            EXPECT_EQ(heard(), std::vector<Sound>{played[n].sound}) << n;
+            EXPECT_EQ(result(topMoved(n)), played[n].moverResult) << "進 to " << n;
+        }
+        for (int n = last; n >= 1; --n) {
+            game().REPLAY_Click();
+            expectShows(n - 1, "戻 to ");
+            EXPECT_EQ(heard(), std::vector<Sound>{played[n].sound}) << n;
+            EXPECT_EQ(topMoved(n) ? topResultInk() : bottomResultInk(), 0)
+                << "戻 from " << n << " erases its result";
+        }
+        // Saved again from record mode, the file is the same, names in their order.
+        saveExpectingSuccess("again");
+        EXPECT_EQ(linesOf("again.棋譜"), saved);
+    }
+
+    std::vector<Shown> played;
+};
+
+TEST_F(TurnedRecord, AGameAgainstTheComputerReplaysAsPlayed) {
+    game().START2_Click();  // the computer, with the shogi army on top, opens
+    noteMoves();
+    // The Chinese army's 卒 go up the board; the computer answers each.
+    for (const int file : {1, 9, 5}) {
+        move(file, 6, file, 5);
+        noteMoves();
+    }
+    replayEveryStep();
+}
+
+TEST_F(TurnedRecord, AGameBetweenTwoHumansReplaysAsPlayed) {
+    startGame();
+    // The top 歩 takes a 卒, which goes to the top army's stand.
+    for (const auto [fc, fr, tc, tr] :
+         {std::array{3, 3, 3, 4}, {3, 6, 3, 5}, {3, 4, 3, 5}, {5, 6, 5, 5}, {1, 9, 1, 8}}) {
+        move(fc, fr, tc, tr);
+        noteMoves();
+    }
+    ASSERT_EQ(pos().enemyHand[1], 1);
+    replayEveryStep();
 }
 
 TEST_F(Records, SavingRefusalsKeepThePanelAndWriteNothing) {

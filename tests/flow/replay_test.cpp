@@ -212,32 +212,55 @@ TEST_F(Replay, TurnedBeforeTheGameTheShogiArmyOnTopMovesFirst) {
     EXPECT_GT(bottomResultInk(), 0);
 }
 
+TEST_F(Replay, StartingOverOnATurnedRecordTurnsTheStartWithIt) {
+    startGame();
+    move(3, 7, 3, 6);
+    move(3, 4, 3, 5);
+    game().REVERSE_Click();
+    game().CANCEL_Click();
+    EXPECT_EQ(pos().bottomSide, GOTE) << "the start is laid out the way the record is turned";
+    EXPECT_EQ(pos().board(5, 1), 敵王);
+    EXPECT_EQ(game().moves()[0].boardAt, pos().board);
+
+    startGame();
+    heard();
+    stepOn();
+    EXPECT_EQ(pos().board, game().moves()[1].boardAt);
+    EXPECT_EQ(heard(), std::vector<Sound>{Sound::駒打音}) << "the shogi army's 歩 moved first";
+    EXPECT_GT(topResultInk(), 0) << "its result stands on top, with it";
+    EXPECT_EQ(bottomResultInk(), 0);
+}
+
 TEST_F(Replay, TheListEndsAtEntryFourHundred) {
     startGame();
-    // The 飛 and a 車 go to and fro: 400 moves fill entries 1..400.
+    // The 飛 and a 車 go to and fro: 400 moves fill entries 1..400, and the game stops there.
     for (int i = 0; i < 100; ++i) {
         move(8, 8, 7, 8);
         move(9, 1, 9, 2);
         move(7, 8, 8, 8);
+        if (i == 99) rig.dialogs.expect("これ以上記録できません", "棋譜");
         move(9, 2, 9, 1);
     }
+    rig.dialogs.verify();
     ASSERT_EQ(game().moves().currentMove, record::kMaxEntry);
     EXPECT_EQ(game().moves().lastMove, record::kMaxEntry);
     EXPECT_EQ(game().moves().moveCount, 400);
+    EXPECT_FALSE(rig.timer.on);
     const Board full = pos().board;
     heard();
 
+    // Nothing is taken up any more.
     rig.dialogs.expect("これ以上記録できません", "棋譜");
-    move(8, 8, 7, 8);
+    press(8, 8);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
     EXPECT_EQ(pos().board, full);
-    EXPECT_EQ(game().moves().currentMove, record::kMaxEntry);
     EXPECT_EQ(state().selectState, 0);
     EXPECT_EQ(state().sideToMove, SENTE);
 
     // One step back leaves room for one move again.
     game().REPLAY_Click();
     rig.dialogs.expect("後手の番です", "対局");
+    rig.dialogs.expect("これ以上記録できません", "棋譜");
     move(9, 2, 9, 3);
     EXPECT_EQ(game().moves().currentMove, record::kMaxEntry);
     EXPECT_EQ(game().moves()[record::kMaxEntry].boardAt, pos().board);

@@ -45,11 +45,12 @@ TEST(StartUp, FirstRunLoadsSoundsLaysOutTheBoardAndWritesTheDefaultSettings) {
     EXPECT_TRUE(o.music);
     EXPECT_FALSE(o.chineseDrops);
     EXPECT_FALSE(o.guidance);
-    EXPECT_EQ(o.boardTop, 1860);  // the first run keeps the room above the board
-    EXPECT_EQ(rig.frame.heightTwips, 11500);
+    EXPECT_EQ(o.boardTop, 700);  // no room above the board: drops are off
+    EXPECT_EQ(rig.frame.heightTwips, 8500);
     EXPECT_EQ(rig.frame.widthTwips, 9600);
     // The window's own green shows where no picture reaches.
-    EXPECT_EQ(rig.canvas.image().pixel(5, 0), platform::Canvas::paletteColour(2).rgb());
+    const int bottom = rig.canvas.image().height() - 1;
+    EXPECT_EQ(rig.canvas.image().pixel(5, bottom), platform::Canvas::paletteColour(2).rgb());
     EXPECT_EQ(rig.folder.lines("KZソラワ.ini"),
               (std::vector<std::string>{"背景画=緑", "移動指導=OFF", "経過時間=ON",
                                         "中国将棋側持駒OK=OFF", "BGM=ON", "棋譜一覧=ON"}));

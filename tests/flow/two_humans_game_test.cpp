@@ -193,3 +193,54 @@ TEST_F(TwoHumansGame, APieceHeldOnTheChineseStandIsLetGoWhenChineseDropsAreSwitc
     move(5, 4, 5, 5);  // the Chinese army still has its move
     EXPECT_EQ(game().moves().currentMove, 4);
 }
+
+TEST_F(TwoHumansGame, StartingAGameLetsGoOfAPieceHeldOnAStand) {
+    dropsOn();
+    for (const bool againstComputer : {false, true}) {
+        game().CANCEL_Click();
+        startGame();
+        move(3, 7, 3, 6);
+        move(3, 4, 3, 5);
+        move(3, 6, 3, 5);  // the 歩 takes the 卒
+        move(1, 4, 1, 5);
+        press(rules::kBottomHandX, 1);
+        ASSERT_TRUE(outlined(rules::kBottomHandX, 1, flow::kSelectColour));
+
+        if (againstComputer) {
+            rig.dialogs.expect("MANの番です", " ");
+            game().START2_Click();
+        } else {
+            startGame();
+        }
+        EXPECT_TRUE(outlined(rules::kBottomHandX, 1, settings::kOutlineColour)) << againstComputer;
+        EXPECT_EQ(state().selectState, 0) << againstComputer;
+    }
+}
+
+TEST_F(TwoHumansGame, APositionWithoutItsKingIsNoGameToPlayOn) {
+    startGame();
+    for (const auto [fc, fr, tc, tr] :
+         {std::array{5, 7, 5, 6}, {5, 4, 5, 5}, {5, 6, 5, 5}, {2, 3, 5, 3}, {1, 9, 1, 8}}) {
+        move(fc, fr, tc, tr);
+    }
+    rig.dialogs.expect("後手の勝ちです", "終了");
+    rig.dialogs.expect("続けますか？", "再ゲーム", Buttons::YesNo, Answer::Yes);
+    move(5, 3, 5, 9);  // the 砲 takes the 王
+
+    // Stepped into again, the position ends the game as the capture did, at a press or a start.
+    for (const bool againstComputer : {false, true}) {
+        startGame();
+        for (int n = 0; n < 6; ++n) game().AFTER_Click();
+        ASSERT_EQ(pos().board(5, 9), 敵砲);
+        rig.dialogs.expect(againstComputer ? "ｺﾝﾋﾟｭｰﾀの勝ちです" : "後手の勝ちです", "終了");
+        rig.dialogs.expect("続けますか？", "再ゲーム", Buttons::YesNo, Answer::Yes);
+        if (againstComputer) {
+            game().START2_Click();
+        } else {
+            press(1, 8);
+        }
+        rig.dialogs.verify();
+        EXPECT_EQ(state().sideToMove, 0) << againstComputer;
+        EXPECT_EQ(game().moves().currentMove, 0) << againstComputer;
+    }
+}

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <ctime>
 
@@ -69,6 +70,9 @@ struct BoxAnswerer {
     QMessageBox::StandardButton press;
     QString text, title;
     bool hadWarningIcon = false;
+    // Esc and the frame's close button are tried first; whether the box stayed open after them.
+    bool tryEscapeAndClose = false;
+    bool stayedOpen = false;
     void arm() {
         QTimer::singleShot(0, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -79,6 +83,11 @@ struct BoxAnswerer {
             text = box->text();
             title = box->windowTitle();
             hadWarningIcon = box->icon() == QMessageBox::Warning;
+            if (tryEscapeAndClose) {
+                QTest::keyClick(box, Qt::Key_Escape);
+                box->close();
+                stayedOpen = box->isVisible();
+            }
             box->button(press)->click();
         });
     }
@@ -94,9 +103,12 @@ TEST(QtDialogs, ShowsTextTitleAndButtonsAndReportsTheAnswer) {
     EXPECT_EQ(no.text, QStringLiteral("続けますか？"));
     EXPECT_EQ(no.title, QStringLiteral("再ゲーム"));
 
+    // Only the two buttons answer a question: Esc and closing the box leave it open.
     BoxAnswerer yes(QMessageBox::Yes);
+    yes.tryEscapeAndClose = true;
     yes.arm();
     EXPECT_EQ(dialogs.show("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo), Answer::Yes);
+    EXPECT_TRUE(yes.stayedOpen);
 
     BoxAnswerer ok(QMessageBox::Ok);
     ok.arm();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "rules/board_flip.h"
 #include "rules/setup.h"
 
 using namespace record;
@@ -27,6 +28,15 @@ TEST(RecordedMoveResult, ComparesAnEntryWithTheOneBefore) {
     EXPECT_EQ(std::tuple(x, y, code), std::tuple(3, 6, 自歩));
     ASSERT_TRUE(調査_移動結果(list, 2, x, y, code));
     EXPECT_EQ(std::tuple(x, y, code), std::tuple(2, 8, 敵砲));
+
+    // An entry seen from the other end than the one before it (a record turned part-way) is
+    // compared the same way up: the 歩, now on top, moved to (7, 4).
+    Position turned;
+    turned.board = list[1].boardAt;
+    flipPosition(turned);
+    list[1].boardAt = turned.board;
+    ASSERT_TRUE(調査_移動結果(list, 1, x, y, code));
+    EXPECT_EQ(std::tuple(x, y, code), std::tuple(7, 4, 敵歩));
 }
 
 TEST(RecordedMoveResult, OutOfRangeOrUnchangedEntriesLeaveTheOutputsAlone) {

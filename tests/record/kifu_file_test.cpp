@@ -190,6 +190,28 @@ TEST_F(KifuFileTest, MoreThan400EntryLinesAreRefused) {
     EXPECT_EQ(save(path, headers, list, 401).error, KifuError::TooManyEntries);
 }
 
+TEST_F(KifuFileTest, BlankEntryLinesArePassedOverAndFaultsKeepTheirOwnLineNumbers) {
+    const MoveList list = record(400);
+    ASSERT_TRUE(save(path, headers, list, 400));
+    // A gap among the entries, blanks at the end and one more line end: still 400 moves.
+    std::string bytes = fileBytes();
+    const std::size_t fifthEntry = bytes.find(encodeEntryLine(list[5]));
+    bytes.insert(fifthEntry, "\r\n");
+    writeFile(bytes + "   \r\n\r\n");
+    KifuLoad loaded = load(path);
+    ASSERT_TRUE(loaded.status) << describe(loaded.status);
+    ASSERT_EQ(loaded.entries.size(), 400u);
+    EXPECT_EQ(loaded.entries[4], list[5]);
+    EXPECT_EQ(loaded.entries[399], list[400]);
+
+    std::string bad = encodeEntryLine(list[2]);
+    bad.replace(0, 3, " x1");
+    writeFile("a\r\nb\r\nc\r\n\r\n" + encodeEntryLine(list[1]) + "\r\n \r\n" + bad + "\r\n");
+    loaded = load(path);
+    EXPECT_EQ(loaded.status.error, KifuError::BadEntryLine);
+    EXPECT_EQ(loaded.status.line, 7) << "the file's own line number";
+}
+
 TEST_F(KifuFileTest, AnEntryLineWithABadPieceCodeOrBadFieldIsRefused) {
     const MoveList list = record(3);
     const std::string good = encodeEntryLine(list[1]);

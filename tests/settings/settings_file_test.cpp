@@ -56,7 +56,8 @@ TEST_F(SettingsFileTest, FirstRunWritesTheDefaultFileAndDoesNotStartTheMusic) {
     EXPECT_TRUE(options.music);
     EXPECT_TRUE(options.moveList);
     EXPECT_EQ(effects.calls, std::vector<std::string>{"背景 22"});  // no music until next start
-    EXPECT_EQ(options.boardTop, Options{}.boardTop);                // layout left as created
+    EXPECT_EQ(options.boardTop, 700) << "the layout follows the unticked 中国側持駒OK";
+    EXPECT_EQ(options.windowHeight, 8500);
 }
 
 TEST_F(SettingsFileTest, WhatIsWrittenIsReadBack) {
@@ -176,7 +177,7 @@ TEST_F(SettingsFileTest, AShortOrEmptyFileIsReplacedAndNothingOfItIsApplied) {
         EXPECT_FALSE(o.guidance);
         EXPECT_EQ(o.guidanceColour, 2);
         EXPECT_FALSE(o.chineseDrops);
-        EXPECT_EQ(o.boardTop, 1860);
+        EXPECT_EQ(o.boardTop, 700);
         EXPECT_EQ(e.calls, std::vector<std::string>{"背景 22"});
     }
 }
@@ -220,10 +221,10 @@ TEST_F(SettingsFileTest, AWriteFailureResetsTheCheckMarksOnly) {
     EXPECT_FALSE(options.chineseDrops);
     EXPECT_TRUE(options.music);
     EXPECT_TRUE(options.moveList);
-    // Not touched: the picture on screen and the layout.
+    // The picture on screen is not touched; the layout follows the mark.
     EXPECT_EQ(options.background, settings::kRenga);
-    EXPECT_EQ(options.boardTop, 1860);
-    EXPECT_EQ(options.windowHeight, 11500);
+    EXPECT_EQ(options.boardTop, 700);
+    EXPECT_EQ(options.windowHeight, 8500);
 }
 
 TEST_F(SettingsFileTest, AReadOnlyFileIsAWriteFailure) {

@@ -7,6 +7,7 @@
 #include "record/kifu_file.h"
 #include "rules/move_destination.h"
 #include "rules/setup.h"
+#include "view/layout.h"
 
 namespace soak {
 
@@ -87,7 +88,7 @@ std::string closedStandDrop(const SoakRig& rig, const record::MoveEntry& before,
     const rules::SideId bottom = g.position().bottomSide;
     for (int k = 1; k <= rules::kHandSize; ++k) {
         if (after.ownHandAt[k] < before.ownHandAt[k] &&
-            !(bottom == rules::SENTE && k <= kLastChineseCell)) {
+            !(bottom == rules::SENTE && k <= rules::hand::kLastChinese)) {
             return "the bottom army dropped from cell " + std::to_string(k) +
                    " with Chinese drops off";
         }
@@ -239,7 +240,7 @@ void Checker::checkPosition(const SoakRig& rig, std::vector<std::string>& faults
                 faults.push_back("the bottom stand selection " + std::to_string(k) + " is empty");
             }
         } else if (s.fromX == rules::kTopHandX) {
-            const int k = 10 - s.fromY;
+            const int k = view::topStandCell(s.fromY);
             if (k < 1 || k > rules::kHandSize || p.enemyHand[k] <= 0 ||
                 s.movePiece != rules::kHandKind[k]) {
                 faults.push_back("the top stand selection " + std::to_string(k) + " is empty");

@@ -84,14 +84,16 @@ std::vector<PlannedMove> movesOf(const flow::Game& game) {
     }
     for (int k = 1; k <= rules::kHandSize; ++k) {
         if (bottom) {
-            if (!o.chineseDrops && p.bottomSide == rules::SENTE && k > kLastChineseCell) continue;
+            if (!o.chineseDrops && p.bottomSide == rules::SENTE && k > rules::hand::kLastChinese)
+                continue;
             if (!o.chineseDrops && p.bottomSide == rules::GOTE) continue;
             if (p.ownHand[k] <= 0) continue;
             tryTargets(rules::kBottomHandX, k, rules::kBottomHandX, k, -rules::kHandKind[k]);
         } else {
             if (!o.chineseDrops && p.bottomSide == rules::SENTE) continue;
             if (p.enemyHand[k] <= 0) continue;
-            tryTargets(rules::kTopHandX, k, rules::kTopHandX, 10 - k, rules::kHandKind[k]);
+            tryTargets(rules::kTopHandX, k, rules::kTopHandX, view::topStandRow(k),
+                       rules::kHandKind[k]);
         }
     }
     return out;

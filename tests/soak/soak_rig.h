@@ -18,9 +18,6 @@
 
 namespace soak {
 
-// The Chinese kinds fill the first six cells of a stand.
-constexpr int kLastChineseCell = 6;
-
 struct SoakRig {
     // `answers` seeds the stream the message boxes answer from.
     explicit SoakRig(std::uint64_t answers);

@@ -20,8 +20,14 @@ GameRig::GameRig() : canvas(view::kCanvasWidthTwips, view::kCanvasHeightTwips) {
         folder.write(name, "RIFF-test");
     }
     panel.directory = panel.files = folder.path().string();
-    game = std::make_unique<flow::Game>(flow::Boundaries{canvas, dialogs, clock, timer, sound,
-                                                         frame, folder.path().string(), &panel});
+    game = makeGame();
+}
+
+std::unique_ptr<flow::Game> GameRig::makeGame(bool keepsRecovery) {
+    flow::Boundaries outside{canvas, dialogs, clock, timer, sound, frame, folder.path().string(),
+                             &panel};
+    outside.keepsRecovery = keepsRecovery;
+    return std::make_unique<flow::Game>(outside);
 }
 
 }  // namespace testsupport

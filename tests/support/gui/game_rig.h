@@ -35,6 +35,9 @@ struct GameRig {
     FakeFilePanel panel;  // both lists start in the rig's folder
     std::unique_ptr<flow::Game> game;
 
+    // A new run of the program on the rig's folder and fakes, keeping a recovery record or not.
+    std::unique_ptr<flow::Game> makeGame(bool keepsRecovery = false);
+
     // The buffer id the fake library gave the wave loaded in that place (その他 first).
     static std::int32_t idOf(settings::Sound s) {
         return FakeSoundLibrary::kFirstId + static_cast<int>(s);
