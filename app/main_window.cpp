@@ -134,6 +134,7 @@ void MainWindow::buildMenus() {
     item(level, "LEVEL1", "LEVEL1", &G::LEVEL1_Click, true);
     item(level, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, true);
     item(level, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, true);
+    item(level, "LEVEL4", "LEVEL4", &G::LEVEL4_Click, true);
     item(taikyoku, KZ_TEXT("Menu", "終わり"), "OWARI", &G::OWARI_Click);
     item(taikyoku, KZ_TEXT("Menu", "ヒント"), "HINT", &G::HINT_Click);
 
@@ -220,6 +221,7 @@ void MainWindow::sync() {
     tick("LEVEL1", s.checkedLevel == 1);
     tick("LEVEL2", s.checkedLevel == 2);
     tick("LEVEL3", s.checkedLevel == 3);
+    tick("LEVEL4", s.checkedLevel == 4);
     tick("JAPANESE", game_->language() == platform::Language::Japanese);
     tick("ENGLISH", game_->language() == platform::Language::English);
     tick("MOVE_LIST", o.moveList);

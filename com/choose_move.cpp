@@ -1,6 +1,7 @@
 #include "com/choose_move.h"
 
 #include "com/influence_survey.h"
+#include "com/lookahead_search.h"
 #include "rules/board_flip.h"
 
 namespace com {
@@ -10,6 +11,8 @@ bool chooseMove(rules::Position& pos, InfluenceMap& map, ComState& state,
     // The bottom king's escapes before the move are counted on this map, so it must describe the
     // board as it stands, whatever ran last (a mate test's trial, an earlier position).
     勢力調査(pos, map);
+    if (settings.comLevel == kLookaheadLevel)
+        return lookaheadBestMove(pos, state, settings, observer);
     return searchBestMove(pos, map, state, settings, observer);
 }
 

@@ -10,7 +10,8 @@
 namespace com {
 
 // Everything the computer does to choose a move for the top army of pos: surveys the position as
-// it stands (so nothing left on the map by an earlier routine is read), then searches. Returns
+// it stands (so nothing left on the map by an earlier routine is read), then searches: levels
+// 1..3 weigh each candidate alone (search.h), level 4 looks ahead (lookahead_search.h). Returns
 // true with state.best and state.bestScore set, or false when the top army has no candidate.
 // The position is exactly as before on return (but for its scratch promotion code).
 bool chooseMove(rules::Position& pos, InfluenceMap& map, ComState& state,

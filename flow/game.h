@@ -81,6 +81,7 @@ class Game : private settings::SettingsEffects {
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
     void OWARI_Click();
     // End of a game: announces the winner and asks whether to play on.
     void 終了(const std::string& name);

@@ -35,7 +35,7 @@ struct GameState {
     double turnSeconds = 0;  // refreshed by the tick
     int lastShownSecond = 0;
 
-    int comLevel = com::kStartLevel;      // the computer's strength, 1..3
+    int comLevel = com::kStartLevel;      // the computer's strength, 1..4
     int checkedLevel = com::kStartLevel;  // the ticked COM対局ﾚﾍﾞﾙ item, 0 = none
 
     int handicapGrade = 0;

@@ -1,3 +1,4 @@
+#include "com/com_state.h"
 #include "flow/game.h"
 
 namespace flow {
@@ -10,6 +11,9 @@ void Game::LEVEL2_Click() {
 }
 void Game::LEVEL3_Click() {
     levelClick(3);
+}
+void Game::LEVEL4_Click() {
+    levelClick(4);
 }
 
 void Game::levelClick(int n) {

@@ -70,11 +70,12 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("KZ ソラワ"));
     EXPECT_EQ(
         layout(window->menuBar()->actions()),
-        QStringLiteral("対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3},終わり,ヒント},"
-                       "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
-                       "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
-                       "棋譜一覧,言語 / Language{日本語,English}},"
-                       "その他"));
+        QStringLiteral(
+            "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
+            "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
+            "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
+            "棋譜一覧,言語 / Language{日本語,English}},"
+            "その他"));
     for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->menu(), nullptr) << name << " acts at a click";
@@ -111,8 +112,8 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
 TEST_F(MainWindowTest, CheckMarksFollowTheGameNotTheClick) {
     const auto ticked = [&] {
         QStringList on;
-        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "MIDORI", "TATAMI", "TAKE", "UCHU",
-                                 "RENGA", "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM"})
+        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "MIDORI", "TATAMI", "TAKE",
+                                 "UCHU", "RENGA", "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM"})
             if (action(name)->isChecked()) on << name;
         return on.join(",");
     };
@@ -129,6 +130,10 @@ TEST_F(MainWindowTest, CheckMarksFollowTheGameNotTheClick) {
     action("BGM")->trigger();
     EXPECT_EQ(ticked(), "LEVEL1,TAKE,SIDOU,KEIKA");
     EXPECT_EQ(window->game().state().comLevel, 1);
+
+    action("LEVEL4")->trigger();
+    EXPECT_EQ(ticked(), "LEVEL4,TAKE,SIDOU,KEIKA");
+    EXPECT_EQ(window->game().state().comLevel, 4);
 }
 
 TEST_F(MainWindowTest, MenuItemsReachTheirRoutines) {

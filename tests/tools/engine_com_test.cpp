@@ -163,4 +163,19 @@ TEST(EngineCom, PositionForgetsTheLastTurn) {
     EXPECT_EQ(s.state.comState.bestScore, -99999);
 }
 
+TEST(EngineCom, LevelFourLooksAheadListsItsRootMovesAndHints) {
+    Session s;
+    ASSERT_EQ(s.send("setoption level 4").back(), "ok");
+    s.send("position " + startLine());
+    const auto go = s.send("go");
+    ASSERT_EQ(go.size(), 2u);
+    EXPECT_EQ(go[0].rfind("bestmove ", 0), 0u) << go[0];
+    const auto lines = s.send("candidates");
+    EXPECT_EQ(lines[lines.size() - 2], go[0]) << "the same move, whatever the observer";
+    EXPECT_EQ(lines.size(), 2u + 42u) << "one line per move of the Chinese army at the start";
+    const auto hint = s.send("hint");
+    ASSERT_EQ(hint.size(), 2u);
+    EXPECT_EQ(hint[0].rfind("bestmove ", 0), 0u) << hint[0];
+}
+
 }  // namespace

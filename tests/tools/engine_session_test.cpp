@@ -208,7 +208,7 @@ TEST(EngineSession, OptionsUnknownCommandsAndQuit) {
     engine::runSession(state, engine::defaultCommands(), in, out);
     EXPECT_EQ(out.str(),
               "ok\n"
-              "error level must be 1, 2 or 3\n"
+              "error level must be 1, 2, 3 or 4\n"
               "error drops must be on or off\n"
               "error unknown option: speed\n"
               "error unknown command: fly\n"

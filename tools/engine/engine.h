@@ -22,7 +22,7 @@ namespace engine {
 struct EngineState {
     rules::Position pos;           // the game: board, hands, sides, king square, two-pawn tables
     com::InfluenceMap map;         // the influence map of the last survey, all 0 after a reset
-    int level = com::kStartLevel;  // the computer's strength, 1..3
+    int level = com::kStartLevel;  // the computer's strength, 1..4
     bool drops = false;            // whether the Chinese army may drop from its hand
     com::ComState comState;        // what the computer's turn keeps (kingDistance, snapshots, ...)
 };

@@ -17,7 +17,7 @@ Answer setoption(EngineState& state, std::string_view args, std::ostream&) {
     if (w[0] == "level") {
         int level = 0;
         if (!parseInt(w[1], level) || level < com::kMinLevel || level > com::kMaxLevel) {
-            return Answer::fail("level must be 1, 2 or 3");
+            return Answer::fail("level must be 1, 2, 3 or 4");
         }
         state.level = level;
         return Answer::ok();

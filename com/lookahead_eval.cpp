@@ -1,0 +1,161 @@
+#include "com/lookahead_eval.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace com {
+namespace {
+
+using namespace rules;
+
+// Values by kind, index = magnitude.
+constexpr std::array<int, kind::count + 1> kValue = {
+    0,
+    100,   // 歩
+    550,   // と
+    110,   // 卒
+    300,   // 香
+    550,   // 香成
+    350,   // 桂
+    550,   // 桂成
+    950,   // 車
+    500,   // 銀
+    550,   // 銀成
+    420,   // 馬
+    250,   // 象
+    550,   // 金
+    750,   // 角
+    1000,  // 角成
+    950,   // 飛
+    1200,  // 飛成
+    230,   // 士
+    550,   // 砲
+    0,     // 王
+    0,     // 将
+};
+
+// A piece near the other army's king presses it; one near its own king guards it. Indexed by
+// the Chebyshev distance.
+constexpr std::array<int, 5> kPressure = {0, 20, 12, 5, 0};
+constexpr std::array<int, 3> kGuard = {0, 12, 6};
+
+constexpr std::array<int, 7> kSiege = {0, 0, 20, 60, 120, 200, 300};
+
+// A piece in hand is a little more than one on the board: it can land anywhere.
+constexpr int kHandPercent = 105;
+
+int chebyshev(int x1, int y1, int x2, int y2) {
+    const int dx = std::abs(x1 - x2);
+    const int dy = std::abs(y1 - y2);
+    return dx > dy ? dx : dy;
+}
+
+// Rows a 歩 or 卒 has come forward, seen from its own army.
+int advance(PieceCode c, int y) {
+    return c > 0 ? y : 10 - y;
+}
+
+// Empty squares a long-range piece reaches along its lines, up to the first piece.
+int reach(const Board& b, int x, int y, bool straight, bool diagonal) {
+    static constexpr int kDirections[8][2] = {{0, -1},  {-1, 0}, {1, 0},  {0, 1},
+                                              {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+    int n = 0;
+    for (int d = straight ? 0 : 4; d < (diagonal ? 8 : 4); ++d) {
+        for (int tx = x + kDirections[d][0], ty = y + kDirections[d][1];
+             Board::onBoard(tx, ty) && b.sq[tx][ty] == 空;
+             tx += kDirections[d][0], ty += kDirections[d][1]) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+int handValue(const Hand& hand) {
+    int v = 0;
+    for (int k = 1; k <= kHandSize; ++k) {
+        if (hand[k] > 0) v += hand[k] * kValue[kHandKind[k]];
+    }
+    return v * kHandPercent / 100;
+}
+
+}  // namespace
+
+int materialValue(int k) {
+    return isKind(k) ? kValue[k] : 0;
+}
+
+int positionScore(const Position& pos, const DropRights& drops) {
+    int topKingX = 0, topKingY = 0, bottomKingX = 0, bottomKingY = 0;
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            const PieceCode c = pos.board(x, y);
+            if (!isKingKind(magnitude(c))) continue;
+            if (c > 0) {
+                topKingX = x, topKingY = y;
+            } else {
+                bottomKingX = x, bottomKingY = y;
+            }
+        }
+    }
+
+    int score = 0;
+    // Pieces within two squares of the other army's king, per army (index 0 bottom, 1 top).
+    int attackers[2] = {0, 0};
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            const PieceCode c = pos.board(x, y);
+            if (c == 空) continue;
+            const int k = magnitude(c);
+            if (isKingKind(k)) continue;
+            const int sign = c > 0 ? 1 : -1;
+            int v = kValue[k];
+            const int theirX = c > 0 ? bottomKingX : topKingX;
+            const int theirY = c > 0 ? bottomKingY : topKingY;
+            const int ourX = c > 0 ? topKingX : bottomKingX;
+            const int ourY = c > 0 ? topKingY : bottomKingY;
+            if (theirX != 0) {
+                const int d = chebyshev(x, y, theirX, theirY);
+                if (d < static_cast<int>(kPressure.size())) v += kPressure[d];
+                if (d <= 2) ++attackers[c > 0 ? 1 : 0];
+                // A long-range piece on the king's line.
+                if ((k == kind::車 || k == kind::飛 || k == kind::飛成) &&
+                    (x == theirX || y == theirY)) {
+                    v += 20;
+                }
+            }
+            switch (k) {
+                case kind::車:
+                case kind::飛:
+                case kind::飛成:
+                    v += 3 * reach(pos.board, x, y, true, false);
+                    break;
+                case kind::角:
+                case kind::角成:
+                    v += 3 * reach(pos.board, x, y, false, true);
+                    break;
+                default:
+                    break;
+            }
+            if (ourX != 0) {
+                const int d = chebyshev(x, y, ourX, ourY);
+                if (d < static_cast<int>(kGuard.size())) v += kGuard[d];
+            }
+            if (k == kind::歩) v += 4 * (advance(c, y) - 3);
+            if (k == kind::車 || k == kind::馬 || k == kind::砲) v += 0 * advance(c, y);
+            if (k == kind::卒) {
+                // From its start on the fourth row; on the last three it also steps sideways.
+                const int rows = advance(c, y) - 4;
+                v += 10 * rows + (rows >= 3 ? 30 : 0);
+            }
+            score += sign * v;
+        }
+    }
+    // An attack grows faster than the number of its pieces.
+    score += kSiege[std::min(attackers[1], 6)] - kSiege[std::min(attackers[0], 6)];
+    if (drops.top) score += handValue(pos.enemyHand);
+    if (drops.bottom) score -= handValue(pos.ownHand);
+    return score;
+}
+
+}  // namespace com

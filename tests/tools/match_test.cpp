@@ -1,0 +1,106 @@
+// kz-match: how a game ends, the pairs, repeatability, the totals and the command line.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "rules/setup.h"
+#include "support/diagram.h"
+#include "tools/match/match.h"
+
+namespace {
+
+using match::Outcome;
+
+match::MatchOptions levels(int a, int b) {
+    match::MatchOptions o;
+    o.levelA = a;
+    o.levelB = b;
+    return o;
+}
+
+TEST(MatchGame, TakingAKingWinsForTheTaker) {
+    // The bottom (shogi) army to move, its 飛 facing the 将 down an open column.
+    match::Opening from;
+    from.pos = testsupport::positionFrom(
+        ". . . . v将 . . . .\n. . . . . . . . .\n. . . . . . . . .\n. . . . . . . . .\n"
+        ". . . . . . . . .\n. . . . . . . . .\n. . . . . . . . .\n. . . . ^飛 . . . .\n"
+        ". . . . . . . . ^王\n");
+    from.mover = -1;
+    from.plies = 10;
+    for (const bool aIsShogi : {true, false}) {
+        const match::GameResult r = match::playOn(levels(1, 1), from, aIsShogi);
+        EXPECT_EQ(r.outcome, aIsShogi ? Outcome::Win : Outcome::Loss);
+        EXPECT_EQ(r.plies, 11);
+    }
+}
+
+TEST(MatchGame, TheFullRecordIsADraw) {
+    match::Opening from = match::openingOf(levels(1, 1), 0);
+    from.plies = match::kMaxPlies - 2;
+    const match::GameResult r = match::playOn(levels(1, 1), from, true);
+    EXPECT_EQ(r.outcome, Outcome::Draw);
+    EXPECT_EQ(r.plies, match::kMaxPlies);
+}
+
+TEST(MatchGame, APairSharesItsSeededOpeningWithTheArmiesSwapped) {
+    match::MatchOptions o = levels(1, 1);
+    o.randomPlies = 5;
+    const match::Opening first = match::openingOf(o, 3);
+    EXPECT_EQ(first.plies, 5);
+    EXPECT_EQ(first.mover, 1) << "the Chinese army moves after five plies";
+    EXPECT_EQ(match::openingOf(o, 3).pos.board, first.pos.board);
+    EXPECT_NE(match::openingOf(o, 4).pos.board, first.pos.board);
+    rules::Position start;
+    rules::layOutStartPosition(start);
+    EXPECT_NE(first.pos.board, start.board);
+    o.games = 2;
+    EXPECT_TRUE(match::playGame(o, 6).aIsShogi);
+    EXPECT_FALSE(match::playGame(o, 7).aIsShogi);
+}
+
+TEST(MatchRun, TheSameSeedGivesTheSameGamesWhateverTheThreads) {
+    match::MatchOptions o = levels(2, 1);
+    o.games = 4;
+    o.randomPlies = 6;
+    o.seed = 3;
+    std::ostringstream one, two, other;
+    match::playMatch(o, one);
+    o.jobs = 2;
+    match::playMatch(o, two);
+    o.seed = 4;
+    match::playMatch(o, other);
+    EXPECT_EQ(one.str(), two.str());
+    EXPECT_NE(one.str(), other.str());
+    EXPECT_EQ(one.str().rfind("game 1: A-shogi ", 0), 0u) << one.str();
+    EXPECT_NE(one.str().find("\ngame 4: A-chinese "), std::string::npos) << one.str();
+}
+
+TEST(MatchRun, TotalsPerArmyThenTheResultWithItsElo) {
+    const auto game = [](bool aIsShogi, Outcome o) { return match::GameResult{aIsShogi, o, 50}; };
+    // Pairs: won both, won and lost, two draws, won and drew.
+    const std::vector<match::GameResult> results = {
+        game(true, Outcome::Win),   game(false, Outcome::Win), game(true, Outcome::Win),
+        game(false, Outcome::Loss), game(true, Outcome::Draw), game(false, Outcome::Draw),
+        game(true, Outcome::Win),   game(false, Outcome::Draw)};
+    EXPECT_EQ(match::summaryLines(results),
+              "A-shogi: 3-1-0 score 87.5%\n"
+              "A-chinese: 1-2-1 score 50.0%\n"
+              "result 4-3-1 score 68.8% elo 137.0 +/- 231.0\n");
+    EXPECT_EQ(match::gameLine(0, results[3]), "game 1: A-chinese loss plies 50");
+}
+
+TEST(MatchRun, ABadOptionPrintsTheUsageAndExitsWithTwo) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"kz-match", "--a", "5"},
+                                               {"kz-match", "--games", "0"},
+                                               {"kz-match", "--drops", "maybe"},
+                                               {"kz-match", "--jobs"},
+                                               {"kz-match", "--speed", "3"}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(match::runMain(args, out, err), 2) << args[1];
+        EXPECT_EQ(err.str().rfind("usage: kz-match", 0), 0u);
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// One game of the match: the seeded opening, then the two players in turn.
+#include <cstdint>
+#include <stdexcept>
+
+#include "com/choose_move.h"
+#include "rules/make_move.h"
+#include "rules/move_check.h"
+#include "rules/move_list.h"
+#include "rules/pawn_files.h"
+#include "rules/setup.h"
+#include "tools/match/match.h"
+
+namespace match {
+namespace {
+
+// A small seeded generator (splitmix64): the same numbers on every machine and library.
+class Random {
+  public:
+    explicit Random(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t next() {
+        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+
+  private:
+    std::uint64_t state_;
+};
+
+bool isShogiArmy(const rules::Position& pos, int army) {
+    return (army > 0 ? pos.topSide : pos.bottomSide) == rules::SENTE;
+}
+
+// The computer's move for the army (+1 top, -1 bottom) in pos's own coordinates.
+com::Choice choose(const rules::Position& pos, int army, const com::SearchSettings& settings) {
+    if (army < 0) return com::chooseMoveForBottom(pos, settings);
+    rules::Position copy = pos;
+    com::InfluenceMap map;
+    com::ComState state;
+    com::Choice c;
+    c.found = com::chooseMove(copy, map, state, settings);
+    c.move = state.best;
+    c.score = state.bestScore;
+    return c;
+}
+
+// A chosen move must be one the rules allow for the army that moves: anything else is a fault
+// of the computer player, and the match stops.
+void checkLegal(rules::Position& pos, int army, const com::ComMove& m) {
+    rules::調査_2歩フラグ設定(pos);
+    const bool drop = rules::isDropFrom(m.fromX);
+    const bool ownPiece =
+        drop ? (m.fromX == (army > 0 ? rules::kTopHandX : rules::kBottomHandX)) && m.fromY >= 1 &&
+                   m.fromY <= rules::kHandSize &&
+                   (army > 0 ? pos.enemyHand : pos.ownHand)[m.fromY] > 0
+             : rules::Board::onBoard(m.fromX, m.fromY) && pos.board(m.fromX, m.fromY) == m.before;
+    if (!ownPiece || m.before * army <= 0 || m.after * army <= 0 ||
+        rules::移動チェック(pos, m.fromX, m.fromY, m.toX, m.toY, m.before) != 1) {
+        throw std::runtime_error("the computer chose a move the rules refuse");
+    }
+}
+
+}  // namespace
+
+Opening openingOf(const MatchOptions& o, int pair) {
+    Opening opening;
+    rules::Position& pos = opening.pos;
+    int& mover = opening.mover;
+    rules::layOutStartPosition(pos);
+    rules::調査_先手後手(pos);
+    Random random(o.seed * 0x100000001b3ULL + static_cast<std::uint64_t>(pair));
+    rules::Move moves[rules::kMaxMoves];
+    for (int i = 0; i < o.randomPlies; ++i) {
+        rules::調査_2歩フラグ設定(pos);
+        rules::MoveFilter filter;
+        filter.drops = rules::armyMayDrop(pos, mover, o.drops);
+        const int all = rules::generateMoves(pos, mover, filter, moves, rules::kMaxMoves);
+        int n = 0;
+        for (int k = 0; k < all; ++k) {
+            const rules::Move& m = moves[k];
+            if (m.isDrop() || !rules::isKingKind(rules::magnitude(pos.board(m.toX, m.toY)))) {
+                moves[n++] = m;
+            }
+        }
+        if (n == 0) break;
+        const rules::Move m = moves[random.next() % static_cast<std::uint64_t>(n)];
+        rules::駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        ++opening.plies;
+        mover = -mover;
+    }
+    return opening;
+}
+
+GameResult playGame(const MatchOptions& o, int index) {
+    const Opening opening = openingOf(o, index / 2);
+    return playOn(o, opening, index % 2 == 0);
+}
+
+GameResult playOn(const MatchOptions& o, const Opening& from, bool aIsShogi) {
+    GameResult r;
+    r.aIsShogi = aIsShogi;
+    r.plies = from.plies;
+    rules::Position pos = from.pos;
+    int mover = from.mover;
+    while (r.plies < kMaxPlies) {
+        const bool aMoves = isShogiArmy(pos, mover) == r.aIsShogi;
+        com::SearchSettings settings;
+        settings.comLevel = aMoves ? o.levelA : o.levelB;
+        settings.chineseDrops = o.drops;
+        const com::Choice c = choose(pos, mover, settings);
+        if (!c.found) {
+            r.outcome = aMoves ? Outcome::Loss : Outcome::Win;
+            return r;
+        }
+        checkLegal(pos, mover, c.move);
+        const com::ComMove& m = c.move;
+        rules::駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        ++r.plies;
+        if (pos.winnerSide != 0) {
+            r.outcome = aMoves ? Outcome::Win : Outcome::Loss;
+            return r;
+        }
+        mover = -mover;
+    }
+    r.outcome = Outcome::Draw;
+    return r;
+}
+
+}  // namespace match
