@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
     EXPECT_EQ(
         layout(window->menuBar()->actions()),
         QStringLiteral(
-            "Game{Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3},Quit,Hint},"
+            "Game{Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
             "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
             "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
             "Chinese drops,BGM,Move list,言語 / Language{日本語,English}},About"));
