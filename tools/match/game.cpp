@@ -9,24 +9,12 @@
 #include "rules/pawn_files.h"
 #include "rules/setup.h"
 #include "tools/match/match.h"
+#include "tools/seeded_random.h"
 
 namespace match {
 namespace {
 
-// A small seeded generator (splitmix64): the same numbers on every machine and library.
-class Random {
-  public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9e3779b97f4a7c15ULL);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        return z ^ (z >> 31);
-    }
-
-  private:
-    std::uint64_t state_;
-};
+using tools::Random;
 
 bool isShogiArmy(const rules::Position& pos, int army) {
     return (army > 0 ? pos.topSide : pos.bottomSide) == rules::SENTE;
@@ -34,15 +22,7 @@ bool isShogiArmy(const rules::Position& pos, int army) {
 
 // The computer's move for the army (+1 top, -1 bottom) in pos's own coordinates.
 com::Choice choose(const rules::Position& pos, int army, const com::SearchSettings& settings) {
-    if (army < 0) return com::chooseMoveForBottom(pos, settings);
-    rules::Position copy = pos;
-    com::InfluenceMap map;
-    com::ComState state;
-    com::Choice c;
-    c.found = com::chooseMove(copy, map, state, settings);
-    c.move = state.best;
-    c.score = state.bestScore;
-    return c;
+    return com::chooseMoveForSide(pos, army > 0 ? pos.topSide : pos.bottomSide, settings);
 }
 
 // A chosen move must be one the rules allow for the army that moves: anything else is a fault
