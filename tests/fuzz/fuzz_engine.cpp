@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "com/com_state.h"
 #include "record/entry_line.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tools/engine/commands.h"
@@ -138,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ostringstream out;
         const bool goOn = engine::runCommand(state, table, line, out);
         checkPosition(state.pos);
-        FUZZ_CHECK(state.level >= 1 && state.level <= 3);
+        FUZZ_CHECK(state.level >= com::kMinLevel && state.level <= com::kMaxLevel);
         if (!isBlank(line))
             checkAnswer(word, out.str(), before, state);
         else
