@@ -37,7 +37,7 @@ constexpr std::array<int, kind::count + 1> kValue = {
 
 // A piece near the other army's king presses it; one near its own king guards it. Indexed by
 // the Chebyshev distance.
-constexpr std::array<int, 5> kPressure = {0, 20, 12, 5, 0};
+constexpr std::array<int, 5> kPressure = {0, 40, 24, 10, 0};
 constexpr std::array<int, 3> kGuard = {0, 12, 6};
 
 constexpr std::array<int, 7> kSiege = {0, 0, 20, 60, 120, 200, 300};
