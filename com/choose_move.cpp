@@ -16,6 +16,10 @@ bool chooseMove(rules::Position& pos, InfluenceMap& map, ComState& state,
     return searchBestMove(pos, map, state, settings, observer);
 }
 
+namespace {
+
+// pos turned round with its sides: the board and hands as flipPosition turns them, bottomSide and
+// topSide exchanged. The bottom king's square is left for chooseMove's survey to find.
 rules::Position turnedPosition(const rules::Position& pos) {
     rules::Position t = pos;
     rules::flipPosition(t);
@@ -23,18 +27,10 @@ rules::Position turnedPosition(const rules::Position& pos) {
     t.topSide = pos.bottomSide;
     t.ownKingX = 0;
     t.ownKingY = 0;
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            if (rules::isBottom(t.board(x, y)) &&
-                rules::isKingKind(rules::magnitude(t.board(x, y)))) {
-                t.ownKingX = x;
-                t.ownKingY = y;
-            }
-        }
-    }
     return t;
 }
 
+// A move of the top army of a turned position, in the coordinates of the position before turning.
 ComMove turnedBack(const ComMove& m) {
     ComMove b = m;
     if (m.isDrop()) {
@@ -51,33 +47,32 @@ ComMove turnedBack(const ComMove& m) {
     return b;
 }
 
-Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings) {
-    rules::Position turned = turnedPosition(pos);
+// chooseMove for the top army of pos, on a copy with a fresh map and state.
+Choice chooseOnCopy(rules::Position pos, const SearchSettings& settings) {
     InfluenceMap map;
     ComState state;
     Choice c;
-    c.found = chooseMove(turned, map, state, settings);
+    c.found = chooseMove(pos, map, state, settings);
     if (c.found) {
-        c.move = turnedBack(state.best);
+        c.move = state.best;
         c.score = state.bestScore;
     }
+    return c;
+}
+
+}  // namespace
+
+Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings) {
+    Choice c = chooseOnCopy(turnedPosition(pos), settings);
+    if (c.found) c.move = turnedBack(c.move);
     return c;
 }
 
 Choice chooseMoveForSide(const rules::Position& pos, rules::SideId side,
                          const SearchSettings& settings) {
     if (side == pos.bottomSide) return chooseMoveForBottom(pos, settings);
-    Choice c;
-    if (side != pos.topSide) return c;
-    rules::Position copy = pos;
-    InfluenceMap map;
-    ComState state;
-    c.found = chooseMove(copy, map, state, settings);
-    if (c.found) {
-        c.move = state.best;
-        c.score = state.bestScore;
-    }
-    return c;
+    if (side != pos.topSide) return Choice{};
+    return chooseOnCopy(pos, settings);
 }
 
 }  // namespace com

@@ -36,11 +36,4 @@ Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& set
 Choice chooseMoveForSide(const rules::Position& pos, rules::SideId side,
                          const SearchSettings& settings);
 
-// pos turned round with its sides: the board and hands as flipPosition turns them, bottomSide and
-// topSide exchanged, the bottom king's square found again.
-rules::Position turnedPosition(const rules::Position& pos);
-
-// A move of the top army of a turned position, in the coordinates of the position before turning.
-ComMove turnedBack(const ComMove& m);
-
 }  // namespace com
