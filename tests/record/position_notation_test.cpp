@@ -39,7 +39,12 @@ TEST(PositionNotation, StartIsWrittenTheSameWhicheverWayTheBoardIsTurned) {
 }
 
 // Every position the game can play reads back to itself, side to move and move number included.
+// The position check finds the same fault whichever way the board is turned.
 void expectRoundTrip(const Position& pos, rules::SideId side, int number) {
+    Position turned = pos;
+    rules::flipPosition(turned);
+    rules::調査_先手後手(turned);
+    EXPECT_EQ(rules::checkPosition(turned, side).fault, rules::checkPosition(pos, side).fault);
     const std::string text = positionToNotation(pos, side, number);
     const NotationRead r = readNotation(text);
     if (!r.ok()) {
