@@ -25,6 +25,8 @@ struct EngineState {
     int level = com::kStartLevel;  // the computer's strength, 1..4
     bool drops = false;            // whether the Chinese army may drop from its hand
     com::ComState comState;        // what the computer's turn keeps (kingDistance, snapshots, ...)
+    rules::SideId sideToMove = rules::SENTE;  // for the notation: the army to move, the move
+    int moveNumber = 1;                       // number; play advances both
 };
 
 // Puts every piece of game state back to its program-start value. The options (level, drops)
