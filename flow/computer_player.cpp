@@ -9,7 +9,8 @@ namespace flow {
 
 namespace {
 
-// The search keeps the clock display moving: one tick per board column and per hand index.
+// The search reports now and then while it runs (levels 1 to 3 once per board column and per hand
+// index, the level that looks ahead every so many positions), and the listener hears of it.
 class ThinkingTicks : public com::SearchObserver {
   public:
     explicit ThinkingTicks(MoveListener& listener) : listener_(listener) {}
