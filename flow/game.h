@@ -125,6 +125,10 @@ class Game : private settings::SettingsEffects {
     void ENGLISH_Click();
     // The language the texts are shown in: the one picked, else the system's.
     platform::Language language() const;
+    // 駒の種類 / Pieces submenu (option_menu.cpp): the pieces and every move named beside the
+    // board change to the set at once, and the choice is kept.
+    void KANJI_PIECES_Click();
+    void INTERNATIONAL_PIECES_Click();
 
     // The move list beside the board (record_view.cpp). The listener is told whenever the list
     // or the entry shown changes; stepToEntry shows entry n as a run of 戻 or 進 would.
@@ -194,6 +198,7 @@ class Game : private settings::SettingsEffects {
     // Options (option_menu.cpp).
     void backgroundClick(int code);
     void languageClick(platform::Language language);
+    void pieceSetClick(platform::PieceSet set);
     // Shows the texts in the language of the settings file, or else the system's.
     void applyStartLanguage();
     void writeSettings();
@@ -268,6 +273,8 @@ class Game : private settings::SettingsEffects {
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
     void 描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour);
     void 消去_移動結果(rules::SideId side);
+    // The results of entries n - 1 and n, as reaching entry n leaves them beside the board.
+    void showRecentMoveResults(int n);
 
     platform::Canvas& canvas_;
     platform::Dialogs& dialogs_;

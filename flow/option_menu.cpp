@@ -132,6 +132,23 @@ void Game::languageClick(platform::Language language) {
     canvas_.repaintNow();
 }
 
+void Game::KANJI_PIECES_Click() {
+    pieceSetClick(platform::PieceSet::Kanji);
+}
+void Game::INTERNATIONAL_PIECES_Click() {
+    pieceSetClick(platform::PieceSet::International);
+}
+
+void Game::pieceSetClick(platform::PieceSet set) {
+    options_.pieceSet = set;
+    writeSettings();
+    // The board, the stands and the ranks' labels in the set; the last moves named again.
+    画面_再描画();
+    showRecentMoveResults(moves_.currentMove);
+    canvas_.repaintNow();
+    recordChanged();
+}
+
 void Game::VER_Click() {
     hideFilePanel();
     sounds_.play(settings::Sound::その他);

@@ -1,13 +1,11 @@
 // The recovery record: the game in progress copied after every recorded move, so that a program
 // ended at once (Esc, a closed window) loses nothing, and offered again at the next start.
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "flow/game.h"
 #include "flow/texts.h"
-#include "record/entry_destination.h"
 #include "record/kifu_file.h"
 #include "rules/setup.h"
 
@@ -75,13 +73,7 @@ void Game::showLastEntry() {
     showEntry(n, moves_[n].topAfter, moves_[n].bottomAfter);
     screen_.描画_手数(n);
     // The last move of each army is shown beside the board, as stepping there leaves it.
-    for (int m = std::max(1, n - 1); m <= n; ++m) {
-        int x = 0, y = 0;
-        rules::PieceCode piece = rules::空;
-        record::調査_移動結果(moves_, m, x, y, piece);
-        描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
-                      kMarkColour);
-    }
+    showRecentMoveResults(n);
     // Each step of 進 from the start hands the move to the other army.
     state_.sideToMove = n % 2 == 0 ? rules::SENTE : -rules::SENTE;
     canvas_.repaintNow();

@@ -15,12 +15,16 @@ QImage emptySquare(int k);
 
 // A shogi piece on a board square: pointing up for the bottom army, turned half round for the
 // top army. `scale` shrinks the lesser pieces as on a real set (1 = the king); promoted sides
-// carry a red character.
-QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top, int k);
+// carry a red character. `textPx` is the character's size on the king.
+constexpr double kKanjiOnShogiPx = 21;
+QImage shogiPiece(const QString& text, bool promoted, double scale, bool top, int k,
+                  double textPx = kKanjiOnShogiPx);
 
 // A round Chinese piece on a board square: dark with a light character for the Chinese army's
 // own pieces, light with a red character for those the shogi army holds.
-QImage chinesePiece(const QString& kanji, bool chineseOwned, int k);
+constexpr double kKanjiOnChinesePx = 18;
+QImage chinesePiece(const QString& text, bool chineseOwned, int k,
+                    double textPx = kKanjiOnChinesePx);
 
 // Background tiles, 34×41, each seamless when laid every 33 pixels across and 41 down.
 QImage feltTile(int k);
