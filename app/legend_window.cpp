@@ -121,8 +121,10 @@ void LegendWindow::build() {
                 pixmapOf([&](int k) { return scalable->at(k); }, scalable->size(), s, ratio));
             head->addWidget(image);
         }
-        head->addWidget(
-            textLabel(platform::translatedQ("Legend", entry.name), kNamePx * s, true, card), 1);
+        QLabel* name =
+            textLabel(platform::translatedQ("Legend", entry.name), kNamePx * s, true, card);
+        name->setWordWrap(true);  // "Promoted bishop" takes two lines
+        head->addWidget(name, 1);
         rows->addLayout(head);
         const view::LegendDiagram diagram = view::legendDiagram(entry);
         auto* board = new QLabel(card);

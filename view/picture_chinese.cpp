@@ -7,7 +7,7 @@
 
 namespace view::paint {
 
-QImage chinesePiece(const QString& text, bool chineseOwned, int k, double textPx) {
+QImage chinesePiece(const QString& text, bool chineseOwned, int k, const Lettering& lettering) {
     QImage img = emptySquare(k);
     QPainter p(&img);
     p.scale(k, k);
@@ -36,10 +36,9 @@ QImage chinesePiece(const QString& text, bool chineseOwned, int k, double textPx
     p.setPen(QPen(rim, 1.1));
     p.drawEllipse(centre, radius - 2.4, radius - 2.4);
 
-    p.setFont(kanjiFont(static_cast<int>(std::lround(textPx)), true));
-    p.setPen(ink);
-    p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius + 1),
-               Qt::AlignCenter, text);
+    drawCharacter(p, QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius + 1),
+                  text, kanjiFont(static_cast<int>(std::lround(lettering.px)), true), ink,
+                  lettering.stroke);
     return img;
 }
 

@@ -20,7 +20,7 @@ QImage emptySquare(int k) {
 }
 
 QImage shogiPiece(const QString& text, bool promoted, double scale, bool top, int k,
-                  double textPx) {
+                  const Lettering& lettering) {
     QImage img = emptySquare(k);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -56,11 +56,11 @@ QImage shogiPiece(const QString& text, bool promoted, double scale, bool top, in
 
     // The character, in the lower, wider part of the piece.
     p.setTransform(turn * resolution);
-    p.setFont(kanjiFont(static_cast<int>(std::lround(textPx * scale)), true));
-    p.setPen(promoted ? QColor(200, 0, 0) : QColor(16, 12, 8));
     const QRectF textBox(cx - halfBase, apex + 0.26 * h, 2 * halfBase,
                          base - (apex + 0.26 * h) - 1);
-    p.drawText(textBox, Qt::AlignCenter, text);
+    drawCharacter(p, textBox, text,
+                  kanjiFont(static_cast<int>(std::lround(lettering.px * scale)), true),
+                  promoted ? QColor(200, 0, 0) : QColor(16, 12, 8), lettering.stroke);
     return img;
 }
 

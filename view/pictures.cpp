@@ -54,11 +54,11 @@ const ChineseFace kChineseFaces[] = {
     {Picture::B_KING, Picture::W_KING, rules::kind::将, "将"},
 };
 
-// The international set's letters: a little smaller than the kanji, and a promoted side's "+X"
-// smaller still so that both characters fit the piece.
-constexpr double kLetterOnShogiPx = 20;
-constexpr double kPromotedOnShogiPx = 16;
-constexpr double kLetterOnChinesePx = 19;
+// The international set's letters, heavier than the font draws them; a promoted side's "+X"
+// smaller so that both characters fit the piece.
+constexpr paint::Lettering kLetterOnShogi{23, 0.9};
+constexpr paint::Lettering kPromotedOnShogi{18, 0.8};
+constexpr paint::Lettering kLetterOnChinese{20, 0.8};
 
 }  // namespace
 
@@ -75,11 +75,13 @@ Pictures::Pictures() {
         put(pictures_, f.top,
             [=](int k) { return paint::shogiPiece(kanji, f.promoted, f.scale, true, k); });
         const QString letter = QString::fromUtf8(internationalName(f.kind));
-        const double size = f.promoted ? kPromotedOnShogiPx : kLetterOnShogiPx;
-        put(international_, f.bottom,
-            [=](int k) { return paint::shogiPiece(letter, f.promoted, f.scale, false, k, size); });
-        put(international_, f.top,
-            [=](int k) { return paint::shogiPiece(letter, f.promoted, f.scale, true, k, size); });
+        const paint::Lettering lettering = f.promoted ? kPromotedOnShogi : kLetterOnShogi;
+        put(international_, f.bottom, [=](int k) {
+            return paint::shogiPiece(letter, f.promoted, f.scale, false, k, lettering);
+        });
+        put(international_, f.top, [=](int k) {
+            return paint::shogiPiece(letter, f.promoted, f.scale, true, k, lettering);
+        });
     }
     for (const ChineseFace& f : kChineseFaces) {
         const QString kanji = QString::fromUtf8(f.kanji);
@@ -87,9 +89,9 @@ Pictures::Pictures() {
         put(pictures_, f.shogi, [=](int k) { return paint::chinesePiece(kanji, false, k); });
         const QString letter = QString::fromUtf8(internationalName(f.kind));
         put(international_, f.chinese,
-            [=](int k) { return paint::chinesePiece(letter, true, k, kLetterOnChinesePx); });
+            [=](int k) { return paint::chinesePiece(letter, true, k, kLetterOnChinese); });
         put(international_, f.shogi,
-            [=](int k) { return paint::chinesePiece(letter, false, k, kLetterOnChinesePx); });
+            [=](int k) { return paint::chinesePiece(letter, false, k, kLetterOnChinese); });
     }
     put(pictures_, Picture::HAIKEI_MIDORI, paint::feltTile);
     put(pictures_, Picture::HAIKEI_TATAMI, paint::tatamiTile);
