@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/legend_window.h"
 #include "app/qt_translation.h"
 #include "flow/game.h"
 #include "platform/qt_dialogs.h"
@@ -170,8 +171,20 @@ void MainWindow::buildMenus() {
     QMenu* language = menu(option, "言語 / Language", "LANGUAGE");
     item(language, "日本語", "JAPANESE", &G::JAPANESE_Click, true);
     item(language, "English", "ENGLISH", &G::ENGLISH_Click, true);
+    QMenu* pieces = menu(option, KZ_TEXT("Menu", "駒の種類"), "PIECES");
+    item(pieces, KZ_TEXT("Menu", "漢字"), "KANJI_PIECES", &G::KANJI_PIECES_Click, true);
+    item(pieces, "International", "INTERNATIONAL_PIECES", &G::INTERNATIONAL_PIECES_Click, true);
 
     item(bar, KZ_TEXT("Menu", "その他"), "VER", &G::VER_Click);
+
+    // The legend is the window's own: the game is not told.
+    QMenu* help = menu(bar, KZ_TEXT("Menu", "ヘルプ"), "HELP");
+    const char* const legendCaption = KZ_TEXT("Menu", "駒の動き");
+    auto* legend = new QAction(platform::translatedQ("Menu", legendCaption), help);
+    legend->setObjectName(QStringLiteral("LEGEND"));
+    captions_.emplace_back(legend, legendCaption);
+    help->addAction(legend);
+    connect(legend, &QAction::triggered, this, &MainWindow::showLegend);
     sync();
 }
 
@@ -225,10 +238,21 @@ void MainWindow::sync() {
     tick("JAPANESE", game_->language() == platform::Language::Japanese);
     tick("ENGLISH", game_->language() == platform::Language::English);
     tick("MOVE_LIST", o.moveList);
+    tick("KANJI_PIECES", o.pieceSet == platform::PieceSet::Kanji);
+    tick("INTERNATIONAL_PIECES", o.pieceSet == platform::PieceSet::International);
+    if (legend_ != nullptr && legend_->isVisible()) legend_->follow(o.pieceSet, scale_);
     followListOption();
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();
     view_->update();
+}
+
+void MainWindow::showLegend() {
+    if (legend_ == nullptr) legend_ = new LegendWindow(game_->screen().pictures(), this);
+    legend_->follow(game_->options().pieceSet, scale_);
+    legend_->show();
+    legend_->raise();
+    legend_->activateWindow();
 }
 
 std::intptr_t MainWindow::handle() const {

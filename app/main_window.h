@@ -40,6 +40,8 @@ class SoundLibrary;
 
 namespace app {
 
+class LegendWindow;
+
 // What a test may put in place of the real outside world. Empty fields take the real ones.
 struct WindowSetup {
     platform::Dialogs* dialogs = nullptr;            // message boxes
@@ -108,6 +110,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     double initialScale() const;
     // Shows or hides the move list as the option asks, growing or shrinking the window.
     void followListOption();
+    // Opens the legend of the pieces, or brings it to the front.
+    void showLegend();
     // The list's width in widget pixels at a scale, with the gap the dock leaves beside it; 0
     // while it is hidden.
     int listWidth(double scale) const;
@@ -127,6 +131,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     QDockWidget* listDock_ = nullptr;
     MoveListView* list_ = nullptr;
+    LegendWindow* legend_ = nullptr;  // made when first asked for
     bool listShown_ = false;
     std::unique_ptr<flow::Game> game_;
     // Every menu entry with its caption's source.

@@ -124,6 +124,10 @@ class Game : private MoveListener {
     void JAPANESE_Click();
     void ENGLISH_Click();
     platform::Language language() const { return menu_.language(); }
+    // 駒の種類 / Pieces submenu: the pieces and every move named beside the board change to
+    // the set at once, and the choice is kept.
+    void KANJI_PIECES_Click();
+    void INTERNATIONAL_PIECES_Click();
 
     // The move list beside the board (record_view.cpp). The listener is told whenever the list
     // or the entry shown changes; stepToEntry shows entry n as a run of 戻 or 進 would.
@@ -229,6 +233,9 @@ class Game : private MoveListener {
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
     void 描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour);
     void 消去_移動結果(rules::SideId side);
+    // The results of entries n - 1 and n, as reaching entry n leaves them beside the board.
+    void showRecentMoveResults(int n);
+    void pieceSetClick(platform::PieceSet set);
 
     platform::Canvas& canvas_;
     platform::Dialogs& dialogs_;

@@ -3,17 +3,16 @@
 // until the next press.
 #include "flow/computer_player.h"
 #include "flow/texts.h"
-#include "record/notation.h"
 #include "view/layout.h"
+#include "view/piece_names.h"
 
 namespace flow {
 
 namespace {
 
-// Texts of the hint box; the promotion mark is the notation's own.
+// Texts of the hint box; the move and its promotion mark are written in the piece set's notation.
 const char* const kHintTitle = KZ_TEXT("Game", "ヒント");
 const char* const kNoMoveText = KZ_TEXT("Game", "指せる手がありません");
-const char* const kPromotes = "成";
 
 // A colour nothing else on the window is drawn in.
 constexpr int kHintColour = platform::palette::kFuchsia;
@@ -44,8 +43,8 @@ void ComputerPlayer::showHint(const MoveAnswer& answer) {
     }
     canvas_.repaintNow();
 
-    std::string text = record::moveText(m.toX, m.toY, m.before);
-    if (m.after != m.before) text += kPromotes;
+    std::string text = view::moveText(options_.pieceSet, m.toX, m.toY, m.before);
+    if (m.after != m.before) text += view::promotionMark(options_.pieceSet);
     dialogs_.show(text, translated("Game", kHintTitle), platform::Buttons::Ok);
 }
 

@@ -1,6 +1,9 @@
-// The last move of each army, written beside the board in shogi notation.
+// The last move of each army, written beside the board in the piece set's notation.
+#include <algorithm>
+
 #include "flow/game.h"
-#include "record/notation.h"
+#include "record/entry_destination.h"
+#include "view/piece_names.h"
 
 namespace flow {
 
@@ -33,12 +36,22 @@ void Game::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCod
     } else {
         return;
     }
-    const record::MoveNotation n = record::moveNotation(x, y, piece);
+    const record::MoveNotation n = view::moveNotation(options_.pieceSet, x, y, piece);
     const std::pair<double, const std::string*> texts[] = {
         {spot.file, &n.file}, {spot.rank, &n.rank}, {spot.piece, &n.piece}};
     for (const auto& [column, text] : texts) {
         描画_移動駒種類(column + kShadowOffset, spot.row + kShadowOffset, *text, kShadowColour);
         描画_移動駒種類(column, spot.row, *text, colour);
+    }
+}
+
+void Game::showRecentMoveResults(int n) {
+    for (int m = std::max(1, n - 1); m <= n; ++m) {
+        int x = 0, y = 0;
+        rules::PieceCode piece = rules::空;
+        record::調査_移動結果(moves_, m, x, y, piece);
+        描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
+                      kMarkColour);
     }
 }
 

@@ -103,6 +103,13 @@ void OptionMenu::languageClick(platform::Language language) {
     canvas_.repaintNow();
 }
 
+void OptionMenu::pieceSetClick(platform::PieceSet set) {
+    options_.pieceSet = set;
+    writeSettings();
+    // The board, the stands and the ranks' labels in the set.
+    redrawAll_();
+}
+
 void OptionMenu::VER_Click() {
     sounds_.play(settings::Sound::その他);
     dialogs_.show(translated("Game", kAboutText), kAboutTitle, platform::Buttons::Ok);

@@ -38,6 +38,8 @@ class OptionMenu : public settings::SettingsEffects {
     void languageClick(platform::Language language);
     // The language the texts are shown in: the one picked, else the system's.
     platform::Language language() const;
+    // The pieces drawn and named in the set at once, and the choice kept.
+    void pieceSetClick(platform::PieceSet set);
 
     // Start-up (settings_wiring.cpp): the texts in the language of the settings file, or else
     // the system's; then the rest of the settings file.

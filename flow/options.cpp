@@ -58,6 +58,21 @@ void Game::ENGLISH_Click() {
     menu_.languageClick(platform::Language::English);
 }
 
+void Game::KANJI_PIECES_Click() {
+    pieceSetClick(platform::PieceSet::Kanji);
+}
+void Game::INTERNATIONAL_PIECES_Click() {
+    pieceSetClick(platform::PieceSet::International);
+}
+
+void Game::pieceSetClick(platform::PieceSet set) {
+    menu_.pieceSetClick(set);
+    // The last moves beside the board and the move list named again in the set.
+    showRecentMoveResults(moves_.currentMove);
+    canvas_.repaintNow();
+    recordChanged();
+}
+
 void Game::MOVE_LIST_Click() {
     menu_.MOVE_LIST_Click();
 }

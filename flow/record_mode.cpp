@@ -57,13 +57,7 @@ void Game::showLastEntry() {
     showEntry(n, moves_[n].topAfter, moves_[n].bottomAfter);
     screen_.描画_手数(n);
     // The last move of each army is shown beside the board, as stepping there leaves it.
-    for (int m = std::max(1, n - 1); m <= n; ++m) {
-        int x = 0, y = 0;
-        rules::PieceCode piece = rules::空;
-        record::調査_移動結果(moves_, m, x, y, piece);
-        描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
-                      kMarkColour);
-    }
+    showRecentMoveResults(n);
     // Each step of 進 from the start hands the move to the other army.
     state_.sideToMove = n % 2 == 0 ? rules::SENTE : -rules::SENTE;
     canvas_.repaintNow();

@@ -1,6 +1,7 @@
 // The move list beside the board: its rows and a jump to one of its entries.
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "view/piece_names.h"
 
 namespace flow {
 
@@ -26,7 +27,10 @@ std::vector<record::MoveListRow> Game::moveListRows() const {
         start += ' ';
         start += view::stringText(state_.handicapGrade);
     }
-    return record::moveListRows(moves_, start);
+    const platform::PieceSet set = options_.pieceSet;
+    return record::moveListRows(moves_, start, [set](int x, int y, rules::PieceCode piece) {
+        return view::moveText(set, x, y, piece);
+    });
 }
 
 void Game::stepToEntry(int n) {

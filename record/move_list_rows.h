@@ -1,10 +1,12 @@
 // The move list as rows of text for a list beside the board: one row per recorded entry.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "record/move_list.h"
+#include "record/notation.h"
 
 namespace record {
 
@@ -17,6 +19,9 @@ struct MoveListRow {
 // Rows for entries 0..lastMove. Entry 0 reads `startText`; each later entry names the piece that
 // arrived and its square, found by comparing the entry with the one before (a move that cannot
 // be found there leaves its text empty), and the clock of the army that moved it.
-std::vector<MoveListRow> moveListRows(const MoveList& list, const std::string& startText);
+// `name` writes a move to (x, y) by `piece`; the notation's own by default.
+using MoveNamer = std::function<std::string(int x, int y, rules::PieceCode piece)>;
+std::vector<MoveListRow> moveListRows(const MoveList& list, const std::string& startText,
+                                      const MoveNamer& name = moveText);
 
 }  // namespace record

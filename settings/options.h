@@ -6,6 +6,7 @@
 
 #include "platform/language.h"
 #include "platform/palette.h"
+#include "platform/piece_set.h"
 #include "view/layout.h"
 
 namespace settings {
@@ -33,6 +34,7 @@ struct Options {
     // The language ticked in 言語 / Language; none until the player picks one, and then the
     // system's language is used.
     std::optional<platform::Language> language;
+    platform::PieceSet pieceSet = platform::PieceSet::Kanji;  // 駒の種類
 
     // Values that follow from them.
     int background = kTatami;             // current background picture code

@@ -14,9 +14,10 @@ namespace {
 
 // Lines a file must hold to be read at all; the move-list line after them may be missing.
 constexpr int kRequiredLines = 5;
-// The language line comes after those, once the player has picked a language.
+// The lines after those each hold a choice that has a default of its own.
 constexpr int kLanguageLine = 6;
-constexpr int kReadLines = 7;
+constexpr int kPieceSetLine = 7;
+constexpr int kReadLines = 8;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
 constexpr std::size_t kLineKeep = 64;
 
@@ -41,6 +42,8 @@ constexpr const char* kMoveListOn = "棋譜一覧=ON";
 constexpr const char* kMoveListOff = "棋譜一覧=OFF";
 constexpr const char* kJapaneseLine = "言語=日本語";
 constexpr const char* kEnglishLine = "言語=English";
+constexpr const char* kKanjiLine = "駒の種類=漢字";
+constexpr const char* kInternationalLine = "駒の種類=International";
 
 // A literal as the bytes it has in the file.
 std::string fileForm(const char* literal) {
@@ -51,7 +54,7 @@ bool lineIs(const std::string& line, const char* literal) {
     return line == fileForm(literal);
 }
 
-// The first seven lines, each ended by CR LF, LF or CR (the last one may end the file instead);
+// The first eight lines, each ended by CR LF, LF or CR (the last one may end the file instead);
 // missing lines after the fifth are left empty. Nothing when the file cannot be opened or holds
 // fewer than five lines.
 std::optional<std::array<std::string, kReadLines>> readLines(const std::string& path) {
@@ -107,6 +110,7 @@ void resetCheckMarks(Options& options) {
     options.applyDropsLayout(false);  // the layout always follows the mark
     options.music = true;
     options.moveList = true;
+    options.pieceSet = platform::PieceSet::Kanji;
 }
 
 const char* backgroundLine(const Options& options) {
@@ -161,6 +165,10 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     if (options.music) effects.startMusic();
 
     options.moveList = lineIs(l[5], kMoveListOn);  // a file from before the list reads as off
+
+    options.pieceSet = lineIs(l[kPieceSetLine], kInternationalLine)
+                           ? platform::PieceSet::International
+                           : platform::PieceSet::Kanji;
 }
 
 std::optional<platform::Language> readLanguage(const std::string& path) {
@@ -181,9 +189,24 @@ bool writeSettingsFile(Options& options, const std::string& path) {
         options.music ? kMusicOn : kMusicOff,
         options.moveList ? kMoveListOn : kMoveListOff,
     };
-    if (options.language)
-        lines.push_back(*options.language == platform::Language::English ? kEnglishLine
-                                                                         : kJapaneseLine);
+    // The choices after the sixth line, each with its literal (empty for no language); the file
+    // ends after the last one that is not at its default.
+    struct Later {
+        const char* text;
+        bool atDefault;
+    };
+    const bool english = options.language == platform::Language::English;
+    const bool international = options.pieceSet == platform::PieceSet::International;
+    const Later later[] = {
+        {!options.language ? ""
+         : english         ? kEnglishLine
+                           : kJapaneseLine,
+         !options.language},
+        {international ? kInternationalLine : kKanjiLine, !international},
+    };
+    std::size_t kept = std::size(later);
+    while (kept > 0 && later[kept - 1].atDefault) --kept;
+    for (std::size_t i = 0; i < kept; ++i) lines.push_back(later[i].text);
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);
     resetCheckMarks(options);

@@ -1,12 +1,15 @@
-// The settings file: six or seven whole-line literals in CP932 with CR LF endings, read once at
+// The settings file: six to eight whole-line literals in CP932 with CR LF endings, read once at
 // start-up and rewritten from the option check marks after every option change.
 //
 //   背景画=緑|竹|畳|宇宙|煉瓦   移動指導=ON|OFF   経過時間=ON|OFF   中国将棋側持駒OK=ON|OFF
-//   BGM=ON|OFF   棋譜一覧=ON|OFF   言語=日本語|English
+//   BGM=ON|OFF   棋譜一覧=ON|OFF   言語=日本語|English   駒の種類=漢字|International
 //
 // A file of only the first five lines (written before the move list existed) reads the list as off.
-// The seventh line is there only once the player has picked a language; without it the system's
-// language is used.
+// The lines from the seventh on each hold a choice with a default of its own, and a missing or
+// empty one reads as that default: the seventh names the language once the player has picked
+// one (without it the system's language is used), the eighth the piece set (漢字 without it).
+// The file ends after the last of them that is not at its default, so a seventh line is written
+// empty when only the eighth is needed.
 // Each line is compared whole with its own literals; anything else reads as off (or, for the
 // background, as no change).
 #pragma once
@@ -42,8 +45,8 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
 // The language the seventh line names; none when the file has no such line.
 std::optional<platform::Language> readLanguage(const std::string& path = kSettingsFileName);
 
-// Writes the six lines from the check marks, and the language line once a language has been
-// picked. When that fails the default lines are written
+// Writes the six lines from the check marks, then the language and piece-set lines as far as
+// they are needed. When that fails the default lines are written
 // instead and the check marks are reset to the defaults; the music, the layout and the current
 // background stay as they are. Returns false when the check marks were reset.
 bool writeSettingsFile(Options& options, const std::string& path = kSettingsFileName);

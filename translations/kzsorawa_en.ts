@@ -235,6 +235,177 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     </message>
 </context>
 <context>
+    <name>Legend</name>
+    <message>
+        <source>駒の動き</source>
+        <translation>How the pieces move</translation>
+    </message>
+    <message>
+        <source>緑の点は行けるマス、赤い点は取れる駒です</source>
+        <translation>A green dot is a square the piece may go to; a red dot, a piece it may take.</translation>
+    </message>
+    <message>
+        <source>将棋の軍勢</source>
+        <translation>The shogi army</translation>
+    </message>
+    <message>
+        <source>中国将棋の軍勢</source>
+        <translation>The Chinese army</translation>
+    </message>
+    <message>
+        <source>王将</source>
+        <translation>King</translation>
+    </message>
+    <message>
+        <source>全方向に1マス</source>
+        <translation>One square in any direction.</translation>
+    </message>
+    <message>
+        <source>飛車</source>
+        <translation>Rook</translation>
+    </message>
+    <message>
+        <source>縦横に何マスでも</source>
+        <translation>Any number of squares along a row or a column.</translation>
+    </message>
+    <message>
+        <source>角行</source>
+        <translation>Bishop</translation>
+    </message>
+    <message>
+        <source>斜めに何マスでも</source>
+        <translation>Any number of squares diagonally.</translation>
+    </message>
+    <message>
+        <source>金将</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>前、斜め前、横、真後ろに1マス</source>
+        <translation>One square forwards, diagonally forwards, sideways or straight back.</translation>
+    </message>
+    <message>
+        <source>銀将</source>
+        <translation>Silver</translation>
+    </message>
+    <message>
+        <source>前、斜め前、斜め後ろに1マス</source>
+        <translation>One square forwards or diagonally.</translation>
+    </message>
+    <message>
+        <source>桂馬</source>
+        <translation>Knight</translation>
+    </message>
+    <message>
+        <source>2マス前の左右へ跳ぶ</source>
+        <translation>Jumps to either square two ahead and one to the side.</translation>
+    </message>
+    <message>
+        <source>香車</source>
+        <translation>Lance</translation>
+    </message>
+    <message>
+        <source>前に何マスでも</source>
+        <translation>Any number of squares straight forwards.</translation>
+    </message>
+    <message>
+        <source>歩兵</source>
+        <translation>Pawn</translation>
+    </message>
+    <message>
+        <source>前に1マス</source>
+        <translation>One square forwards.</translation>
+    </message>
+    <message>
+        <source>竜王</source>
+        <translation>Promoted rook</translation>
+    </message>
+    <message>
+        <source>飛車の動きと、斜めに1マス</source>
+        <translation>As the rook, and one square diagonally.</translation>
+    </message>
+    <message>
+        <source>竜馬</source>
+        <translation>Promoted bishop</translation>
+    </message>
+    <message>
+        <source>角行の動きと、縦横に1マス</source>
+        <translation>As the bishop, and one square along a row or a column.</translation>
+    </message>
+    <message>
+        <source>成銀</source>
+        <translation>Promoted silver</translation>
+    </message>
+    <message>
+        <source>金将と同じ</source>
+        <translation>As the gold.</translation>
+    </message>
+    <message>
+        <source>成桂</source>
+        <translation>Promoted knight</translation>
+    </message>
+    <message>
+        <source>成香</source>
+        <translation>Promoted lance</translation>
+    </message>
+    <message>
+        <source>と金</source>
+        <translation>Promoted pawn</translation>
+    </message>
+    <message>
+        <source>将</source>
+        <translation>Marshal</translation>
+    </message>
+    <message>
+        <source>宮の中を縦横に1マス</source>
+        <translation>One square along a row or a column, inside its palace.</translation>
+    </message>
+    <message>
+        <source>士</source>
+        <translation>Advisor</translation>
+    </message>
+    <message>
+        <source>宮の中を斜めに1マス</source>
+        <translation>One square diagonally, inside its palace.</translation>
+    </message>
+    <message>
+        <source>象</source>
+        <translation>Elephant</translation>
+    </message>
+    <message>
+        <source>斜めに2マス。間に駒があると行けず、中央の段より先へは出られない</source>
+        <translation>Two squares diagonally, not over a piece in between, and never beyond the middle row.</translation>
+    </message>
+    <message>
+        <source>馬</source>
+        <translation>Horse</translation>
+    </message>
+    <message>
+        <source>縦横に1マス進んでから外へ斜めに1マス。最初のマスに駒があると行けない</source>
+        <translation>One square along a row or a column, then one diagonally outwards; a piece on the first square blocks it.</translation>
+    </message>
+    <message>
+        <source>車</source>
+        <translation>Chariot</translation>
+    </message>
+    <message>
+        <source>砲</source>
+        <translation>Cannon</translation>
+    </message>
+    <message>
+        <source>縦横に何マスでも。取るときは駒をちょうど1つ跳び越える</source>
+        <translation>Any number of squares along a row or a column; it takes a piece by jumping over exactly one piece.</translation>
+    </message>
+    <message>
+        <source>卒</source>
+        <translation>Foot soldier</translation>
+    </message>
+    <message>
+        <source>前に1マス。相手側の3段に入ると横にも1マス</source>
+        <translation>One square forwards; sideways too once in the other army&apos;s three rows.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>対局</source>
@@ -339,6 +510,22 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>棋譜一覧</source>
         <translation>Move list</translation>
+    </message>
+    <message>
+        <source>駒の種類</source>
+        <translation>Pieces</translation>
+    </message>
+    <message>
+        <source>漢字</source>
+        <translation>Kanji</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>駒の動き</source>
+        <translation>How the pieces move</translation>
     </message>
 </context>
 <context>

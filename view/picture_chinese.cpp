@@ -1,12 +1,13 @@
 #include <QPainter>
 #include <QRadialGradient>
+#include <cmath>
 
 #include "view/layout.h"
 #include "view/picture_painters.h"
 
 namespace view::paint {
 
-QImage chinesePiece(const QString& kanji, bool chineseOwned, int k) {
+QImage chinesePiece(const QString& text, bool chineseOwned, int k, const Lettering& lettering) {
     QImage img = emptySquare(k);
     QPainter p(&img);
     p.scale(k, k);
@@ -35,10 +36,9 @@ QImage chinesePiece(const QString& kanji, bool chineseOwned, int k) {
     p.setPen(QPen(rim, 1.1));
     p.drawEllipse(centre, radius - 2.4, radius - 2.4);
 
-    p.setFont(kanjiFont(18, true));
-    p.setPen(ink);
-    p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius + 1),
-               Qt::AlignCenter, kanji);
+    drawCharacter(p, QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius + 1),
+                  text, kanjiFont(static_cast<int>(std::lround(lettering.px)), true), ink,
+                  lettering.stroke);
     return img;
 }
 

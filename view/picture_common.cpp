@@ -1,3 +1,5 @@
+#include <QPainter>
+#include <QPainterPath>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdint>
@@ -12,6 +14,23 @@ QFont kanjiFont(int pixelSize, bool bold) {
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+void drawCharacter(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                   const QColor& ink, double stroke) {
+    if (stroke <= 0) {
+        p.setFont(font);
+        p.setPen(ink);
+        p.drawText(box, Qt::AlignCenter, text);
+        return;
+    }
+    // Centred by the glyphs' own outline, which for letters sits better than the font's box.
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    path.translate(box.center() - path.boundingRect().center());
+    p.setPen(QPen(ink, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(ink);
+    p.drawPath(path);
 }
 
 double noise(int x, int y, int seed) {

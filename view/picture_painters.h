@@ -6,21 +6,39 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QString>
+
+class QPainter;
 
 namespace view::paint {
 
 // The wooden square of the board, without a piece.
 QImage emptySquare(int k);
 
+// How a piece's character is written: its size in game pixels (on the king, for the shogi
+// pieces), and a stroke round each glyph that makes thin letters as heavy as the kanji (0: none).
+struct Lettering {
+    double px;
+    double stroke = 0;
+};
+constexpr Lettering kKanjiOnShogi{21};
+constexpr Lettering kKanjiOnChinese{18};
+
 // A shogi piece on a board square: pointing up for the bottom army, turned half round for the
 // top army. `scale` shrinks the lesser pieces as on a real set (1 = the king); promoted sides
 // carry a red character.
-QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top, int k);
+QImage shogiPiece(const QString& text, bool promoted, double scale, bool top, int k,
+                  const Lettering& lettering = kKanjiOnShogi);
 
 // A round Chinese piece on a board square: dark with a light character for the Chinese army's
 // own pieces, light with a red character for those the shogi army holds.
-QImage chinesePiece(const QString& kanji, bool chineseOwned, int k);
+QImage chinesePiece(const QString& text, bool chineseOwned, int k,
+                    const Lettering& lettering = kKanjiOnChinese);
+
+// Writes `text` centred in `box`: plain text, or with a stroke its glyphs filled and outlined.
+void drawCharacter(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                   const QColor& ink, double stroke);
 
 // Background tiles, 34×41, each seamless when laid every 33 pixels across and 41 down.
 QImage feltTile(int k);

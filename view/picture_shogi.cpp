@@ -19,7 +19,8 @@ QImage emptySquare(int k) {
     });
 }
 
-QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top, int k) {
+QImage shogiPiece(const QString& text, bool promoted, double scale, bool top, int k,
+                  const Lettering& lettering) {
     QImage img = emptySquare(k);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -55,11 +56,11 @@ QImage shogiPiece(const QString& kanji, bool promoted, double scale, bool top, i
 
     // The character, in the lower, wider part of the piece.
     p.setTransform(turn * resolution);
-    p.setFont(kanjiFont(static_cast<int>(std::lround(21 * scale)), true));
-    p.setPen(promoted ? QColor(200, 0, 0) : QColor(16, 12, 8));
     const QRectF textBox(cx - halfBase, apex + 0.26 * h, 2 * halfBase,
                          base - (apex + 0.26 * h) - 1);
-    p.drawText(textBox, Qt::AlignCenter, kanji);
+    drawCharacter(p, textBox, text,
+                  kanjiFont(static_cast<int>(std::lround(lettering.px * scale)), true),
+                  promoted ? QColor(200, 0, 0) : QColor(16, 12, 8), lettering.stroke);
     return img;
 }
 

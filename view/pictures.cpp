@@ -3,6 +3,7 @@
 #include "rules/piece.h"
 #include "settings/options.h"
 #include "view/picture_painters.h"
+#include "view/piece_names.h"
 
 namespace view {
 
@@ -11,68 +12,101 @@ namespace {
 struct ShogiFace {
     Picture bottom;
     Picture top;
+    int kind;
     const char* kanji;
     bool promoted;
     double scale;
 };
 
-// One row per shogi picture: the bottom army's holder, the top army's, the character shown and
-// how large the piece is cut (the king the largest, the pawn the smallest).
+// One row per shogi picture: the bottom army's holder, the top army's, the kind, the character
+// shown and how large the piece is cut (the king the largest, the pawn the smallest).
 const ShogiFace kShogiFaces[] = {
-    {Picture::SITA_HU, Picture::UE_HU, "歩", false, 0.86},
-    {Picture::SITA_HU_N, Picture::UE_HU_N, "と", true, 0.86},
-    {Picture::SITA_KYOU, Picture::UE_KYOU, "香", false, 0.89},
-    {Picture::SITA_KYOU_N, Picture::UE_KYOU_N, "杏", true, 0.89},
-    {Picture::SITA_KEI, Picture::UE_KEI, "桂", false, 0.91},
-    {Picture::SITA_KEI_N, Picture::UE_KEI_N, "圭", true, 0.91},
-    {Picture::SITA_GIN, Picture::UE_GIN, "銀", false, 0.94},
-    {Picture::SITA_GIN_N, Picture::UE_GIN_N, "全", true, 0.94},
-    {Picture::SITA_KIN, Picture::UE_KIN, "金", false, 0.94},
-    {Picture::SITA_KAKU, Picture::UE_KAKU, "角", false, 0.97},
-    {Picture::SITA_KAKU_N, Picture::UE_KAKU_N, "馬", true, 0.97},
-    {Picture::SITA_SYA, Picture::UE_SYA, "飛", false, 0.97},
-    {Picture::SITA_SYA_N, Picture::UE_SYA_N, "龍", true, 0.97},
-    {Picture::SITA_OU, Picture::UE_OU, "王", false, 1.0},
+    {Picture::SITA_HU, Picture::UE_HU, rules::kind::歩, "歩", false, 0.86},
+    {Picture::SITA_HU_N, Picture::UE_HU_N, rules::kind::と, "と", true, 0.86},
+    {Picture::SITA_KYOU, Picture::UE_KYOU, rules::kind::香, "香", false, 0.89},
+    {Picture::SITA_KYOU_N, Picture::UE_KYOU_N, rules::kind::香成, "杏", true, 0.89},
+    {Picture::SITA_KEI, Picture::UE_KEI, rules::kind::桂, "桂", false, 0.91},
+    {Picture::SITA_KEI_N, Picture::UE_KEI_N, rules::kind::桂成, "圭", true, 0.91},
+    {Picture::SITA_GIN, Picture::UE_GIN, rules::kind::銀, "銀", false, 0.94},
+    {Picture::SITA_GIN_N, Picture::UE_GIN_N, rules::kind::銀成, "全", true, 0.94},
+    {Picture::SITA_KIN, Picture::UE_KIN, rules::kind::金, "金", false, 0.94},
+    {Picture::SITA_KAKU, Picture::UE_KAKU, rules::kind::角, "角", false, 0.97},
+    {Picture::SITA_KAKU_N, Picture::UE_KAKU_N, rules::kind::角成, "馬", true, 0.97},
+    {Picture::SITA_SYA, Picture::UE_SYA, rules::kind::飛, "飛", false, 0.97},
+    {Picture::SITA_SYA_N, Picture::UE_SYA_N, rules::kind::飛成, "龍", true, 0.97},
+    {Picture::SITA_OU, Picture::UE_OU, rules::kind::王, "王", false, 1.0},
 };
 
 struct ChineseFace {
     Picture chinese;  // B_: held by the Chinese army
     Picture shogi;    // W_: held by the shogi army
+    int kind;
     const char* kanji;
 };
 
 const ChineseFace kChineseFaces[] = {
-    {Picture::B_PORN, Picture::W_PORN, "卒"}, {Picture::B_ROOK, Picture::W_ROOK, "車"},
-    {Picture::B_KNIG, Picture::W_KNIG, "馬"}, {Picture::B_BISH, Picture::W_BISH, "象"},
-    {Picture::B_SI, Picture::W_SI, "士"},     {Picture::B_QEEN, Picture::W_QEEN, "砲"},
-    {Picture::B_KING, Picture::W_KING, "将"},
+    {Picture::B_PORN, Picture::W_PORN, rules::kind::卒, "卒"},
+    {Picture::B_ROOK, Picture::W_ROOK, rules::kind::車, "車"},
+    {Picture::B_KNIG, Picture::W_KNIG, rules::kind::馬, "馬"},
+    {Picture::B_BISH, Picture::W_BISH, rules::kind::象, "象"},
+    {Picture::B_SI, Picture::W_SI, rules::kind::士, "士"},
+    {Picture::B_QEEN, Picture::W_QEEN, rules::kind::砲, "砲"},
+    {Picture::B_KING, Picture::W_KING, rules::kind::将, "将"},
 };
+
+// The international set's letters, heavier than the font draws them; a promoted side's "+X"
+// smaller so that both characters fit the piece.
+constexpr paint::Lettering kLetterOnShogi{23, 0.9};
+constexpr paint::Lettering kPromotedOnShogi{18, 0.8};
+constexpr paint::Lettering kLetterOnChinese{20, 0.8};
 
 }  // namespace
 
 Pictures::Pictures() {
-    auto put = [this](Picture p, platform::ScalablePicture::Painter paint) {
-        pictures_[static_cast<int>(p)] =
+    auto put = [](Set& set, Picture p, platform::ScalablePicture::Painter paint) {
+        set[static_cast<int>(p)] =
             std::make_shared<const platform::ScalablePicture>(std::move(paint));
     };
-    put(Picture::KARA_MASU, paint::emptySquare);
+    put(pictures_, Picture::KARA_MASU, paint::emptySquare);
     for (const ShogiFace& f : kShogiFaces) {
         const QString kanji = QString::fromUtf8(f.kanji);
-        put(f.bottom,
+        put(pictures_, f.bottom,
             [=](int k) { return paint::shogiPiece(kanji, f.promoted, f.scale, false, k); });
-        put(f.top, [=](int k) { return paint::shogiPiece(kanji, f.promoted, f.scale, true, k); });
+        put(pictures_, f.top,
+            [=](int k) { return paint::shogiPiece(kanji, f.promoted, f.scale, true, k); });
+        const QString letter = QString::fromUtf8(internationalName(f.kind));
+        const paint::Lettering lettering = f.promoted ? kPromotedOnShogi : kLetterOnShogi;
+        put(international_, f.bottom, [=](int k) {
+            return paint::shogiPiece(letter, f.promoted, f.scale, false, k, lettering);
+        });
+        put(international_, f.top, [=](int k) {
+            return paint::shogiPiece(letter, f.promoted, f.scale, true, k, lettering);
+        });
     }
     for (const ChineseFace& f : kChineseFaces) {
         const QString kanji = QString::fromUtf8(f.kanji);
-        put(f.chinese, [=](int k) { return paint::chinesePiece(kanji, true, k); });
-        put(f.shogi, [=](int k) { return paint::chinesePiece(kanji, false, k); });
+        put(pictures_, f.chinese, [=](int k) { return paint::chinesePiece(kanji, true, k); });
+        put(pictures_, f.shogi, [=](int k) { return paint::chinesePiece(kanji, false, k); });
+        const QString letter = QString::fromUtf8(internationalName(f.kind));
+        put(international_, f.chinese,
+            [=](int k) { return paint::chinesePiece(letter, true, k, kLetterOnChinese); });
+        put(international_, f.shogi,
+            [=](int k) { return paint::chinesePiece(letter, false, k, kLetterOnChinese); });
     }
-    put(Picture::HAIKEI_MIDORI, paint::feltTile);
-    put(Picture::HAIKEI_TATAMI, paint::tatamiTile);
-    put(Picture::HAIKEI_TAKE, paint::bambooTile);
-    put(Picture::HAIKEI_UCHU, paint::spaceTile);
-    put(Picture::HAIKEI_RENGA, paint::brickTile);
-    put(Picture::KZSHOGI, paint::titlePlate);
+    put(pictures_, Picture::HAIKEI_MIDORI, paint::feltTile);
+    put(pictures_, Picture::HAIKEI_TATAMI, paint::tatamiTile);
+    put(pictures_, Picture::HAIKEI_TAKE, paint::bambooTile);
+    put(pictures_, Picture::HAIKEI_UCHU, paint::spaceTile);
+    put(pictures_, Picture::HAIKEI_RENGA, paint::brickTile);
+    put(pictures_, Picture::KZSHOGI, paint::titlePlate);
+}
+
+const std::shared_ptr<const platform::ScalablePicture>& Pictures::scalable(
+    Picture p, platform::PieceSet set) const {
+    const int i = static_cast<int>(p);
+    // Only the pieces differ between the sets.
+    if (set == platform::PieceSet::International && international_[i]) return international_[i];
+    return pictures_[i];
 }
 
 bool pictureOfShogiCode(int code, Picture& out) {

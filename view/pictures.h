@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "platform/piece_set.h"
 #include "platform/scalable_picture.h"
 
 namespace view {
@@ -71,15 +72,17 @@ class Pictures {
     // fonts); each picture is painted when first asked for at a resolution.
     Pictures();
 
-    // The picture at its natural size.
+    // The picture at its natural size, in the kanji set.
     const QImage& operator[](Picture p) const { return scalable(p)->at(1); }
-    // The picture as the canvas takes it, to be painted at the canvas's resolution.
-    const std::shared_ptr<const platform::ScalablePicture>& scalable(Picture p) const {
-        return pictures_[static_cast<int>(p)];
-    }
+    // The picture as the canvas takes it, to be painted at the canvas's resolution. The sets
+    // differ only in the pieces; the empty square, the tiles and the title are shared.
+    const std::shared_ptr<const platform::ScalablePicture>& scalable(
+        Picture p, platform::PieceSet set = platform::PieceSet::Kanji) const;
 
   private:
-    std::array<std::shared_ptr<const platform::ScalablePicture>, kPictureCount> pictures_;
+    using Set = std::array<std::shared_ptr<const platform::ScalablePicture>, kPictureCount>;
+    Set pictures_;
+    Set international_;  // the pieces only
 };
 
 // The picture of a shogi code of either army or of the empty square (0); false for any other

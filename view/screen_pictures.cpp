@@ -33,7 +33,7 @@ void Screen::描画_絵(int code, double column, double row) {
 void Screen::描画_絵駒(rules::PieceCode code, double column, double row) {
     Picture picture;
     if (pictureOfShogiCode(code, picture)) {
-        canvas_.drawPicture(pictures_.scalable(picture), x(column), y(row));
+        canvas_.drawPicture(pictures_.scalable(picture, options_.pieceSet), x(column), y(row));
         return;
     }
     // A Chinese piece shows its owner's colours: with the Chinese army at the bottom its own
@@ -48,7 +48,7 @@ void Screen::描画_絵駒(rules::PieceCode code, double column, double row) {
 void Screen::描画_絵_中国将棋駒(rules::PieceCode code, double column, double row) {
     Picture picture;
     if (pictureOfChineseCode(code, picture)) {
-        canvas_.drawPicture(pictures_.scalable(picture), x(column), y(row));
+        canvas_.drawPicture(pictures_.scalable(picture, options_.pieceSet), x(column), y(row));
     }
 }
 

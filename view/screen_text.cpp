@@ -1,6 +1,7 @@
 #include <QString>
 
 #include "platform/translation.h"
+#include "view/piece_names.h"
 #include "view/screen.h"
 
 namespace view {
@@ -79,8 +80,10 @@ void Screen::描画_桝_数値() {
         描画_数値(i + 0.2, 0.5, 10 - i, kBlack, 0, 16);
         描画_数値(i + 0.1, 0.4, 10 - i, kYellow, 0, 16);
         描画_絵(options_.background, 10, i);
-        描画_数値(10.2, i + 0.4, i, kBlack, 1, 12);
-        描画_数値(10.1, i + 0.3, i, kYellow, 1, 12);
+        // The ranks are named as the moves beside the board name them.
+        const std::string rank = rankLabel(options_.pieceSet, i);
+        描画_数値(10.2, i + 0.4, rank, kBlack, 12);
+        描画_数値(10.1, i + 0.3, rank, kYellow, 12);
     }
 }
 

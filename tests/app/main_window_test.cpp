@@ -74,8 +74,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
             "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
             "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
             "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
-            "棋譜一覧,言語 / Language{日本語,English}},"
-            "その他"));
+            "棋譜一覧,言語 / Language{日本語,English},駒の種類{漢字,International}},"
+            "その他,ヘルプ{駒の動き}"));
     for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_EQ(action(name)->menu(), nullptr) << name << " acts at a click";
@@ -90,13 +90,14 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
     action("ENGLISH")->trigger();
     EXPECT_TRUE(action("ENGLISH")->isChecked());
     EXPECT_FALSE(action("JAPANESE")->isChecked());
-    EXPECT_EQ(
-        layout(window->menuBar()->actions()),
-        QStringLiteral(
-            "Game{Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
-            "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
-            "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
-            "Chinese drops,BGM,Move list,言語 / Language{日本語,English}},About"));
+    EXPECT_EQ(layout(window->menuBar()->actions()),
+              QStringLiteral(
+                  "Game{Game (human),Game (computer),Computer "
+                  "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
+                  "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
+                  "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
+                  "Chinese drops,BGM,Move list,言語 / Language{日本語,English},"
+                  "Pieces{Kanji,International}},About,Help{How the pieces move}"));
     QStringList captions;
     for (int i = 0; i < 4; ++i) captions << window->filePanel()->label(i)->text();
     EXPECT_EQ(captions.join(","), "File:,Second:,First:,Game:");
@@ -107,6 +108,36 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
     action("JAPANESE")->trigger();
     EXPECT_EQ(layout(window->menuBar()->actions()), japanese);
     EXPECT_EQ(window->filePanel()->label(0)->text(), QStringLiteral("ﾌｧｲﾙ名 ："));
+}
+
+// The legend names every kind in the language in use, beside its picture in the set in use.
+TEST_F(MainWindowTest, TheLegendOpensInTheLanguageAndPieceSetInUse) {
+    action("ENGLISH")->trigger();
+    action("INTERNATIONAL_PIECES")->trigger();
+    EXPECT_TRUE(action("INTERNATIONAL_PIECES")->isChecked());
+    action("LEGEND")->trigger();
+    auto* legend = window->findChild<QWidget*>(QStringLiteral("LEGEND_WINDOW"));
+    ASSERT_NE(legend, nullptr);
+    EXPECT_TRUE(legend->isVisible());
+    EXPECT_EQ(legend->windowTitle(), "How the pieces move");
+    const QList<QLabel*> labels = legend->findChildren<QLabel*>();
+    const QImage pawn = window->game()
+                            .screen()
+                            .pictures()
+                            .scalable(view::Picture::SITA_HU, platform::PieceSet::International)
+                            ->at(1);
+    QStringList names;
+    int pictures = 0;
+    bool shown = false;
+    for (QLabel* label : labels) {
+        names << label->text();
+        pictures += !label->pixmap().isNull();
+        shown = shown || label->pixmap().toImage().convertToFormat(pawn.format()) == pawn;
+    }
+    for (const char* name : {"King", "Promoted pawn", "Marshal", "Foot soldier"})
+        EXPECT_TRUE(names.contains(name)) << name;
+    EXPECT_EQ(pictures, 2 * 21) << "a picture and a diagram for each kind";
+    EXPECT_TRUE(shown) << "the pawn in the international set";
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTheGameNotTheClick) {

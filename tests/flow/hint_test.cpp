@@ -94,4 +94,22 @@ TEST_F(Hint, OnTheTurnedBoardEitherArmyIsHintedAsWell) {
     expectHint("９八 車", 1, 9, 1, 8);  // the Chinese army at the bottom
 }
 
+// The international set, chosen during a game: the board shows its pictures, the move list
+// and the last move beside the board are named again in its letters, and so is the hint.
+TEST_F(Hint, TheInternationalSetNamesEveryMoveInItsLetters) {
+    startGame();
+    move(3, 7, 3, 6);
+    heard();
+    game().INTERNATIONAL_PIECES_Click();
+    EXPECT_EQ(game().moveListRows()[1].move, "7f P");
+    EXPECT_GT(bottomResultInk(), 0) << "the last move is written again";
+    EXPECT_TRUE(testsupport::showsPicture(
+        rig.canvas, screen().x(5), screen().y(9),
+        screen()
+            .pictures()
+            .scalable(view::Picture::SITA_OU, platform::PieceSet::International)
+            ->at(1)));
+    expectHint("1b T", 9, 1, 9, 2);
+}
+
 }  // namespace

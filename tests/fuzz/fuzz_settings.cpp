@@ -80,7 +80,7 @@ bool sameLayout(const Options& a, const Options& b) {
 bool sameMarks(const Options& a, const Options& b) {
     return a.checkedBackground == b.checkedBackground && a.guidance == b.guidance &&
            a.elapsedTime == b.elapsedTime && a.chineseDrops == b.chineseDrops &&
-           a.music == b.music && a.moveList == b.moveList;
+           a.music == b.music && a.moveList == b.moveList && a.pieceSet == b.pieceSet;
 }
 
 std::string defaultFile() {
@@ -137,6 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(o.music == (lines[4] == cp932("BGM=ON")));
         FUZZ_CHECK(effects.repaints == 1 && effects.musicStarts == (o.music ? 1 : 0));
         FUZZ_CHECK(o.moveList == (lines.size() > 5 && lines[5] == cp932("棋譜一覧=ON")));
+        FUZZ_CHECK((o.pieceSet == platform::PieceSet::International) ==
+                   (lines.size() > 7 && lines[7] == cp932("駒の種類=International")));
     }
 
     // The writer keeps every mark: read back on a freshly created window they are all there.

@@ -292,3 +292,45 @@ TEST_F(SettingsFileTest, TheLanguageLineIsSeventhAndOnlyThereOncePicked) {
 }
 
 }  // namespace
+
+namespace {
+
+// The piece set comes eighth, after a language line that is left empty while none is picked;
+// a file ends after its last line that is not at its default, and anything but the literal of
+// the international set reads as the kanji set.
+TEST_F(SettingsFileTest, ThePieceSetLineIsEighthAndWithoutItThePiecesAreKanji) {
+    using platform::PieceSet;
+    const auto readBack = [&] {
+        Options fresh;
+        settings::読込_環境設定ファイル(fresh, effects, path);
+        return fresh.pieceSet;
+    };
+    options.pieceSet = PieceSet::International;
+    ASSERT_TRUE(settings::writeSettingsFile(options, path));
+    std::vector<std::string> lines = folder.lines(kName);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[7], "駒の種類=International");
+    EXPECT_EQ(settings::readLanguage(path), std::nullopt);
+    EXPECT_EQ(readBack(), PieceSet::International);
+
+    options.language = platform::Language::English;
+    ASSERT_TRUE(settings::writeSettingsFile(options, path));
+    EXPECT_EQ(folder.lines(kName)[6], "言語=English");
+    EXPECT_EQ(readBack(), PieceSet::International);
+
+    options.pieceSet = PieceSet::Kanji;
+    ASSERT_TRUE(settings::writeSettingsFile(options, path));
+    EXPECT_EQ(folder.lines(kName).size(), 7u);
+    EXPECT_EQ(readBack(), PieceSet::Kanji);
+
+    const std::string sixLines = kDefaultFile;
+    for (const std::string& rest :
+         {std::string(), cp932("\r\n駒の種類=international\r\n"), cp932("\r\n駒の種類=漢字\r\n")}) {
+        writeFile(sixLines + rest);
+        EXPECT_EQ(readBack(), PieceSet::Kanji) << rest;
+        EXPECT_EQ(fileBytes(), sixLines + rest);
+    }
+}
+
+}  // namespace

@@ -67,6 +67,23 @@ TEST_F(PicturesTest, PromotedSidesAndTheShogiArmysChinesePiecesCarryRedCharacter
         EXPECT_EQ(redInk((*pictures)[p]), 0) << static_cast<int>(p);
 }
 
+// Every piece of both armies, promoted sides and captured pieces included, can be told from
+// every other in the international set and from its own kanji picture, at 1× and at 2×.
+TEST_F(PicturesTest, InTheInternationalSetNoTwoPiecesAlike) {
+    for (const int k : {1, 2}) {
+        std::set<QByteArray> seen;
+        for (int i = static_cast<int>(Picture::SITA_HU); i <= static_cast<int>(Picture::W_KING);
+             ++i) {
+            const QImage& img = pictures->scalable(at(i), platform::PieceSet::International)->at(k);
+            ASSERT_EQ(img.size(), QSize(33 * k, 41 * k)) << "picture " << i;
+            const QByteArray bytes(reinterpret_cast<const char*>(img.constBits()),
+                                   img.sizeInBytes());
+            EXPECT_TRUE(seen.insert(bytes).second) << "picture " << i << " repeats another";
+            EXPECT_NE(img, pictures->scalable(at(i))->at(k)) << "picture " << i << " is kanji";
+        }
+    }
+}
+
 TEST_F(PicturesTest, BackgroundTilesJoinWithoutASeam) {
     // Tiles are laid every 33 pixels: the extra column must repeat the first one.
     for (Picture p : {Picture::HAIKEI_MIDORI, Picture::HAIKEI_TATAMI, Picture::HAIKEI_TAKE,
