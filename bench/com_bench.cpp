@@ -21,6 +21,7 @@
 #include "com/choose_move.h"
 #include "com/evaluation.h"
 #include "com/influence_survey.h"
+#include "com/lookahead_search.h"
 #include "record/entry_line.h"
 #include "rules/move_check.h"
 #include "rules/setup.h"
@@ -151,18 +152,25 @@ void BM_Turn(benchmark::State& state) {
     std::vector<std::vector<double>> times(positions.size());
     com::InfluenceMap map;
     com::ComState st;
+    com::SearchContext context;
+    double nodes = 0;
+    double micros = 0;
     for (auto _ : state) {
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const double start = threadMicros();
-            com::chooseMove(positions[i], map, st, settings);
+            com::chooseMove(positions[i], map, st, settings, nullptr, &context);
             times[i].push_back(threadMicros() - start);
+            micros += times[i].back();
+            nodes += static_cast<double>(context.nodes());
             benchmark::DoNotOptimize(st.bestScore);
         }
     }
     // One more pass over the suite, counting allocations (none are expected).
     const long allocationsBefore = gAllocations.load();
-    for (rules::Position& pos : positions) com::chooseMove(pos, map, st, settings);
+    for (rules::Position& pos : positions)
+        com::chooseMove(pos, map, st, settings, nullptr, &context);
     state.counters["allocations"] = static_cast<double>(gAllocations.load() - allocationsBefore);
+    if (com::looksAhead(settings.comLevel)) state.counters["nodes_per_s"] = nodes / micros * 1e6;
     std::vector<double> perPosition;
     for (const std::vector<double>& t : times) perPosition.push_back(median(t));
     state.counters["median_us"] = median(perPosition);
@@ -170,7 +178,7 @@ void BM_Turn(benchmark::State& state) {
     state.counters["positions"] = static_cast<double>(positions.size());
 }
 BENCHMARK(BM_Turn)
-    ->ArgsProduct({{1, 2, 3, 4}, {0, 1}})
+    ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}})
     ->ArgNames({"level", "drops"})
     ->Unit(benchmark::kMillisecond);
 

@@ -91,7 +91,7 @@ TEST(MatchRun, TotalsPerArmyThenTheResultWithItsElo) {
 
 TEST(MatchRun, ABadOptionPrintsTheUsageAndExitsWithTwo) {
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"kz-match", "--a", "5"},
+         std::vector<std::vector<std::string>>{{"kz-match", "--a", "6"},
                                                {"kz-match", "--games", "0"},
                                                {"kz-match", "--drops", "maybe"},
                                                {"kz-match", "--jobs"},
