@@ -1,5 +1,10 @@
-// Level 4 on small positions where looking ahead decides, and what it reports while it thinks.
+// Levels 4 and 5 on small positions where looking ahead decides, what they report while they
+// think, and how they share a machine.
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "com/lookahead_search.h"
 #include "com_turn.h"
@@ -85,6 +90,78 @@ TEST(Lookahead, ScoresEveryRootMoveKeepsTheClockGoingAndLeavesThePosition) {
     EXPECT_DOUBLE_EQ(
         t.scoreOf(t.best().fromX, t.best().fromY, t.best().toX, t.best().toY, t.best().after),
         t.state.bestScore);
+}
+
+TEST(Lookahead, SeesAMateGivenByTheLastMoveOfTheFirstDepth) {
+    // With one node only the first depth runs: the 車's check along the last row is answered there
+    // (every reply loses the 王), not stood on.
+    Turn t(layout({{5, 1, "v将"}, {5, 5, "v車"}, {1, 8, "^歩"}, {2, 8, "^歩"}, {1, 9, "^王"}}), 4);
+    t.settings.nodes = 1;
+    t.run();
+    ASSERT_TRUE(t.found);
+    EXPECT_TRUE(moves(t.best(), 5, 5, 5, 9)) << testing::PrintToString(t.best());
+    EXPECT_GT(t.state.bestScore, 9000);
+}
+
+// A search's answer and the nodes it took.
+struct Answer {
+    com::ComMove move;
+    double score = 0;
+    long nodes = 0;
+    bool operator==(const Answer&) const = default;
+};
+
+std::vector<Answer> searchAll(const std::vector<Position>& positions, com::SearchContext& context) {
+    std::vector<Answer> out;
+    for (const Position& p : positions) {
+        com::ComState state;
+        com::SearchSettings settings;
+        settings.comLevel = 5;
+        settings.nodes = 4000;
+        settings.chineseDrops = true;
+        EXPECT_TRUE(com::lookaheadBestMove(p, state, settings, nullptr, &context));
+        out.push_back({state.best, state.bestScore, context.nodes()});
+    }
+    return out;
+}
+
+TEST(Lookahead, AnswersTheSameInAReusedContextAndOnTwoThreadsAtOnce) {
+    const std::vector<Position> positions = {
+        testsupport::positionFrom(testsupport::kStartDiagram),
+        testsupport::positionFrom(layout({{5, 1, "v将"},
+                                          {5, 3, "v車"},
+                                          {2, 3, "^歩"},
+                                          {5, 6, "^金"},
+                                          {5, 7, "^金"},
+                                          {9, 9, "^王"}})),
+        testsupport::positionFrom(
+            layout({{5, 1, "v将"}, {4, 1, "v士"}, {5, 4, "v馬"}, {5, 8, "^銀"}, {5, 9, "^王"}}))};
+    com::SearchContext reused;
+    const std::vector<Answer> once = searchAll(positions, reused);
+    EXPECT_EQ(searchAll(positions, reused), once) << "nothing of a search is kept for the next";
+    std::vector<Answer> a, b;
+    std::thread first([&] {
+        com::SearchContext c;
+        a = searchAll(positions, c);
+    });
+    std::thread second([&] {
+        com::SearchContext c;
+        b = searchAll(positions, c);
+    });
+    first.join();
+    second.join();
+    EXPECT_EQ(a, once);
+    EXPECT_EQ(b, once);
+}
+
+TEST(Lookahead, AStopFromOutsideEndsTheSearchAtOnceWithAMove) {
+    Turn t(testsupport::kStartDiagram, 5);
+    const std::atomic<bool> stop{true};
+    t.settings.stop = &stop;
+    com::SearchContext context;
+    ASSERT_TRUE(com::lookaheadBestMove(t.pos, t.state, t.settings, nullptr, &context));
+    EXPECT_TRUE(t.state.hasBest);
+    EXPECT_LE(context.nodes(), 256) << "polled every few hundred nodes";
 }
 
 }  // namespace
