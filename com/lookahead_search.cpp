@@ -71,13 +71,11 @@ int fromTable(int s, int ply) {
     return s >= kMateBound ? s - ply : s <= -kMateBound ? s + ply : s;
 }
 
-// Whether a piece on (px, py) could reach (x, y) by its pattern at all: on one line with it, or
-// within a 桂's, 馬's or 象's jump. Every other square is left to the move check.
-bool withinReach(int px, int py, int x, int y) {
-    const int dx = px > x ? px - x : x - px;
-    const int dy = py > y ? py - y : y - py;
-    return dx == 0 || dy == 0 || dx == dy || (dx <= 2 && dy <= 2);
-}
+// The lines from a square, straight ones first, and the jumps of a 桂, a 馬 and a 象 (whose
+// diagonal step is asked again whatever stands between).
+constexpr int kLines[8][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+constexpr int kJumps[12][2] = {{-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1},
+                               {-1, 2},  {1, 2},  {-2, -2}, {2, -2}, {-2, 2}, {2, 2}};
 
 }  // namespace
 
@@ -296,16 +294,26 @@ class Lookahead {
         child.key = parent.key ^ kTopToMoveKey;
     }
 
-    // Whether a piece of army could move onto (x, y) in the position at ply.
+    // Whether a piece of army could move onto (x, y) in the position at ply. Only pieces that
+    // could reach the square by their pattern are asked: every piece along its straight lines (a
+    // 砲 takes over a screen), the first along each diagonal, and those a jump away.
     bool attacked(int ply, int x, int y, int army) const {
         const rules::Position& pos = m_.plies[ply].pos;
-        for (int px = 1; px <= 9; ++px) {
-            for (int py = 1; py <= 9; ++py) {
-                const PieceCode c = pos.board(px, py);
-                if (c * army > 0 && withinReach(px, py, x, y) &&
-                    rules::移動チェック(pos, px, py, x, y, c) == 1) {
-                    return true;
-                }
+        const auto reaches = [&](int px, int py) {
+            const PieceCode c = pos.board(px, py);
+            return c * army > 0 && rules::移動チェック(pos, px, py, x, y, c) == 1;
+        };
+        for (int d = 0; d < 8; ++d) {
+            const int dx = kLines[d][0], dy = kLines[d][1];
+            for (int px = x + dx, py = y + dy; rules::Board::onBoard(px, py); px += dx, py += dy) {
+                if (pos.board(px, py) == rules::空) continue;
+                if (reaches(px, py)) return true;
+                if (d >= 4) break;
+            }
+        }
+        for (const auto& j : kJumps) {
+            if (rules::Board::onBoard(x + j[0], y + j[1]) && reaches(x + j[0], y + j[1])) {
+                return true;
             }
         }
         return false;
