@@ -167,11 +167,17 @@ void BM_Turn(benchmark::State& state) {
             benchmark::DoNotOptimize(st.bestScore);
         }
     }
-    // One more pass over the suite, counting allocations (none are expected).
+    // One more pass over the suite, counting allocations (none are expected) and, for the
+    // look-ahead levels, the nodes: a signature of the search that any change of it shows.
     const long allocationsBefore = gAllocations.load();
-    for (rules::Position& pos : positions)
+    double signature = 0;
+    for (rules::Position& pos : positions) {
         com::chooseMove(pos, map, st, settings, nullptr, &context);
+        signature += static_cast<double>(context.nodes());
+    }
     state.counters["allocations"] = static_cast<double>(gAllocations.load() - allocationsBefore);
+    if (com::looksAhead(settings.comLevel))
+        state.SetLabel("nodes " + std::to_string(static_cast<long>(signature)));
     if (com::looksAhead(settings.comLevel)) state.counters["nodes_per_s"] = nodes / micros * 1e6;
     std::vector<double> perPosition;
     for (const std::vector<double>& t : times) perPosition.push_back(median(t));
