@@ -71,6 +71,14 @@ int fromTable(int s, int ply) {
     return s >= kMateBound ? s - ply : s <= -kMateBound ? s + ply : s;
 }
 
+// Whether a piece on (px, py) could reach (x, y) by its pattern at all: on one line with it, or
+// within a jump.
+bool withinReach(int px, int py, int x, int y) {
+    const int dx = px > x ? px - x : x - px;
+    const int dy = py > y ? py - y : y - py;
+    return dx == 0 || dy == 0 || dx == dy || (dx <= 2 && dy <= 2);
+}
+
 // The lines from a square, straight ones first, and the jumps of a 桂, a 馬 and a 象 (whose
 // diagonal step is asked again whatever stands between).
 constexpr int kLines[8][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
@@ -399,11 +407,18 @@ class Lookahead {
         // score this far below alpha.
         const bool frontier = depth == 1 && !checked;
         const int futile = frontier ? score(ply, army) + kFutilityMargin : kInfinity;
+        const KingSquare& theirKing = m_.plies[ply].kings.side[army > 0 ? 0 : 1];
         for (int i = 0; i < n; ++i) {
             const Move m = moves[i].move;
+            // A quiet move far from the king's lines is skipped without being made.
+            const bool skippable =
+                frontier && i > 0 && futile <= alpha && moves[i].key < kCaptureKeys;
+            if (skippable && !withinReach(m.toX, m.toY, theirKing.x, theirKing.y)) {
+                if (futile > best) best = futile;
+                continue;
+            }
             make(ply, m);
-            if (frontier && i > 0 && futile <= alpha && moves[i].key < kCaptureKeys &&
-                !givesCheck(ply + 1, m, army)) {
+            if (skippable && !givesCheck(ply + 1, m, army)) {
                 if (futile > best) best = futile;
                 continue;
             }
