@@ -58,6 +58,9 @@ constexpr int kDeltaMargin = 200;
 // and every ply it reaches has its record.
 constexpr int kLastSearchPly = kMaxPly - kQuiescencePlies - 1;
 static_assert(kLastSearchPly + kQuiescencePlies < kMaxPly);
+// Every ply that generates holds a whole list at once: the stack never runs out, so a side is
+// never taken to have no move because the stack was full.
+static_assert(kMoveStackSize >= (kLastSearchPly + kQuiescencePlies + 1) * rules::kMaxMoves);
 
 // Ordering keys from here up are captures and promotions; quiet moves and drops stay below.
 constexpr std::int64_t kTableMoveKey = 4'000'000'000LL * 4096;
