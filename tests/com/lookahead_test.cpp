@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <thread>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "com/lookahead_search.h"
@@ -103,55 +105,39 @@ TEST(Lookahead, SeesAMateGivenByTheLastMoveOfTheFirstDepth) {
     EXPECT_GT(t.state.bestScore, 9000);
 }
 
-// A search's answer and the nodes it took.
-struct Answer {
-    com::ComMove move;
-    double score = 0;
-    long nodes = 0;
-    bool operator==(const Answer&) const = default;
-};
-
-std::vector<Answer> searchAll(const std::vector<Position>& positions, com::SearchContext& context) {
-    std::vector<Answer> out;
+// Each position's move, nodes and every root score, searched one after the other in one context.
+std::vector<std::tuple<com::ComMove, long, std::vector<double>>> searchAll(
+    const std::vector<Position>& positions) {
+    com::SearchContext context;
+    std::vector<std::tuple<com::ComMove, long, std::vector<double>>> out;
     for (const Position& p : positions) {
         com::ComState state;
         com::SearchSettings settings;
         settings.comLevel = 5;
         settings.nodes = 4000;
         settings.chineseDrops = true;
-        EXPECT_TRUE(com::lookaheadBestMove(p, state, settings, nullptr, &context));
-        out.push_back({state.best, state.bestScore, context.nodes()});
+        comtest::Recorder rec;
+        EXPECT_TRUE(com::lookaheadBestMove(p, state, settings, &rec, &context));
+        std::vector<double> scores;
+        for (const comtest::EvalLine& l : rec.lines) scores.push_back(l.score);
+        out.emplace_back(state.best, context.nodes(), scores);
     }
     return out;
 }
 
 TEST(Lookahead, AnswersTheSameInAReusedContextAndOnTwoThreadsAtOnce) {
-    const std::vector<Position> positions = {
-        testsupport::positionFrom(testsupport::kStartDiagram),
-        testsupport::positionFrom(layout({{5, 1, "v将"},
-                                          {5, 3, "v車"},
-                                          {2, 3, "^歩"},
-                                          {5, 6, "^金"},
-                                          {5, 7, "^金"},
-                                          {9, 9, "^王"}})),
-        testsupport::positionFrom(
-            layout({{5, 1, "v将"}, {4, 1, "v士"}, {5, 4, "v馬"}, {5, 8, "^銀"}, {5, 9, "^王"}}))};
-    com::SearchContext reused;
-    const std::vector<Answer> once = searchAll(positions, reused);
-    EXPECT_EQ(searchAll(positions, reused), once) << "nothing of a search is kept for the next";
-    std::vector<Answer> a, b;
-    std::thread first([&] {
-        com::SearchContext c;
-        a = searchAll(positions, c);
-    });
-    std::thread second([&] {
-        com::SearchContext c;
-        b = searchAll(positions, c);
-    });
+    const Position start = testsupport::positionFrom(testsupport::kStartDiagram);
+    const Position other = testsupport::positionFrom(
+        layout({{5, 1, "v将"}, {4, 1, "v士"}, {5, 4, "v馬"}, {5, 8, "^銀"}, {5, 9, "^王"}}));
+    const auto reused = searchAll({start, other, start});
+    EXPECT_EQ(reused[2], reused[0]) << "nothing of a search is kept for the next";
+    std::remove_const_t<decltype(reused)> a, b;
+    std::thread first([&] { a = searchAll({start, other, start}); });
+    std::thread second([&] { b = searchAll({start, other, start}); });
     first.join();
     second.join();
-    EXPECT_EQ(a, once);
-    EXPECT_EQ(b, once);
+    EXPECT_EQ(a, reused);
+    EXPECT_EQ(b, reused);
 }
 
 TEST(Lookahead, AStopFromOutsideEndsTheSearchAtOnceWithAMove) {
