@@ -4,7 +4,9 @@
 //
 // The whole-turn benchmarks also time every position on its own and report, over the suite, the
 // median and the slowest position's median time as counters (median_us, max_us), and the
-// number of allocations one pass over the suite makes (allocations). Those times are the
+// number of allocations one pass over the suite makes (allocations). The look-ahead levels also
+// report their speed (nodes_per_s) and the nodes of one pass over the suite (nodes): that count
+// is the same on every machine, so a change of the search shows in it at once. Those times are the
 // thread's CPU time, so that other work on a shared machine does not count.
 #include <benchmark/benchmark.h>
 
@@ -21,6 +23,7 @@
 #include "com/choose_move.h"
 #include "com/evaluation.h"
 #include "com/influence_survey.h"
+#include "com/lookahead_search.h"
 #include "record/entry_line.h"
 #include "rules/move_check.h"
 #include "rules/setup.h"
@@ -151,18 +154,31 @@ void BM_Turn(benchmark::State& state) {
     std::vector<std::vector<double>> times(positions.size());
     com::InfluenceMap map;
     com::ComState st;
+    com::SearchContext context;
+    double nodes = 0;
+    double micros = 0;
     for (auto _ : state) {
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const double start = threadMicros();
-            com::chooseMove(positions[i], map, st, settings);
+            com::chooseMove(positions[i], map, st, settings, nullptr, &context);
             times[i].push_back(threadMicros() - start);
+            micros += times[i].back();
+            nodes += static_cast<double>(context.nodes());
             benchmark::DoNotOptimize(st.bestScore);
         }
     }
-    // One more pass over the suite, counting allocations (none are expected).
+    // One more pass over the suite, counting allocations (none are expected) and, for the
+    // look-ahead levels, the nodes: a signature of the search that any change of it shows.
     const long allocationsBefore = gAllocations.load();
-    for (rules::Position& pos : positions) com::chooseMove(pos, map, st, settings);
+    double signature = 0;
+    for (rules::Position& pos : positions) {
+        com::chooseMove(pos, map, st, settings, nullptr, &context);
+        signature += static_cast<double>(context.nodes());
+    }
     state.counters["allocations"] = static_cast<double>(gAllocations.load() - allocationsBefore);
+    if (com::looksAhead(settings.comLevel))
+        state.SetLabel("nodes " + std::to_string(static_cast<long>(signature)));
+    if (com::looksAhead(settings.comLevel)) state.counters["nodes_per_s"] = nodes / micros * 1e6;
     std::vector<double> perPosition;
     for (const std::vector<double>& t : times) perPosition.push_back(median(t));
     state.counters["median_us"] = median(perPosition);
@@ -170,7 +186,7 @@ void BM_Turn(benchmark::State& state) {
     state.counters["positions"] = static_cast<double>(positions.size());
 }
 BENCHMARK(BM_Turn)
-    ->ArgsProduct({{1, 2, 3, 4}, {0, 1}})
+    ->ArgsProduct({{1, 2, 3, 4, 5}, {0, 1}})
     ->ArgNames({"level", "drops"})
     ->Unit(benchmark::kMillisecond);
 

@@ -7,12 +7,12 @@
 namespace com {
 
 bool chooseMove(rules::Position& pos, InfluenceMap& map, ComState& state,
-                const SearchSettings& settings, SearchObserver* observer) {
+                const SearchSettings& settings, SearchObserver* observer, SearchContext* context) {
     // The bottom king's escapes before the move are counted on this map, so it must describe the
     // board as it stands, whatever ran last (a mate test's trial, an earlier position).
     勢力調査(pos, map);
-    if (settings.comLevel == kLookaheadLevel)
-        return lookaheadBestMove(pos, state, settings, observer);
+    if (looksAhead(settings.comLevel))
+        return lookaheadBestMove(pos, state, settings, observer, context);
     return searchBestMove(pos, map, state, settings, observer);
 }
 
@@ -48,11 +48,11 @@ ComMove turnedBack(const ComMove& m) {
 }
 
 // chooseMove for the top army of pos, on a copy with a fresh map and state.
-Choice chooseOnCopy(rules::Position pos, const SearchSettings& settings) {
+Choice chooseOnCopy(rules::Position pos, const SearchSettings& settings, SearchContext* context) {
     InfluenceMap map;
     ComState state;
     Choice c;
-    c.found = chooseMove(pos, map, state, settings);
+    c.found = chooseMove(pos, map, state, settings, nullptr, context);
     if (c.found) {
         c.move = state.best;
         c.score = state.bestScore;
@@ -62,17 +62,18 @@ Choice chooseOnCopy(rules::Position pos, const SearchSettings& settings) {
 
 }  // namespace
 
-Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings) {
-    Choice c = chooseOnCopy(turnedPosition(pos), settings);
+Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings,
+                           SearchContext* context) {
+    Choice c = chooseOnCopy(turnedPosition(pos), settings, context);
     if (c.found) c.move = turnedBack(c.move);
     return c;
 }
 
 Choice chooseMoveForSide(const rules::Position& pos, rules::SideId side,
-                         const SearchSettings& settings) {
-    if (side == pos.bottomSide) return chooseMoveForBottom(pos, settings);
+                         const SearchSettings& settings, SearchContext* context) {
+    if (side == pos.bottomSide) return chooseMoveForBottom(pos, settings, context);
     if (side != pos.topSide) return Choice{};
-    return chooseOnCopy(pos, settings);
+    return chooseOnCopy(pos, settings, context);
 }
 
 }  // namespace com

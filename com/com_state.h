@@ -7,10 +7,10 @@
 namespace com {
 
 // The strength levels: group 1 of the evaluation always, group 2 from level 2, group 3 at
-// level 3. Level 4 looks ahead with a search of its own (lookahead_search.h) and reads none of
-// the groups.
+// level 3. Levels 4 and 5 look ahead with a search of their own (lookahead_search.h), level 5
+// with a larger node budget, and read none of the groups.
 constexpr int kMinLevel = 1;
-constexpr int kMaxLevel = 4;
+constexpr int kMaxLevel = 5;
 constexpr int kStartLevel = 3;
 constexpr bool usesGroup2(int comLevel) {
     return comLevel >= 2;

@@ -85,19 +85,24 @@ int materialValue(int k) {
     return isKind(k) ? kValue[k] : 0;
 }
 
-int positionScore(const Position& pos, const DropRights& drops) {
-    int topKingX = 0, topKingY = 0, bottomKingX = 0, bottomKingY = 0;
+Kings findKings(const Position& pos) {
+    Kings kings;
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const PieceCode c = pos.board(x, y);
-            if (!isKingKind(magnitude(c))) continue;
-            if (c > 0) {
-                topKingX = x, topKingY = y;
-            } else {
-                bottomKingX = x, bottomKingY = y;
-            }
+            if (isKingKind(magnitude(c))) kings.side[c > 0 ? 1 : 0] = KingSquare{x, y};
         }
     }
+    return kings;
+}
+
+int positionScore(const Position& pos, const DropRights& drops) {
+    return positionScore(pos, drops, findKings(pos));
+}
+
+int positionScore(const Position& pos, const DropRights& drops, const Kings& kings) {
+    const int topKingX = kings.side[1].x, topKingY = kings.side[1].y;
+    const int bottomKingX = kings.side[0].x, bottomKingY = kings.side[0].y;
 
     int score = 0;
     // Pieces within two squares of the other army's king, per army (index 0 bottom, 1 top).

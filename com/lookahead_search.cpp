@@ -1,17 +1,21 @@
-// Level 4's search.
+// The search of levels 4 and 5.
 //
 // A negamax alpha-beta over both armies' moves as the game's own rules make them (board moves,
-// promotions, drops for every army that may drop), on copies of the position (one per ply, made
-// with 駒移動), so nothing is allocated while it runs. Taking a king ends the line at once: the
-// side that can take it wins, the sooner the better, and a side with no move at all has lost.
+// promotions, drops for every army that may drop), on copies of the position (one record per ply:
+// the position made with 駒移動, its kings, its key updated by the move, its killers), all in the
+// memory of a SearchContext, so nothing is allocated while it runs. Taking a king ends the line at
+// once: the side that can take it wins, the sooner the better, and a side with no move at all has
+// lost.
 //
 // - Iterative deepening from depth 1 while the node budget lasts (the first depth always ends).
 //   The previous best move is searched first; a depth cut short keeps the best of the moves it
 //   finished.
 // - At depth 0 a quiescence of captures (stand pat on positionScore) settles exchanges, so a
 //   capture that loses the piece back is seen as such; captures that cannot reach alpha even
-//   unanswered are left out.
-// - A king under attack gets one more ply. A table of positions already searched (by a 64-bit
+//   unanswered are left out. A side whose king is attacked never stands pat: all its moves are
+//   searched.
+// - A king under attack gets one more ply, also at the horizon. A table of positions already
+// searched (by a 64-bit
 //   key) gives bounds and the move to try first. A pass that still leaves the score above beta
 //   cuts the node; late quiet moves that do not attack the king are searched shallower first;
 //   all but the first move get a null window; one ply from the horizon quiet moves that cannot
@@ -19,13 +23,17 @@
 // - Move order: the table's move, a king capture, captures by most valuable victim and least
 //   valuable attacker, promotions, the two killer moves of the ply, then quiet moves and drops
 //   by a history of the cuts they made. Ties keep the generation order.
-// - The budget is counted in nodes, never in time: the same position always gives the same move.
+// - The budget is counted in nodes, never in time: the same position always gives the same move
+//   (the table, killers and history start empty in every search). A stop flag set from another
+//   thread ends the search early.
 #include "com/lookahead_search.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 #include "com/lookahead_eval.h"
+#include "com/lookahead_memory.h"
 #include "com/position_hash.h"
 #include "rules/make_move.h"
 #include "rules/move_check.h"
@@ -41,33 +49,22 @@ using rules::PieceCode;
 constexpr int kMate = 1000000;
 constexpr int kInfinity = 2000000;
 constexpr int kMateBound = kMate - 1000;  // scores beyond this are won or lost kings
-constexpr int kMaxPly = 40;
-constexpr int kMaxDepth = 10;
+constexpr int kMaxDepth = 24;
 constexpr int kQuiescencePlies = 8;
-constexpr int kStackSize = 24000;
 constexpr int kTickNodes = 256;
 constexpr int kFutilityMargin = 150;
 constexpr int kDeltaMargin = 200;
-
-// A king's square (x = 0 when the army has none).
-struct King {
-    int x = 0, y = 0;
-};
+// The deepest ply the full-width search reaches; the capture search goes kQuiescencePlies further
+// and every ply it reaches has its record.
+constexpr int kLastSearchPly = kMaxPly - kQuiescencePlies - 1;
+static_assert(kLastSearchPly + kQuiescencePlies < kMaxPly);
+// Every ply that generates holds a whole list at once: the stack never runs out, so a side is
+// never taken to have no move because the stack was full.
+static_assert(kMoveStackSize >= (kLastSearchPly + kQuiescencePlies + 1) * rules::kMaxMoves);
 
 // Ordering keys from here up are captures and promotions; quiet moves and drops stay below.
 constexpr std::int64_t kTableMoveKey = 4'000'000'000LL * 4096;
 constexpr std::int64_t kCaptureKeys = 1'900'000'000LL * 4096;
-
-// A position searched before: its best move and score, and how far it was searched.
-enum class Bound : std::int8_t { None, Exact, Lower, Upper };
-struct TableEntry {
-    std::uint64_t key = 0;
-    int score = 0;
-    Move move;
-    std::int8_t depth = 0;
-    Bound bound = Bound::None;
-};
-constexpr std::size_t kTableSize = 1 << 14;
 
 // A king taken sooner is worth more: the table keeps such scores counted from its own position.
 int toTable(int s, int ply) {
@@ -77,41 +74,65 @@ int fromTable(int s, int ply) {
     return s >= kMateBound ? s - ply : s <= -kMateBound ? s + ply : s;
 }
 
-struct Scored {
-    Move move;
-    std::int64_t key = 0;
-};
+// Whether a piece on (px, py) could reach (x, y) by its pattern at all: on one line with it, or
+// within a jump.
+bool withinReach(int px, int py, int x, int y) {
+    const int dx = px > x ? px - x : x - px;
+    const int dy = py > y ? py - y : y - py;
+    return dx == 0 || dy == 0 || dx == dy || (dx <= 2 && dy <= 2);
+}
+
+// The lines from a square, straight ones first, and the jumps of a 桂, a 馬 and a 象 (whose
+// diagonal step is asked again whatever stands between).
+constexpr int kLines[8][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+constexpr int kJumps[12][2] = {{-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1},
+                               {-1, 2},  {1, 2},  {-2, -2}, {2, -2}, {-2, 2}, {2, 2}};
+
+}  // namespace
 
 class Lookahead {
   public:
     Lookahead(const rules::Position& pos, const SearchSettings& settings, SearchObserver* observer,
-              long budget)
-        : observer_(observer), budget_(budget) {
-        stack_[0] = pos;
-        for (int x = 1; x <= 9; ++x) {
-            for (int y = 1; y <= 9; ++y) {
-                const PieceCode c = pos.board(x, y);
-                if (rules::isKingKind(rules::magnitude(c))) kings_[0][c > 0 ? 1 : 0] = King{x, y};
-            }
-        }
-        rules::調査_2歩フラグ設定(stack_[0]);
+              SearchContext& context)
+        : observer_(observer),
+          stop_(settings.stop),
+          budget_(nodeBudgetOf(settings)),
+          context_(context),
+          m_(*context.memory_) {
         rights_.top = rules::armyMayDrop(pos, rules::kTopArmy, settings.chineseDrops);
         rights_.bottom = rules::armyMayDrop(pos, rules::kBottomArmy, settings.chineseDrops);
+        Ply& root = m_.plies[0];
+        root.pos = pos;
+        rules::調査_2歩フラグ設定(root.pos);
+        root.kings = findKings(pos);
+        root.key = positionKey(pos, rules::kTopArmy, rights_);
+        // Nothing of an earlier search is kept: the same position always gives the same move.
+        for (Ply& p : m_.plies) p.killers[0] = p.killers[1] = Move{};
+        std::fill(&m_.table[0], &m_.table[0] + kTableSize, TableEntry{});
+        std::fill(&m_.history[0][0][0], &m_.history[0][0][0] + 43 * 10 * 10, 0);
     }
+
+    ~Lookahead() { context_.nodes_ = nodes_; }
 
     bool run(ComState& state) {
         const int first = top_;
         const int n = generate(0, rules::kTopArmy, false);
         if (n == 0) return false;
-        Scored* root = moves_ + first;
+        Scored* root = m_.moves + first;
+        int* rootScore = m_.rootScore;
+        bool* atMost = m_.rootAtMost;
         int best = 0;
         int bestScore = -kInfinity;
         for (int i = 0; i < n; ++i) {
-            rootScore_[i] = 0;
+            // Not searched yet: at most a king taken at once.
+            rootScore[i] = kMate;
+            atMost[i] = true;
+        }
+        for (int i = 0; i < n; ++i) {
             if (isKingCapture(0, root[i].move)) {
                 std::swap(root[0], root[i]);
-                bestScore = rootScore_[0] = kMate;
-                return finish(state, root, n, 0, bestScore);
+                atMost[0] = false;
+                return finish(state, root, n, 0, kMate);
             }
         }
         sortByKey(root, n);
@@ -130,7 +151,9 @@ class Lookahead {
                     }
                 }
                 if (stopped_) break;
-                rootScore_[i] = s;
+                rootScore[i] = s;
+                // A move that does not beat the best so far is only known to be no better.
+                atMost[i] = i > 0 && s <= alpha;
                 if (s > alpha) {
                     alpha = s;
                     iterationBest = i;
@@ -147,6 +170,8 @@ class Lookahead {
             best = 0;
             if (bestScore >= kMateBound || bestScore <= -kMateBound) break;
         }
+        // Stopped before any move finished: the position as it stands.
+        if (bestScore == -kInfinity) bestScore = score(0, rules::kTopArmy);
         return finish(state, root, n, best, bestScore);
     }
 
@@ -155,8 +180,8 @@ class Lookahead {
         if (observer_ != nullptr) {
             for (int i = 0; i < n; ++i) {
                 const Move& m = root[i].move;
-                observer_->evaluated(m.fromX, m.fromY, m.toX, m.toY, m.after,
-                                     rootScore_[i] / 100.0);
+                observer_->rootScored(m.fromX, m.fromY, m.toX, m.toY, m.after,
+                                      m_.rootScore[i] / 100.0, m_.rootAtMost[i]);
             }
         }
         const Move& m = root[best].move;
@@ -166,40 +191,44 @@ class Lookahead {
         return true;
     }
 
-    // Counts a node; true when the budget is spent (only from depth 2 on: depth 1 always ends).
+    // Counts a node; true when the search must end: the budget is spent (only from depth 2 on:
+    // depth 1 always ends unless the caller stops the search).
     bool spent() {
         ++nodes_;
-        if (observer_ != nullptr && nodes_ % kTickNodes == 0) observer_->tick();
+        if (nodes_ % kTickNodes == 0) {
+            if (observer_ != nullptr) observer_->tick();
+            if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) stopped_ = true;
+        }
         if (rootDepth_ > 1 && nodes_ >= budget_) stopped_ = true;
         return stopped_;
     }
 
     bool isKingCapture(int ply, const Move& m) const {
-        return !m.isDrop() && rules::isKingKind(rules::magnitude(stack_[ply].board(m.toX, m.toY)));
+        return !m.isDrop() &&
+               rules::isKingKind(rules::magnitude(m_.plies[ply].pos.board(m.toX, m.toY)));
     }
 
     // Generates the army's moves at ply onto the stack and gives each its ordering key. Returns
     // how many; top_ is advanced past them.
     int generate(int ply, int army, bool capturesOnly) {
-        rules::Position& pos = stack_[ply];
-        const int room = std::min(rules::kMaxMoves, kStackSize - top_);
-        if (room <= 0) return 0;
+        rules::Position& pos = m_.plies[ply].pos;
         rules::MoveFilter filter;
         filter.capturesOnly = capturesOnly;
         filter.drops = army > 0 ? rights_.top : rights_.bottom;
-        const int n = rules::generateMoves(pos, army, filter, buffer_, room);
-        Scored* out = moves_ + top_;
+        const int n = rules::generateMoves(pos, army, filter, m_.buffer, rules::kMaxMoves);
+        Scored* out = m_.moves + top_;
         for (int i = 0; i < n; ++i) {
-            out[i].move = buffer_[i];
-            out[i].key = orderKey(ply, buffer_[i]) * 4096 + (4095 - i);
+            out[i].move = m_.buffer[i];
+            out[i].key = orderKey(ply, m_.buffer[i]) * 4096 + (4095 - i);
         }
         top_ += n;
         return n;
     }
 
     std::int64_t orderKey(int ply, const Move& m) const {
+        const Ply& p = m_.plies[ply];
         if (!m.isDrop()) {
-            const PieceCode victim = stack_[ply].board(m.toX, m.toY);
+            const PieceCode victim = p.pos.board(m.toX, m.toY);
             if (victim != rules::空) {
                 if (rules::isKingKind(rules::magnitude(victim))) return 3'000'000'000LL;
                 return 2'000'000'000LL + materialValue(rules::magnitude(victim)) * 64 -
@@ -207,21 +236,22 @@ class Lookahead {
             }
             if (m.after != m.before) return 1'900'000'000LL;  // a promotion
         }
-        if (ply < kMaxPly && (m == killers_[ply][0] || m == killers_[ply][1])) {
-            return 1'800'000'000LL + (m == killers_[ply][0] ? 1 : 0);
+        if (m == p.killers[0] || m == p.killers[1]) {
+            return 1'800'000'000LL + (m == p.killers[0] ? 1 : 0);
         }
         return history(m);
     }
 
-    int history(const Move& m) const { return history_[m.after + 21][m.toX][m.toY]; }
+    int history(const Move& m) const { return m_.history[m.after + 21][m.toX][m.toY]; }
 
     void rewardQuiet(int ply, const Move& m, int depth) {
-        if (!m.isDrop() && stack_[ply].board(m.toX, m.toY) != rules::空) return;
-        int& h = history_[m.after + 21][m.toX][m.toY];
+        Ply& p = m_.plies[ply];
+        if (!m.isDrop() && p.pos.board(m.toX, m.toY) != rules::空) return;
+        int& h = m_.history[m.after + 21][m.toX][m.toY];
         h = std::min(h + depth * depth, 1'000'000);
-        if (ply < kMaxPly && !(m == killers_[ply][0])) {
-            killers_[ply][1] = killers_[ply][0];
-            killers_[ply][0] = m;
+        if (!(m == p.killers[0])) {
+            p.killers[1] = p.killers[0];
+            p.killers[0] = m;
         }
     }
 
@@ -231,52 +261,83 @@ class Lookahead {
 
     void sortRootByScores(Scored* root, int n, int best) {
         for (int i = 0; i < n; ++i) {
-            root[i].key = (i == best ? std::int64_t{kInfinity} : rootScore_[i]) * 4096 + (4095 - i);
+            root[i].key =
+                (i == best ? std::int64_t{kInfinity} : m_.rootScore[i]) * 4096 + (4095 - i);
         }
         // The scores travel with their moves.
-        for (int i = 0; i < n; ++i) scoreByKey_[i] = rootScore_[i];
         int index[rules::kMaxMoves];
         for (int i = 0; i < n; ++i) index[i] = i;
         std::sort(index, index + n, [&](int a, int b) { return root[a].key > root[b].key; });
         for (int i = 0; i < n; ++i) {
-            sorted_[i] = root[index[i]];
-            rootScore_[i] = scoreByKey_[index[i]];
+            m_.sorted[i] = root[index[i]];
+            m_.sortedScore[i] = m_.rootScore[index[i]];
+            m_.sortedAtMost[i] = m_.rootAtMost[index[i]];
         }
-        std::copy(sorted_, sorted_ + n, root);
+        std::copy(m_.sorted, m_.sorted + n, root);
+        std::copy(m_.sortedScore, m_.sortedScore + n, m_.rootScore);
+        std::copy(m_.sortedAtMost, m_.sortedAtMost + n, m_.rootAtMost);
     }
 
-    // The child position of ply after m.
+    // The child record of ply after m.
     void make(int ply, const Move& m) {
-        rules::Position& child = stack_[ply + 1];
-        child = stack_[ply];
-        kings_[ply + 1][0] = kings_[ply][0];
-        kings_[ply + 1][1] = kings_[ply][1];
+        const Ply& parent = m_.plies[ply];
+        Ply& child = m_.plies[ply + 1];
+        child.pos = parent.pos;
+        child.kings = parent.kings;
         if (rules::isKingKind(rules::magnitude(m.before))) {
-            kings_[ply + 1][m.before > 0 ? 1 : 0] = King{m.toX, m.toY};
+            child.kings.side[m.before > 0 ? 1 : 0] = KingSquare{m.toX, m.toY};
         }
-        const PieceCode captured = m.isDrop() ? rules::空 : child.board(m.toX, m.toY);
-        rules::駒移動(child, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        const PieceCode captured = m.isDrop() ? rules::空 : child.pos.board(m.toX, m.toY);
+        rules::駒移動(child.pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        child.key = keyAfterMove(parent.key, parent.pos, child.pos, m);
         if (rules::magnitude(m.before) == rules::kind::歩 ||
             rules::magnitude(captured) == rules::kind::歩) {
-            rules::調査_2歩フラグ設定(child);
+            rules::調査_2歩フラグ設定(child.pos);
         }
     }
 
-    // Whether a piece of army could move onto (x, y) in the position at ply.
+    // The child record of ply with the other army to move and nothing moved.
+    void pass(int ply) {
+        const Ply& parent = m_.plies[ply];
+        Ply& child = m_.plies[ply + 1];
+        child.pos = parent.pos;
+        child.kings = parent.kings;
+        child.key = parent.key ^ kTopToMoveKey;
+    }
+
+    // Whether a piece of army could move onto (x, y) in the position at ply. Only pieces that
+    // could reach the square by their pattern are asked: every piece along its straight lines (a
+    // 砲 takes over a screen), the first along each diagonal, and those a jump away.
     bool attacked(int ply, int x, int y, int army) const {
-        const rules::Position& pos = stack_[ply];
-        for (int px = 1; px <= 9; ++px) {
-            for (int py = 1; py <= 9; ++py) {
-                const PieceCode c = pos.board(px, py);
-                if (c * army > 0 && rules::移動チェック(pos, px, py, x, y, c) == 1) return true;
+        const rules::Position& pos = m_.plies[ply].pos;
+        const auto reaches = [&](int px, int py) {
+            const PieceCode c = pos.board(px, py);
+            return c * army > 0 && rules::移動チェック(pos, px, py, x, y, c) == 1;
+        };
+        for (int d = 0; d < 8; ++d) {
+            const int dx = kLines[d][0], dy = kLines[d][1];
+            for (int px = x + dx, py = y + dy; rules::Board::onBoard(px, py); px += dx, py += dy) {
+                if (pos.board(px, py) == rules::空) continue;
+                if (reaches(px, py)) return true;
+                if (d >= 4) break;
+            }
+        }
+        for (const auto& j : kJumps) {
+            if (rules::Board::onBoard(x + j[0], y + j[1]) && reaches(x + j[0], y + j[1])) {
+                return true;
             }
         }
         return false;
     }
 
     bool inCheck(int ply, int army) const {
-        const King& k = kings_[ply][army > 0 ? 1 : 0];
+        const KingSquare& k = m_.plies[ply].kings.side[army > 0 ? 1 : 0];
         return k.x != 0 && attacked(ply, k.x, k.y, -army);
+    }
+
+    int score(int ply, int army) const {
+        const Ply& p = m_.plies[ply];
+        return army * positionScore(p.pos, rights_, p.kings);
     }
 
     // One child searched with the window (alpha, beta) at the depth left.
@@ -292,23 +353,22 @@ class Lookahead {
 
     // Whether the piece m has just moved (position at ply) could take the other army's king.
     bool givesCheck(int ply, const Move& m, int army) const {
-        const King& k = kings_[ply][army > 0 ? 0 : 1];
-        return k.x != 0 && rules::移動チェック(stack_[ply], m.toX, m.toY, k.x, k.y, m.after) == 1;
+        const KingSquare& k = m_.plies[ply].kings.side[army > 0 ? 0 : 1];
+        return k.x != 0 &&
+               rules::移動チェック(m_.plies[ply].pos, m.toX, m.toY, k.x, k.y, m.after) == 1;
     }
 
     int search(int ply, int depth, int alpha, int beta, int army, bool mayPass) {
-        if (depth <= 0 || ply >= kMaxPly - kQuiescencePlies - 1) {
-            return quiesce(ply, alpha, beta, army, 0);
-        }
-        if (spent()) return 0;
+        if (ply >= kLastSearchPly) return quiesce(ply, alpha, beta, army, 0);
+        // A king under attack gets one more ply to see whether it gets away, also at the
+        // horizon: a check given by the last move is answered, not stood on.
         const bool checked = inCheck(ply, army);
-        // A king under attack gets one more ply to see whether it gets away.
-        if (checked && ply < kMaxPly - kQuiescencePlies - 4) ++depth;
-        // Passing: when even a free move for the other army does not bring the score below
-        // beta, a real move will not either.
+        if (checked && ply < kLastSearchPly - 3) ++depth;
+        if (depth <= 0) return quiesce(ply, alpha, beta, army, 0);
+        if (spent()) return 0;
         const int alphaBefore = alpha;
-        const std::uint64_t key = positionKey(stack_[ply], army);
-        TableEntry& entry = table_[key & (kTableSize - 1)];
+        const std::uint64_t key = m_.plies[ply].key;
+        TableEntry& entry = m_.table[key & (kTableSize - 1)];
         const bool known = entry.key == key && entry.bound != Bound::None;
         if (known && entry.depth >= depth) {
             const int t = fromTable(entry.score, ply);
@@ -317,11 +377,10 @@ class Lookahead {
                 return t;
             }
         }
-        if (mayPass && !checked && depth >= 3 && beta < kMateBound &&
-            army * positionScore(stack_[ply], rights_) >= beta) {
-            stack_[ply + 1] = stack_[ply];
-            kings_[ply + 1][0] = kings_[ply][0];
-            kings_[ply + 1][1] = kings_[ply][1];
+        // Passing: when even a free move for the other army does not bring the score below
+        // beta, a real move will not either.
+        if (mayPass && !checked && depth >= 3 && beta < kMateBound && score(ply, army) >= beta) {
+            pass(ply);
             const int s = -search(ply + 1, depth - 3, -beta, -beta + 1, -army, false);
             if (stopped_) return 0;
             if (s >= beta) return beta;
@@ -332,7 +391,7 @@ class Lookahead {
             top_ = first;
             return -kMate + ply;
         }
-        Scored* moves = moves_ + first;
+        Scored* moves = m_.moves + first;
         for (int i = 0; i < n; ++i) {
             if (isKingCapture(ply, moves[i].move)) {
                 top_ = first;
@@ -350,13 +409,19 @@ class Lookahead {
         // One ply from the horizon, a quiet move that does not attack the king cannot lift a
         // score this far below alpha.
         const bool frontier = depth == 1 && !checked;
-        const int futile =
-            frontier ? army * positionScore(stack_[ply], rights_) + kFutilityMargin : kInfinity;
+        const int futile = frontier ? score(ply, army) + kFutilityMargin : kInfinity;
+        const KingSquare& theirKing = m_.plies[ply].kings.side[army > 0 ? 0 : 1];
         for (int i = 0; i < n; ++i) {
             const Move m = moves[i].move;
+            // A quiet move far from the king's lines is skipped without being made.
+            const bool skippable =
+                frontier && i > 0 && futile <= alpha && moves[i].key < kCaptureKeys;
+            if (skippable && !withinReach(m.toX, m.toY, theirKing.x, theirKing.y)) {
+                if (futile > best) best = futile;
+                continue;
+            }
             make(ply, m);
-            if (frontier && i > 0 && futile <= alpha && moves[i].key < kCaptureKeys &&
-                !givesCheck(ply + 1, m, army)) {
+            if (skippable && !givesCheck(ply + 1, m, army)) {
                 if (futile > best) best = futile;
                 continue;
             }
@@ -401,14 +466,24 @@ class Lookahead {
         return best;
     }
 
+    // The capture search. A side whose king is attacked tries every move instead of standing
+    // pat, as long as plies are left.
     int quiesce(int ply, int alpha, int beta, int army, int qply) {
         if (spent()) return 0;
-        const int standPat = army * positionScore(stack_[ply], rights_);
-        if (standPat >= beta || qply >= kQuiescencePlies) return standPat;
-        if (standPat > alpha) alpha = standPat;
+        const bool last = qply >= kQuiescencePlies || ply >= kMaxPly - 1;
+        const bool checked = !last && inCheck(ply, army);
+        const int standPat = checked ? -kInfinity : score(ply, army);
+        if (!checked) {
+            if (standPat >= beta || last) return standPat;
+            if (standPat > alpha) alpha = standPat;
+        }
         const int first = top_;
-        const int n = generate(ply, army, true);
-        Scored* moves = moves_ + first;
+        const int n = generate(ply, army, !checked);
+        if (checked && n == 0) {
+            top_ = first;
+            return -kMate + ply;
+        }
+        Scored* moves = m_.moves + first;
         for (int i = 0; i < n; ++i) {
             if (isKingCapture(ply, moves[i].move)) {
                 top_ = first;
@@ -420,8 +495,9 @@ class Lookahead {
         for (int i = 0; i < n; ++i) {
             // A capture that cannot bring the score up to alpha even if nothing is taken back.
             const Move& m = moves[i].move;
-            const PieceCode victim = stack_[ply].board(m.toX, m.toY);
-            if (standPat + materialValue(rules::magnitude(victim)) + kDeltaMargin <= alpha &&
+            const PieceCode victim = m_.plies[ply].pos.board(m.toX, m.toY);
+            if (!checked &&
+                standPat + materialValue(rules::magnitude(victim)) + kDeltaMargin <= alpha &&
                 m.after == m.before) {
                 continue;
             }
@@ -437,34 +513,36 @@ class Lookahead {
     }
 
     SearchObserver* observer_;
+    const std::atomic<bool>* stop_;
     long budget_;
+    SearchContext& context_;
+    LookaheadMemory& m_;
     long nodes_ = 0;
     bool stopped_ = false;
     int rootDepth_ = 0;
     DropRights rights_;
     int top_ = 0;
-
-    rules::Position stack_[kMaxPly + 1];
-    King kings_[kMaxPly + 1][2];
-    TableEntry table_[kTableSize];
-    Scored moves_[kStackSize];
-    Move buffer_[rules::kMaxMoves];
-    int rootScore_[rules::kMaxMoves] = {};
-    int scoreByKey_[rules::kMaxMoves] = {};
-    Scored sorted_[rules::kMaxMoves];
-    Move killers_[kMaxPly][2] = {};
-    int history_[43][10][10] = {};
 };
 
-}  // namespace
+SearchContext::SearchContext() : memory_(std::make_unique<LookaheadMemory>()) {}
+SearchContext::~SearchContext() = default;
+
+long nodeBudgetOf(const SearchSettings& settings) {
+    if (settings.nodes > 0) return settings.nodes;
+    return settings.comLevel == kLevel5 ? kLevel5Nodes : kLookaheadNodes;
+}
 
 bool lookaheadBestMove(const rules::Position& pos, ComState& state, const SearchSettings& settings,
-                       SearchObserver* observer, long nodeBudget) {
+                       SearchObserver* observer, SearchContext* context) {
     state.bestScore = kNoScoreYet;
     state.hasBest = false;
     state.best = ComMove{};
-    // A few hundred kilobytes on the stack: nothing is allocated, per turn or per node.
-    Lookahead search(pos, settings, observer, nodeBudget);
+    std::unique_ptr<SearchContext> own;
+    if (context == nullptr) {
+        own = std::make_unique<SearchContext>();
+        context = own.get();
+    }
+    Lookahead search(pos, settings, observer, *context);
     return search.run(state);
 }
 

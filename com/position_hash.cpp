@@ -18,36 +18,57 @@ constexpr int kHandCounts = 40;
 struct Keys {
     std::array<std::uint64_t, 81 * kCodes> squares{};
     std::array<std::uint64_t, 2 * (rules::kHandSize + 1) * kHandCounts> hands{};
+    std::array<std::uint64_t, 4> drops{};
     constexpr Keys() {
         std::uint64_t seed = 0x6b7a736f72617761ULL;
         for (auto& k : squares) k = mix(seed += 0x9e3779b97f4a7c15ULL);
         for (auto& k : hands) k = mix(seed += 0x9e3779b97f4a7c15ULL);
+        for (auto& k : drops) k = mix(seed += 0x9e3779b97f4a7c15ULL);
     }
 };
 constexpr Keys kKeys;
 
-std::uint64_t handKey(const rules::Hand& hand, int side) {
-    std::uint64_t h = 0;
+}  // namespace
+
+std::uint64_t squareKey(int x, int y, rules::PieceCode code) {
+    if (code == rules::空) return 0;
+    return kKeys.squares[((x - 1) * 9 + (y - 1)) * kCodes + code + rules::kind::count];
+}
+
+std::uint64_t handKey(int hand, int k, int count) {
+    if (count <= 0) return 0;
+    if (count >= kHandCounts) count = kHandCounts - 1;
+    return kKeys.hands[(hand * (rules::kHandSize + 1) + k) * kHandCounts + count];
+}
+
+std::uint64_t positionKey(const rules::Position& pos, int army, const DropRights& drops) {
+    std::uint64_t h = army > 0 ? kTopToMoveKey : 0;
+    h ^= kKeys.drops[(drops.top ? 2 : 0) + (drops.bottom ? 1 : 0)];
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) h ^= squareKey(x, y, pos.board(x, y));
+    }
     for (int k = 1; k <= rules::kHandSize; ++k) {
-        const int count = hand[k] < 0 ? 0 : hand[k] >= kHandCounts ? kHandCounts - 1 : hand[k];
-        if (count > 0) h ^= kKeys.hands[(side * (rules::kHandSize + 1) + k) * kHandCounts + count];
+        h ^= handKey(0, k, pos.ownHand[k]) ^ handKey(1, k, pos.enemyHand[k]);
     }
     return h;
 }
 
-}  // namespace
-
-std::uint64_t positionKey(const rules::Position& pos, int army) {
-    std::uint64_t h = army > 0 ? 0x243f6a8885a308d3ULL : 0;
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            const rules::PieceCode c = pos.board(x, y);
-            if (c != rules::空) {
-                h ^= kKeys.squares[((x - 1) * 9 + (y - 1)) * kCodes + c + rules::kind::count];
-            }
+std::uint64_t keyAfterMove(std::uint64_t key, const rules::Position& before,
+                           const rules::Position& after, const rules::Move& m) {
+    key ^= kTopToMoveKey;
+    if (!m.isDrop()) key ^= squareKey(m.fromX, m.fromY, m.before);
+    key ^= squareKey(m.toX, m.toY, before.board(m.toX, m.toY)) ^
+           squareKey(m.toX, m.toY, after.board(m.toX, m.toY));
+    // A drop takes from one hand, a capture adds to one.
+    for (int k = 1; k <= rules::kHandSize; ++k) {
+        if (before.ownHand[k] != after.ownHand[k]) {
+            key ^= handKey(0, k, before.ownHand[k]) ^ handKey(0, k, after.ownHand[k]);
+        }
+        if (before.enemyHand[k] != after.enemyHand[k]) {
+            key ^= handKey(1, k, before.enemyHand[k]) ^ handKey(1, k, after.enemyHand[k]);
         }
     }
-    return h ^ handKey(pos.ownHand, 0) ^ handKey(pos.enemyHand, 1);
+    return key;
 }
 
 }  // namespace com

@@ -4,6 +4,8 @@
 // nothing is played here: the caller plays the move it returns.
 #pragma once
 
+#include <atomic>
+
 #include "com/com_state.h"
 #include "com/influence_map.h"
 #include "rules/position.h"
@@ -15,6 +17,11 @@ struct SearchSettings {
     // The option that lets the Chinese army drop from its hand. The shogi army on top (bottomSide
     // = -1) always may.
     bool chineseDrops = false;
+    // Nodes the look-ahead levels may visit; 0 takes the level's own budget (nodeBudgetOf).
+    long nodes = 0;
+    // Set from another thread to end a look-ahead search early: it returns the best move of the
+    // depths it finished. Polled every few hundred nodes; never written by the search.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 // Hooks the search calls while it runs. The defaults do nothing.
@@ -30,6 +37,15 @@ class SearchObserver {
     virtual void evaluated(int fromX, int fromY, int toX, int toY, rules::PieceCode onDestination,
                            double score) {
         (void)fromX, (void)fromY, (void)toX, (void)toY, (void)onDestination, (void)score;
+    }
+    // The look-ahead levels' report of one move of the top army, once per move when the search
+    // ends: its score from the deepest search that finished it, and whether that score is only an
+    // upper bound (the move was shown to be no better than that, and not searched further). The
+    // default forwards to evaluated().
+    virtual void rootScored(int fromX, int fromY, int toX, int toY, rules::PieceCode onDestination,
+                            double score, bool atMost) {
+        (void)atMost;
+        evaluated(fromX, fromY, toX, toY, onDestination, score);
     }
 };
 

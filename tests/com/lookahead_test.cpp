@@ -1,5 +1,12 @@
-// Level 4 on small positions where looking ahead decides, and what it reports while it thinks.
+// Levels 4 and 5 on small positions where looking ahead decides, what they report while they
+// think, and how they share a machine.
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <tuple>
+#include <type_traits>
+#include <vector>
 
 #include "com/lookahead_search.h"
 #include "com_turn.h"
@@ -85,6 +92,62 @@ TEST(Lookahead, ScoresEveryRootMoveKeepsTheClockGoingAndLeavesThePosition) {
     EXPECT_DOUBLE_EQ(
         t.scoreOf(t.best().fromX, t.best().fromY, t.best().toX, t.best().toY, t.best().after),
         t.state.bestScore);
+}
+
+TEST(Lookahead, SeesAMateGivenByTheLastMoveOfTheFirstDepth) {
+    // With one node only the first depth runs: the 車's check along the last row is answered there
+    // (every reply loses the 王), not stood on.
+    Turn t(layout({{5, 1, "v将"}, {5, 5, "v車"}, {1, 8, "^歩"}, {2, 8, "^歩"}, {1, 9, "^王"}}), 4);
+    t.settings.nodes = 1;
+    t.run();
+    ASSERT_TRUE(t.found);
+    EXPECT_TRUE(moves(t.best(), 5, 5, 5, 9)) << testing::PrintToString(t.best());
+    EXPECT_GT(t.state.bestScore, 9000);
+}
+
+// Each position's move, nodes and every root score, searched one after the other in one context.
+std::vector<std::tuple<com::ComMove, long, std::vector<double>>> searchAll(
+    const std::vector<Position>& positions) {
+    com::SearchContext context;
+    std::vector<std::tuple<com::ComMove, long, std::vector<double>>> out;
+    for (const Position& p : positions) {
+        com::ComState state;
+        com::SearchSettings settings;
+        settings.comLevel = 5;
+        settings.nodes = 4000;
+        settings.chineseDrops = true;
+        comtest::Recorder rec;
+        EXPECT_TRUE(com::lookaheadBestMove(p, state, settings, &rec, &context));
+        std::vector<double> scores;
+        for (const comtest::EvalLine& l : rec.lines) scores.push_back(l.score);
+        out.emplace_back(state.best, context.nodes(), scores);
+    }
+    return out;
+}
+
+TEST(Lookahead, AnswersTheSameInAReusedContextAndOnTwoThreadsAtOnce) {
+    const Position start = testsupport::positionFrom(testsupport::kStartDiagram);
+    const Position other = testsupport::positionFrom(
+        layout({{5, 1, "v将"}, {4, 1, "v士"}, {5, 4, "v馬"}, {5, 8, "^銀"}, {5, 9, "^王"}}));
+    const auto reused = searchAll({start, other, start});
+    EXPECT_EQ(reused[2], reused[0]) << "nothing of a search is kept for the next";
+    std::remove_const_t<decltype(reused)> a, b;
+    std::thread first([&] { a = searchAll({start, other, start}); });
+    std::thread second([&] { b = searchAll({start, other, start}); });
+    first.join();
+    second.join();
+    EXPECT_EQ(a, reused);
+    EXPECT_EQ(b, reused);
+}
+
+TEST(Lookahead, AStopFromOutsideEndsTheSearchAtOnceWithAMove) {
+    Turn t(testsupport::kStartDiagram, 5);
+    const std::atomic<bool> stop{true};
+    t.settings.stop = &stop;
+    com::SearchContext context;
+    ASSERT_TRUE(com::lookaheadBestMove(t.pos, t.state, t.settings, nullptr, &context));
+    EXPECT_TRUE(t.state.hasBest);
+    EXPECT_LE(context.nodes(), 256) << "polled every few hundred nodes";
 }
 
 }  // namespace

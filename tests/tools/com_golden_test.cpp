@@ -1,13 +1,14 @@
 // The computer's choices pinned: for every position of the benchmark suite, the engine's survey
 // grids and its candidates (every evaluation and the best move) at levels 1..3, drops off and on,
-// compared exactly with the files in tests/data.
+// level 4's candidates (every root move's score) and, on the first positions, level 5's, compared
+// exactly with the files in tests/data.
 //
 // A change of behaviour that is meant must be written again on purpose, and the diff reviewed:
 //
 //     KZ_WRITE_GOLDEN=1 build/tests/test_tools --gtest_filter='ComGolden.*'
 //
-// which rewrites tests/data/golden_survey.txt and tests/data/golden_candidates.txt in the
-// source tree. On a mismatch the test names the first differing lines and leaves what it
+// which rewrites tests/data/golden_survey.txt, golden_candidates.txt and golden_lookahead.txt in
+// the source tree. On a mismatch the test names the first differing lines and leaves what it
 // computed in golden_*.actual.txt in its working folder, for a diff.
 #include <gtest/gtest.h>
 
@@ -180,6 +181,28 @@ std::string candidatesBlock(Session& s, const std::string& line, std::size_t ind
     return out;
 }
 
+// One look-ahead run: "level L drops D: BEST | CAND..." with the best move as in candidatesBlock
+// and each root move as FFTT:P=SCORE, "<=" for a score that is only an upper bound.
+std::string lookaheadLine(Session& s, const std::string& line, int level, bool drops) {
+    s.send("setoption level " + std::to_string(level));
+    s.send(std::string("setoption drops ") + (drops ? "on" : "off"));
+    s.send("position " + line);
+    std::string best, roots;
+    for (const std::string& l : s.send("candidates")) {
+        const std::vector<std::string> w = words(l);
+        if (w[0] == "eval" && w.size() >= 7) {
+            roots += " " + candidateKey(w) + (w.size() == 8 ? "<=" : "=") + trimmed(w[6]);
+        } else if (w.size() == 9 && w[0] == "bestmove") {
+            best = w[1] + "," + w[2] + "," + w[3] + "," + w[4] + "," + w[5] + "," + w[6] + "=" +
+                   trimmed(w[8]);
+        } else if (l != "ok") {
+            best += l;
+        }
+    }
+    return "level " + std::to_string(level) + " drops " + (drops ? "on" : "off") + ": " + best +
+           " |" + roots + "\n";
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path);
     std::ostringstream text;
@@ -255,6 +278,28 @@ TEST(ComGolden, CandidatesOfTheSuite) {
         "# drop's from is d and the hand index as a letter, a = 1) and a cell per level 1..3: the\n"
         "# score when drops off and on agree, else OFF/ON with x where that run did not score "
         "it.\n",
+        actual);
+}
+
+// Level 5 searches a hundred times longer than level 4, so only the first positions are pinned.
+TEST(ComGolden, LookaheadOfTheSuite) {
+    const std::vector<std::string> suite = suiteLines();
+    ASSERT_GE(suite.size(), 50u);
+    Session s;
+    std::string actual;
+    for (std::size_t i = 0; i < suite.size(); ++i) {
+        actual += "# " + std::to_string(i) + "\n";
+        for (int level = 4; level <= (i < 3 ? 5 : 4); ++level) {
+            for (const bool drops : {false, true})
+                actual += lookaheadLine(s, suite[i], level, drops);
+        }
+    }
+    expectGolden(
+        "golden_lookahead",
+        "# Levels 4 and 5 on each position of bench/data/positions.txt (level 5 on the\n"
+        "# first three): the best move FX,FY,TX,TY,BEFORE,AFTER=SCORE, then every root move\n"
+        "# FFTT:P (as in golden_candidates.txt) and its score, after \"<=\" when it is only\n"
+        "# an upper bound.\n",
         actual);
 }
 

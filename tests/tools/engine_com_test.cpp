@@ -1,6 +1,7 @@
 // The engine's go and candidates: the same search the game runs, on the engine's position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -173,6 +174,19 @@ TEST(EngineCom, LevelFourLooksAheadListsItsRootMovesAndHints) {
     const auto lines = s.send("candidates");
     EXPECT_EQ(lines[lines.size() - 2], go[0]) << "the same move, whatever the observer";
     EXPECT_EQ(lines.size(), 2u + 42u) << "one line per move of the Chinese army at the start";
+    // The best move's score is exact; a move only shown to be no better is marked.
+    const std::vector<std::string> best = words(go[0]);
+    int bounds = 0;
+    for (const std::string& l : lines) {
+        const std::vector<std::string> w = words(l);
+        if (w.size() == 8) ++bounds;
+        if (w[0] == "eval" && std::equal(w.begin() + 1, w.begin() + 5, best.begin() + 1) &&
+            w[5] == best[6]) {
+            EXPECT_EQ(w.size(), 7u) << l;
+            EXPECT_EQ(w[6], best[8]);
+        }
+    }
+    EXPECT_GT(bounds, 0);
     const auto hint = s.send("hint");
     ASSERT_EQ(hint.size(), 2u);
     EXPECT_EQ(hint[0].rfind("bestmove ", 0), 0u) << hint[0];

@@ -199,6 +199,8 @@ TEST(EngineSession, OptionsUnknownCommandsAndQuit) {
         "setoption speed 3\n"
         "fly\n"
         "setoption drops on\n"
+        "setoption nodes -1\n"
+        "setoption nodes 5000\n"
         "quit\n"
         "setoption level 1\n");
     std::ostringstream out;
@@ -208,14 +210,17 @@ TEST(EngineSession, OptionsUnknownCommandsAndQuit) {
     engine::runSession(state, engine::defaultCommands(), in, out);
     EXPECT_EQ(out.str(),
               "ok\n"
-              "error level must be 1, 2, 3 or 4\n"
+              "error level must be 1, 2, 3, 4 or 5\n"
               "error drops must be on or off\n"
               "error unknown option: speed\n"
               "error unknown command: fly\n"
               "ok\n"
+              "error nodes must be a whole number, 0 or more\n"
+              "ok\n"
               "ok\n");
     EXPECT_EQ(state.level, 2);  // nothing after quit was read
     EXPECT_TRUE(state.drops);
+    EXPECT_EQ(state.nodes, 5000);
 }
 
 TEST(EngineSession, AGroupOfCommandsCanBeAddedToTheTable) {

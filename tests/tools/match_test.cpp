@@ -1,7 +1,9 @@
 // kz-match: how a game ends, the pairs, repeatability, the totals and the command line.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
+#include <utility>
 
 #include "rules/setup.h"
 #include "support/diagram.h"
@@ -34,6 +36,21 @@ TEST(MatchGame, TakingAKingWinsForTheTaker) {
     }
 }
 
+TEST(MatchGame, AnArmyWithNoMoveLoses) {
+    // The bottom 王 in the corner behind three 香 that cannot move, nothing in hand.
+    match::Opening from;
+    from.pos = testsupport::positionFrom(
+        "^王 ^香 . . . . . . .\n^香 ^香 . . . . . . .\n. . . . v将 . . . .\n"
+        ". . . . . . . . .\n. . . . . . . . .\n. . . . . . . . .\n"
+        ". . . . . . . . .\n. . . . . . . . .\n. . . . . . . . .\n");
+    from.mover = -1;
+    for (const bool aIsShogi : {true, false}) {
+        const match::GameResult r = match::playOn(levels(1, 1), from, aIsShogi);
+        EXPECT_EQ(r.outcome, aIsShogi ? Outcome::Loss : Outcome::Win);
+        EXPECT_EQ(r.plies, 0);
+    }
+}
+
 TEST(MatchGame, TheFullRecordIsADraw) {
     match::Opening from = match::openingOf(levels(1, 1), 0);
     from.plies = match::kMaxPlies - 2;
@@ -56,6 +73,28 @@ TEST(MatchGame, APairSharesItsSeededOpeningWithTheArmiesSwapped) {
     o.games = 2;
     EXPECT_TRUE(match::playGame(o, 6).aIsShogi);
     EXPECT_FALSE(match::playGame(o, 7).aIsShogi);
+}
+
+TEST(MatchGame, ThePairsPlayOneOpeningAndConsecutiveSeedsShareNone) {
+    // Equal players on one opening play one game twice: the same length, the result turned round.
+    match::MatchOptions o = levels(1, 1);
+    o.randomPlies = 6;
+    for (int pair = 0; pair < 2; ++pair) {
+        const match::GameResult first = match::playGame(o, 2 * pair);
+        const match::GameResult second = match::playGame(o, 2 * pair + 1);
+        EXPECT_EQ(first.plies, second.plies) << "pair " << pair;
+        EXPECT_EQ(static_cast<int>(first.outcome) + static_cast<int>(second.outcome), 2);
+    }
+    std::set<std::pair<std::string, rules::Hand>> seen;
+    for (const unsigned long long seed : {1ULL, 2ULL}) {
+        o.seed = seed;
+        for (int pair = 0; pair < 50; ++pair) {
+            const match::Opening opening = match::openingOf(o, pair);
+            const std::string board = testsupport::diagramOf(opening.pos.board);
+            EXPECT_TRUE(seen.insert({board, opening.pos.ownHand}).second)
+                << "seed " << seed << " pair " << pair;
+        }
+    }
 }
 
 TEST(MatchRun, TheSameSeedGivesTheSameGamesWhateverTheThreads) {
@@ -89,10 +128,26 @@ TEST(MatchRun, TotalsPerArmyThenTheResultWithItsElo) {
     EXPECT_EQ(match::gameLine(0, results[3]), "game 1: A-chinese loss plies 50");
 }
 
+TEST(MatchRun, OptionsAreReadAsWritten) {
+    const auto parse = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "kz-match");
+        return match::parseOptions(args).value();
+    };
+    EXPECT_TRUE(parse({"--drops", "on"}).drops);
+    EXPECT_FALSE(parse({"--drops", "on", "--drops", "off"}).drops);
+    const match::MatchOptions o =
+        parse({"--a", "5", "--b", "2", "--nodes-a", "500", "--nodes-b", "700", "--games", "6",
+               "--seed", "9", "--random-plies", "3", "--jobs", "2"});
+    EXPECT_EQ(std::vector<long long>({o.levelA, o.levelB, o.nodesA, o.nodesB, o.games,
+                                      static_cast<long long>(o.seed), o.randomPlies, o.jobs}),
+              std::vector<long long>({5, 2, 500, 700, 6, 9, 3, 2}));
+}
+
 TEST(MatchRun, ABadOptionPrintsTheUsageAndExitsWithTwo) {
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"kz-match", "--a", "5"},
+         std::vector<std::vector<std::string>>{{"kz-match", "--a", "6"},
                                                {"kz-match", "--games", "0"},
+                                               {"kz-match", "--nodes-b", "0"},
                                                {"kz-match", "--drops", "maybe"},
                                                {"kz-match", "--jobs"},
                                                {"kz-match", "--speed", "3"}}) {

@@ -6,7 +6,7 @@
 
 namespace engine {
 
-// quit, setoption level N, setoption drops on|off.
+// quit, setoption level N, setoption drops on|off, setoption nodes N.
 void addSessionCommands(CommandTable& table);
 // position LINE | notation STRING, legal, play FX FY TX TY CODE.
 void addPositionCommands(CommandTable& table);

@@ -25,13 +25,19 @@ class FixedScore {
     std::streamsize precision_;
 };
 
-// Writes one line per evaluation the search makes.
+// Writes one line per evaluation the search makes (for the look-ahead levels, one per root move).
 class EvalPrinter : public com::SearchObserver {
   public:
     explicit EvalPrinter(std::ostream& out) : out_(out) {}
     void evaluated(int fx, int fy, int tx, int ty, rules::PieceCode p, double s) override {
         out_ << "eval " << fx << ' ' << fy << ' ' << tx << ' ' << ty << ' ' << p << ' ' << s
              << '\n';
+    }
+    // A score the look-ahead only bounds from above is marked "atmost".
+    void rootScored(int fx, int fy, int tx, int ty, rules::PieceCode p, double s,
+                    bool atMost) override {
+        out_ << "eval " << fx << ' ' << fy << ' ' << tx << ' ' << ty << ' ' << p << ' ' << s
+             << (atMost ? " atmost\n" : "\n");
     }
 
   private:
@@ -42,6 +48,7 @@ com::SearchSettings settingsOf(const EngineState& state) {
     com::SearchSettings settings;
     settings.comLevel = state.level;
     settings.chineseDrops = state.drops;
+    settings.nodes = state.nodes;
     return settings;
 }
 

@@ -22,15 +22,16 @@ namespace engine {
 struct EngineState {
     rules::Position pos;           // the game: board, hands, sides, king square, two-pawn tables
     com::InfluenceMap map;         // the influence map of the last survey, all 0 after a reset
-    int level = com::kStartLevel;  // the computer's strength, 1..4
+    int level = com::kStartLevel;  // the computer's strength, 1..5
     bool drops = false;            // whether the Chinese army may drop from its hand
+    long nodes = 0;                // the look-ahead levels' node budget; 0 for the level's own
     com::ComState comState;        // what the computer's turn keeps (kingDistance, snapshots, ...)
     rules::SideId sideToMove = rules::SENTE;  // for the notation: the army to move, the move
     int moveNumber = 1;                       // number; play advances both
 };
 
-// Puts every piece of game state back to its program-start value. The options (level, drops)
-// are kept: they are settings, not game state.
+// Puts every piece of game state back to its program-start value. The options (level, drops,
+// nodes) are kept: they are settings, not game state.
 void resetGame(EngineState& state);
 
 // What a handler reports besides the lines it wrote.

@@ -21,8 +21,9 @@ bool isShogiArmy(const rules::Position& pos, int army) {
 }
 
 // The computer's move for the army (+1 top, -1 bottom) in pos's own coordinates.
-com::Choice choose(const rules::Position& pos, int army, const com::SearchSettings& settings) {
-    return com::chooseMoveForSide(pos, army > 0 ? pos.topSide : pos.bottomSide, settings);
+com::Choice choose(const rules::Position& pos, int army, const com::SearchSettings& settings,
+                   com::SearchContext& context) {
+    return com::chooseMoveForSide(pos, army > 0 ? pos.topSide : pos.bottomSide, settings, &context);
 }
 
 // A chosen move must be one the rules allow for the army that moves: anything else is a fault
@@ -83,12 +84,15 @@ GameResult playOn(const MatchOptions& o, const Opening& from, bool aIsShogi) {
     r.plies = from.plies;
     rules::Position pos = from.pos;
     int mover = from.mover;
+    // Both players search in this game's memory, one after the other.
+    com::SearchContext context;
     while (r.plies < kMaxPlies) {
         const bool aMoves = isShogiArmy(pos, mover) == r.aIsShogi;
         com::SearchSettings settings;
         settings.comLevel = aMoves ? o.levelA : o.levelB;
+        settings.nodes = aMoves ? o.nodesA : o.nodesB;
         settings.chineseDrops = o.drops;
-        const com::Choice c = choose(pos, mover, settings);
+        const com::Choice c = choose(pos, mover, settings, context);
         if (!c.found) {
             r.outcome = aMoves ? Outcome::Loss : Outcome::Win;
             return r;

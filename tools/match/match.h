@@ -19,6 +19,8 @@ namespace match {
 struct MatchOptions {
     int levelA = 4;
     int levelB = 3;
+    long nodesA = 0;  // the look-ahead levels' node budgets; 0 for the level's own
+    long nodesB = 0;
     int games = 2;
     bool drops = false;
     unsigned long long seed = 1;

@@ -22,9 +22,10 @@ bool number(const std::string& text, T& value, T low, T high) {
 }  // namespace
 
 std::string usage() {
-    return "usage: kz-match [--a LEVEL] [--b LEVEL] [--games N] [--drops on|off] [--seed S]\n"
-           "                [--random-plies K] [--jobs J]\n"
-           "  LEVEL 1..4 (defaults: A 4, B 3); N games in pairs from one opening (default 2);\n"
+    return "usage: kz-match [--a LEVEL] [--b LEVEL] [--nodes-a N] [--nodes-b N] [--games N]\n"
+           "                [--drops on|off] [--seed S] [--random-plies K] [--jobs J]\n"
+           "  LEVEL 1..5 (defaults: A 4, B 3); --nodes-a/-b: the node budget of a look-ahead\n"
+           "  level (default: the level's own); N games in pairs from one opening (default 2);\n"
            "  K random plies open each pair (default 4); J games at once (default 1).\n";
 }
 
@@ -39,6 +40,10 @@ std::optional<MatchOptions> parseOptions(const std::vector<std::string>& args) {
             ok = number(value, o.levelA, com::kMinLevel, com::kMaxLevel);
         } else if (name == "--b") {
             ok = number(value, o.levelB, com::kMinLevel, com::kMaxLevel);
+        } else if (name == "--nodes-a") {
+            ok = number(value, o.nodesA, 1L, 1'000'000'000L);
+        } else if (name == "--nodes-b") {
+            ok = number(value, o.nodesB, 1L, 1'000'000'000L);
         } else if (name == "--games") {
             ok = number(value, o.games, 1, 1000000);
         } else if (name == "--drops") {

@@ -1,0 +1,112 @@
+// What the look-ahead levels are built from: the position key, the evaluation's placement terms
+// and the moves the search is offered.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "com/lookahead_eval.h"
+#include "com/position_hash.h"
+#include "com_turn.h"
+#include "rules/make_move.h"
+#include "rules/move_list.h"
+#include "rules/pawn_files.h"
+#include "rules/setup.h"
+
+namespace {
+using comtest::layout;
+using namespace rules;
+
+TEST(PositionKey, FollowsEveryMoveAndTellsApartWhatChangesTheMoves) {
+    // Along a seeded game with captures and drops, every move's updated key is the key made
+    // afresh.
+    const com::DropRights both{true, true};
+    Position pos;
+    layOutStartPosition(pos);
+    調査_先手後手(pos);
+    int army = kBottomArmy;
+    std::uint64_t key = com::positionKey(pos, army, both);
+    std::mt19937 random(5);
+    Move moves[kMaxMoves];
+    for (int ply = 0; ply < 160 && pos.winnerSide == 0; ++ply) {
+        調査_2歩フラグ設定(pos);
+        const int n = generateMoves(pos, army, MoveFilter{}, moves, kMaxMoves);
+        ASSERT_GT(n, 0);
+        for (int i = 0; i < n; ++i) {
+            Position after = pos;
+            駒移動(after, moves[i].fromX, moves[i].fromY, moves[i].toX, moves[i].toY,
+                   moves[i].after);
+            ASSERT_EQ(com::keyAfterMove(key, pos, after, moves[i]),
+                      com::positionKey(after, -army, both))
+                << "ply " << ply << " move " << i;
+        }
+        // Captures are preferred, so that the hands fill and drops follow.
+        int pick = static_cast<int>(random() % n);
+        for (int i = 0; i < n && random() % 2 == 0; ++i) {
+            if (!moves[i].isDrop() && pos.board(moves[i].toX, moves[i].toY) != 空) pick = i;
+        }
+        const Move& m = moves[pick];
+        const Position before = pos;
+        駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        key = com::keyAfterMove(key, before, pos, m);
+        army = -army;
+    }
+
+    Position inOwnHand = testsupport::positionFrom(layout({{5, 1, "v将"}, {5, 9, "^王"}}));
+    Position inEnemyHand = inOwnHand;
+    inOwnHand.ownHand[hand::kGold] = 1;
+    inEnemyHand.enemyHand[hand::kGold] = 1;
+    const com::DropRights shogiOnly{false, true};
+    const std::uint64_t k = com::positionKey(inOwnHand, kTopArmy, shogiOnly);
+    EXPECT_NE(k, com::positionKey(inEnemyHand, kTopArmy, shogiOnly)) << "the other hand";
+    EXPECT_NE(k, com::positionKey(inOwnHand, kBottomArmy, shogiOnly)) << "the army to move";
+    EXPECT_NE(k, com::positionKey(inOwnHand, kTopArmy, both)) << "the drops option";
+}
+
+TEST(LookaheadEval, APawnOrSoldierFurtherForwardScoresMoreForItsArmy) {
+    // Kings on the far column, so that only the advance differs.
+    struct Row {
+        const char* cell;
+        int y;
+        int forward;  // the row one step ahead
+    };
+    for (const Row& r : {Row{"v歩", 4, 5}, Row{"^歩", 6, 5}, Row{"v卒", 5, 6}, Row{"v卒", 7, 8},
+                         Row{"^卒", 5, 4}, Row{"^卒", 3, 2}}) {
+        const auto score = [&](int y) {
+            return com::positionScore(
+                testsupport::positionFrom(layout({{1, 1, "v将"}, {1, 9, "^王"}, {9, y, r.cell}})),
+                com::DropRights{});
+        };
+        const int gain = score(r.forward) - score(r.y);
+        EXPECT_GT(r.cell[0] == 'v' ? gain : -gain, 0) << r.cell << " from row " << r.y;
+    }
+}
+
+TEST(LookaheadMoves, APawnIsOfferedPromotedOnlyWhereTheFilterSaysSo) {
+    // A bottom piece on column 5 moving one row up, by the search's filter: {piece, from row,
+    // whether the filter holds back the unpromoted choice, "P" promoted and "U" unpromoted
+    // choices offered}.
+    struct Row {
+        const char* cell;
+        int fromY;
+        bool promoteOnly;
+        const char* offered;
+    };
+    for (const Row& r : {Row{"^歩", 4, true, "P"}, Row{"^歩", 4, false, "PU"},
+                         Row{"^銀", 4, true, "PU"}, Row{"^歩", 2, false, "P"}}) {
+        Position pos =
+            testsupport::positionFrom(layout({{1, 1, "v将"}, {1, 9, "^王"}, {5, r.fromY, r.cell}}));
+        調査_2歩フラグ設定(pos);
+        MoveFilter filter;
+        filter.promoteWhereNothingIsLost = r.promoteOnly;
+        Move moves[kMaxMoves];
+        std::string offered;
+        for (int i = 0, n = generateMoves(pos, kBottomArmy, filter, moves, kMaxMoves); i < n; ++i) {
+            if (moves[i].fromX == 5 && moves[i].toX == 5 && moves[i].toY == r.fromY - 1)
+                offered += moves[i].after == moves[i].before ? "U" : "P";
+        }
+        EXPECT_EQ(offered, r.offered) << r.cell << " from row " << r.fromY;
+    }
+}
+
+}  // namespace
