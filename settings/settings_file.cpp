@@ -163,12 +163,12 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     options.moveList = lineIs(l[5], kMoveListOn);  // a file from before the list reads as off
 }
 
-std::optional<platform::Language> readLanguage(const std::string& path) {
+std::optional<lang::Language> readLanguage(const std::string& path) {
     const auto lines = readLines(path);
     if (!lines) return std::nullopt;
     const std::string& line = (*lines)[kLanguageLine];
-    if (lineIs(line, kJapaneseLine)) return platform::Language::Japanese;
-    if (lineIs(line, kEnglishLine)) return platform::Language::English;
+    if (lineIs(line, kJapaneseLine)) return lang::Language::Japanese;
+    if (lineIs(line, kEnglishLine)) return lang::Language::English;
     return std::nullopt;
 }
 
@@ -182,8 +182,8 @@ bool writeSettingsFile(Options& options, const std::string& path) {
         options.moveList ? kMoveListOn : kMoveListOff,
     };
     if (options.language)
-        lines.push_back(*options.language == platform::Language::English ? kEnglishLine
-                                                                         : kJapaneseLine);
+        lines.push_back(*options.language == lang::Language::English ? kEnglishLine
+                                                                     : kJapaneseLine);
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);
     resetCheckMarks(options);

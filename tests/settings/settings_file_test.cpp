@@ -263,7 +263,7 @@ namespace {
 // The language line comes seventh, after a sixth, and only once a language has been picked; the
 // other lines are read as before whether it is there or not.
 TEST_F(SettingsFileTest, TheLanguageLineIsSeventhAndOnlyThereOncePicked) {
-    using platform::Language;
+    using lang::Language;
     EXPECT_EQ(settings::readLanguage(path), std::nullopt);  // no file at all
     options.music = true;
     ASSERT_TRUE(settings::writeSettingsFile(options, path));
