@@ -27,7 +27,6 @@
 #include "platform/system_clock.h"
 
 class QDockWidget;
-class QMenu;
 
 namespace flow {
 class Game;
