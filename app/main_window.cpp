@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDockWidget>
@@ -10,8 +11,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
-#include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "app/legend_window.h"
 #include "app/qt_translation.h"
@@ -26,17 +27,13 @@ namespace app {
 
 namespace {
 
-// The share of the screen's free area the window may take when it opens, leaving room for the
-// frame the window system puts round it.
-constexpr double kScreenShare = 0.94;
-// The menus' font grows with the scale up to four times; a new quarter step is taken once the
-// scale is this far from the present one.
-constexpr double kLargestMenuScale = 4;
-constexpr double kMenuStepMargin = 0.175;
-
 double pixels(int twips) {
     return twips / platform::kTwipsPerPixel;
 }
+
+// The help menu and its legend of the pieces, the window's own.
+const char* const kHelpCaption = KZ_TEXT("Menu", "ヘルプ");
+const char* const kLegendCaption = KZ_TEXT("Menu", "駒の動き");
 
 }  // namespace
 
@@ -76,13 +73,8 @@ MainWindow::MainWindow(WindowSetup setup)
         view_, setup_.recordFolder.empty() ? setup_.folder : setup_.recordFolder);
     view_->onScaleChange = [this](double s) {
         filePanel_->setScale(s);
-        // A window sized in whole pixels fits the game's area a fraction of a pixel off its
-        // scale; only a real change of size changes the scale.
-        const QSizeF natural = naturalSize();
-        if (!sizing_ && std::abs(s - scale_) * std::max(natural.width(), natural.height()) >= 1) {
-            scale_ = s;
-            scaleMenus();
-        }
+        // Only a real change of size changes the scale.
+        if (!sizing_ && scaling_.follow(s, naturalSize())) scaleMenus();
     };
     filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
@@ -105,7 +97,13 @@ MainWindow::MainWindow(WindowSetup setup)
     buildMenus();
     menuFont_ = menuBar()->font();
     menuHeight_ = menuBar()->sizeHint().height();
-    scale_ = initialScale();
+    if (const QScreen* s = screen()) {
+        // The menu bar grows with the scale, so the whole window's height does. The move list
+        // beside the game's area is counted in: it is shown unless switched off.
+        scaling_.setScale(WindowScaling::initialScale(
+            s->availableGeometry(), QSizeF(pixels(view::kWindowWidth) + MoveListView::kWidthPx,
+                                           pixels(view::kTallestWindowTwips))));
+    }
     scaleMenus();
     applySize(true, true);
 }
@@ -123,92 +121,59 @@ void MainWindow::offerRecovery() {
 }
 
 void MainWindow::buildMenus() {
-    QMenuBar* bar = menuBar();
-    using G = flow::Game;
-
-    QMenu* taikyoku = menu(bar, KZ_TEXT("Menu", "対局"), "TAIKYOKU");
-    connect(taikyoku, &QMenu::aboutToShow, this,
-            [this] { run([this] { game_->TAIKYOKU_Click(); }); });
-    item(taikyoku, KZ_TEXT("Menu", "対局(人間)"), "MATCH_MAN", &G::MATCH_MAN_Click);
-    item(taikyoku, KZ_TEXT("Menu", "対局(COM)"), "START2", &G::START2_Click);
-    QMenu* level = menu(taikyoku, KZ_TEXT("Menu", "COM対局ﾚﾍﾞﾙ"), "LEVEL");
-    item(level, "LEVEL1", "LEVEL1", &G::LEVEL1_Click, true);
-    item(level, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, true);
-    item(level, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, true);
-    item(level, "LEVEL4", "LEVEL4", &G::LEVEL4_Click, true);
-    item(taikyoku, KZ_TEXT("Menu", "終わり"), "OWARI", &G::OWARI_Click);
-    item(taikyoku, KZ_TEXT("Menu", "ヒント"), "HINT", &G::HINT_Click);
-
-    QMenu* stop = menu(bar, KZ_TEXT("Menu", "局面"), "STOP");
-    connect(stop, &QMenu::aboutToShow, this, [this] { run([this] { game_->STOP_Click(); }); });
-    item(stop, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click);
-    item(stop, KZ_TEXT("Menu", "反転"), "REVERSE", &G::REVERSE_Click);
-
-    item(bar, KZ_TEXT("Menu", "戻"), "REPLAY", &G::REPLAY_Click);
-    item(bar, KZ_TEXT("Menu", "進"), "AFTER", &G::AFTER_Click);
-    item(bar, "△", "LBEL_UP", &G::LBEL_UP_Click);
-    item(bar, "▽", "LEBEL_DOWN", &G::LEBEL_DOWN_Click);
-
-    QMenu* kifu = menu(bar, KZ_TEXT("Menu", "棋譜"), "KIFU");
-    item(kifu, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click);
-    item(kifu, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click);
-
-    QMenu* option = menu(bar, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION");
-    connect(option, &QMenu::aboutToShow, this, [this] { run([this] { game_->OPTION_Click(); }); });
-    QMenu* haikei = menu(option, KZ_TEXT("Menu", "背景画"), "HAIKEI_GA");
-    item(haikei, KZ_TEXT("Menu", "緑"), "MIDORI", &G::MIDORI_Click, true);
-    item(haikei, KZ_TEXT("Menu", "畳"), "TATAMI", &G::TATAMI_Click, true);
-    item(haikei, KZ_TEXT("Menu", "竹"), "TAKE", &G::TAKE_Click, true);
-    item(haikei, KZ_TEXT("Menu", "宇宙"), "UCHU", &G::UCHU_Click, true);
-    item(haikei, KZ_TEXT("Menu", "煉瓦"), "RENGA", &G::RENGA_Click, true);
-    item(option, KZ_TEXT("Menu", "移動指導"), "SIDOU", &G::SIDOU_Click, true);
-    item(option, KZ_TEXT("Menu", "経過時間"), "KEIKA", &G::KEIKA_Click, true);
-    item(option, KZ_TEXT("Menu", "中国側持駒OK"), "CHESS_MOCHIKOMA", &G::CHESS_MOCHIKOMA_Click,
-         true);
-    item(option, "BGM", "BGM", &G::BGM_Click, true);
-    item(option, KZ_TEXT("Menu", "棋譜一覧"), "MOVE_LIST", &G::MOVE_LIST_Click, true);
-    // Each reader finds the language submenu, and each language by its own name.
-    QMenu* language = menu(option, "言語 / Language", "LANGUAGE");
-    item(language, "日本語", "JAPANESE", &G::JAPANESE_Click, true);
-    item(language, "English", "ENGLISH", &G::ENGLISH_Click, true);
-    QMenu* pieces = menu(option, KZ_TEXT("Menu", "駒の種類"), "PIECES");
-    item(pieces, KZ_TEXT("Menu", "漢字"), "KANJI_PIECES", &G::KANJI_PIECES_Click, true);
-    item(pieces, "International", "INTERNATIONAL_PIECES", &G::INTERNATIONAL_PIECES_Click, true);
-
-    item(bar, KZ_TEXT("Menu", "その他"), "VER", &G::VER_Click);
-
+    // parents[d] holds the rows of depth d.
+    std::vector<QWidget*> parents{menuBar()};
+    std::map<ExclusiveSet, QActionGroup*> sets;
+    for (const MenuRow& row : menuRows()) {
+        parents.resize(row.depth + 1);
+        QWidget* parent = parents.back();
+        const QString caption = platform::translatedQ("Menu", row.caption);
+        const Routine routine = row.routine;
+        const auto runRoutine = [this, routine] { run([&] { ((*game_).*routine)(); }); };
+        QAction* action;
+        if (row.submenu) {
+            auto* m = new QMenu(caption, parent);
+            if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
+                bar->addMenu(m);
+            } else {
+                static_cast<QMenu*>(parent)->addMenu(m);
+            }
+            if (routine != nullptr) connect(m, &QMenu::aboutToShow, this, runRoutine);
+            m->setObjectName(QString::fromUtf8(row.name));
+            parents.push_back(m);
+            action = m->menuAction();
+        } else {
+            action = new QAction(caption, parent);
+            action->setObjectName(QString::fromUtf8(row.name));
+            parent->addAction(action);
+            connect(action, &QAction::triggered, this, runRoutine);
+        }
+        if (row.checked) {
+            action->setCheckable(true);
+            checks_.emplace_back(action, row.checked);
+        }
+        if (row.set != ExclusiveSet::None) {
+            QActionGroup*& set = sets[row.set];
+            if (set == nullptr) {
+                set = new QActionGroup(this);
+                // None ticked is allowed: a settings file may name no background.
+                set->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+            }
+            set->addAction(action);
+        }
+        captions_.emplace_back(action, row.caption);
+    }
     // The legend is the window's own: the game is not told.
-    QMenu* help = menu(bar, KZ_TEXT("Menu", "ヘルプ"), "HELP");
-    const char* const legendCaption = KZ_TEXT("Menu", "駒の動き");
-    auto* legend = new QAction(platform::translatedQ("Menu", legendCaption), help);
+    auto* help = new QMenu(platform::translatedQ("Menu", kHelpCaption), menuBar());
+    help->setObjectName(QStringLiteral("HELP"));
+    menuBar()->addMenu(help);
+    captions_.emplace_back(help->menuAction(), kHelpCaption);
+    auto* legend = new QAction(platform::translatedQ("Menu", kLegendCaption), help);
     legend->setObjectName(QStringLiteral("LEGEND"));
-    captions_.emplace_back(legend, legendCaption);
+    captions_.emplace_back(legend, kLegendCaption);
     help->addAction(legend);
     connect(legend, &QAction::triggered, this, &MainWindow::showLegend);
     sync();
-}
-
-QMenu* MainWindow::menu(QWidget* parent, const char* caption, const char* name) {
-    auto* m = new QMenu(platform::translatedQ("Menu", caption), parent);
-    m->setObjectName(QString::fromUtf8(name));
-    captions_.emplace_back(m->menuAction(), caption);
-    if (auto* bar = qobject_cast<QMenuBar*>(parent)) {
-        bar->addMenu(m);
-    } else {
-        static_cast<QMenu*>(parent)->addMenu(m);
-    }
-    return m;
-}
-
-QAction* MainWindow::item(QWidget* parent, const char* caption, const char* name, Routine routine,
-                          bool checkable) {
-    auto* a = new QAction(platform::translatedQ("Menu", caption), parent);
-    a->setObjectName(QString::fromUtf8(name));
-    captions_.emplace_back(a, caption);
-    a->setCheckable(checkable);
-    parent->addAction(a);
-    connect(a, &QAction::triggered, this, [this, routine] { run([&] { ((*game_).*routine)(); }); });
-    return a;
 }
 
 void MainWindow::run(const std::function<void()>& event) {
@@ -217,30 +182,8 @@ void MainWindow::run(const std::function<void()>& event) {
 }
 
 void MainWindow::sync() {
-    const settings::Options& o = game_->options();
-    const flow::GameState& s = game_->state();
-    auto tick = [this](const char* name, bool on) {
-        if (auto* a = findChild<QAction*>(QString::fromUtf8(name))) a->setChecked(on);
-    };
-    tick("MIDORI", o.checkedBackground == settings::kMidori);
-    tick("TATAMI", o.checkedBackground == settings::kTatami);
-    tick("TAKE", o.checkedBackground == settings::kTake);
-    tick("UCHU", o.checkedBackground == settings::kUchu);
-    tick("RENGA", o.checkedBackground == settings::kRenga);
-    tick("SIDOU", o.guidance);
-    tick("KEIKA", o.elapsedTime);
-    tick("CHESS_MOCHIKOMA", o.chineseDrops);
-    tick("BGM", o.music);
-    tick("LEVEL1", s.checkedLevel == 1);
-    tick("LEVEL2", s.checkedLevel == 2);
-    tick("LEVEL3", s.checkedLevel == 3);
-    tick("LEVEL4", s.checkedLevel == 4);
-    tick("JAPANESE", game_->language() == platform::Language::Japanese);
-    tick("ENGLISH", game_->language() == platform::Language::English);
-    tick("MOVE_LIST", o.moveList);
-    tick("KANJI_PIECES", o.pieceSet == platform::PieceSet::Kanji);
-    tick("INTERNATIONAL_PIECES", o.pieceSet == platform::PieceSet::International);
-    if (legend_ != nullptr && legend_->isVisible()) legend_->follow(o.pieceSet, scale_);
+    for (const auto& [action, checked] : checks_) action->setChecked(checked(*game_));
+    if (legend_ != nullptr && legend_->isVisible()) legend_->follow(game_->options().pieceSet, scale());
     followListOption();
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();
@@ -249,7 +192,7 @@ void MainWindow::sync() {
 
 void MainWindow::showLegend() {
     if (legend_ == nullptr) legend_ = new LegendWindow(game_->screen().pictures(), this);
-    legend_->follow(game_->options().pieceSet, scale_);
+    legend_->follow(game_->options().pieceSet, scale());
     legend_->show();
     legend_->raise();
     legend_->activateWindow();
@@ -257,18 +200,6 @@ void MainWindow::showLegend() {
 
 std::intptr_t MainWindow::handle() const {
     return static_cast<std::intptr_t>(winId());
-}
-
-double MainWindow::initialScale() const {
-    const QScreen* s = screen();
-    if (s == nullptr) return 1;
-    const QRect free = s->availableGeometry();
-    // The menu bar grows with the scale, so the whole window's height does.
-    // The move list beside the game's area is counted in: it is shown unless switched off.
-    const double fit = std::min(
-        free.width() * kScreenShare / (pixels(view::kWindowWidth) + MoveListView::kWidthPx),
-        free.height() * kScreenShare / pixels(view::kTallestWindowTwips));
-    return std::max(1.0, std::floor(fit * 4) / 4);
 }
 
 int MainWindow::listWidth(double scale) const {
@@ -291,7 +222,7 @@ void MainWindow::followListOption() {
     listShown_ = on;
     // The canvas may be laid out while the dock comes or goes: its scale is kept meanwhile.
     sizing_ = true;
-    if (on) fitList(scale_);
+    if (on) fitList(scaling_.scale());
     listDock_->setVisible(on);
     sizing_ = false;
     if (on) list_->recordChanged();
@@ -309,11 +240,9 @@ void MainWindow::fitListToWindow() {
     if (!listShown_) return;
     // The scale the whole window shows the game's area and the list at: a list sized from the
     // canvas's own scale would change that scale in turn.
-    const QSizeF natural = naturalSize();
     const int gap = listWidth(0);  // the dock's gap alone
-    const double s = std::min((width() - gap) / (natural.width() + MoveListView::kWidthPx),
-                              (height() - menuBar()->height()) / natural.height());
-    fitList(std::max(s, 0.25));
+    fitList(WindowScaling::fitScale(QSizeF(width() - gap, height() - menuBar()->height()),
+                                    naturalSize(), MoveListView::kWidthPx));
 }
 
 QSize MainWindow::sizeFor(double scale) const {
@@ -324,17 +253,9 @@ QSize MainWindow::sizeFor(double scale) const {
 }
 
 void MainWindow::scaleMenus() {
-    // Quarter steps from 1 to 4, moved only by a clear change of scale: the bar's own change of
-    // height changes the canvas's scale a little, and must not set the steps swinging.
-    const double wanted = std::clamp(std::round(scale_ * 4) / 4, 1.0, kLargestMenuScale);
-    if (wanted == menuScale_ || std::abs(scale_ - menuScale_) < kMenuStepMargin) return;
-    menuScale_ = wanted;
-    QFont font = menuFont_;
-    if (font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF() * wanted);
-    } else {
-        font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * wanted)));
-    }
+    const std::optional<double> step = scaling_.nextMenuStep();
+    if (!step) return;
+    const QFont font = WindowScaling::scaledFont(menuFont_, *step);
     const int before = menuBar()->sizeHint().height();
     menuBar()->setFont(font);
     for (QMenu* m : findChildren<QMenu*>()) m->setFont(font);
@@ -359,15 +280,15 @@ void MainWindow::applySize(bool width, bool height) {
     sizing_ = true;
     const QSizeF natural = naturalSize();
     if (!isMaximized() && !isFullScreen()) {
-        if (listShown_) fitList(scale_);
-        const QSize wanted = sizeFor(scale_);
+        if (listShown_) fitList(scaling_.scale());
+        const QSize wanted = sizeFor(scaling_.scale());
         resize(width ? wanted.width() : this->width(), height ? wanted.height() : this->height());
         // A window not shown yet lays out its canvas now, so that presses map at once.
         if (!isVisible() && layout() != nullptr) layout()->activate();
     }
     view_->setNaturalSize(natural);
     // A maximised window keeps its size, so its scale follows the game's new area.
-    filePanel_->setScale(isMaximized() || isFullScreen() ? view_->scale() : scale_);
+    filePanel_->setScale(isMaximized() || isFullScreen() ? view_->scale() : scaling_.scale());
     sizing_ = false;
 }
 
@@ -399,11 +320,11 @@ void MainWindow::quit() {
                               Qt::QueuedConnection);
 }
 
-void MainWindow::setLanguage(platform::Language language) {
+void MainWindow::setLanguage(lang::Language language) {
     // Qt's own texts: its Japanese translation, or its English one in place of that (both come
     // in one package, so the English one is there whenever the Japanese one is).
-    installQtTranslation(language == platform::Language::Japanese ? QStringLiteral("ja")
-                                                                  : QStringLiteral("en"));
+    installQtTranslation(language == lang::Language::Japanese ? QStringLiteral("ja")
+                                                              : QStringLiteral("en"));
     platform::useLanguage(language);
     // Widgets hear of the change through posted events: they take it now, not after this event.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);

@@ -1,10 +1,8 @@
 // The game's main window: the menu bar, the canvas and the window-frame boundary; every menu
 // item, press and key goes to the game controller.
 //
-// The window has a scale: widget pixels to a game pixel (15 twips). It opens at the largest
-// quarter step that fits the screen (at least 1), follows the player's resizing, and sizes the
-// game asks for in twips are taken at the present scale. The menu bar and the menus follow the
-// scale in quarter steps.
+// The window has a scale (app/window_scaling.h); sizes the game asks for in twips are taken at
+// the present scale.
 //
 // The move list stands in a dock on the right of the game's area: it moves and resizes with the
 // window, is never a window of its own to look after, and leaves the canvas the central widget,
@@ -21,13 +19,14 @@
 #include <vector>
 
 #include "app/canvas_widget.h"
+#include "app/menu_table.h"
 #include "app/move_list_view.h"
+#include "app/window_scaling.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
 #include "platform/system_clock.h"
 
 class QDockWidget;
-class QMenu;
 
 namespace flow {
 class Game;
@@ -52,7 +51,7 @@ struct WindowSetup {
     std::string recordFolder{};    // where the file panel first opens; empty: `folder`
     bool keepsRecovery = false;    // the game in progress is kept in a recovery record
     // The language the system names (the program reads it from its environment).
-    platform::Language systemLanguage = platform::Language::Japanese;
+    lang::Language systemLanguage = lang::Language::Japanese;
 };
 
 class MainWindow : public QMainWindow, public platform::Frame {
@@ -73,7 +72,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     // while it is shown.
     QSize sizeFor(double scale) const;
     // Widget pixels to a game pixel.
-    double scale() const { return scale_; }
+    double scale() const { return scaling_.scale(); }
 
     // platform::Frame
     std::intptr_t handle() const override;
@@ -82,7 +81,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     bool maximized() const override;
     void moveToTop() override;
     void quit() override;
-    void setLanguage(platform::Language language) override;
+    void setLanguage(lang::Language language) override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -92,12 +91,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    using Routine = void (flow::Game::*)();
+    // The menu bar from the rows of the menu table.
     void buildMenus();
-    // Captions are Japanese sources (marked with KZ_TEXT when they are translated).
-    QMenu* menu(QWidget* parent, const char* caption, const char* name);
-    QAction* item(QWidget* parent, const char* caption, const char* name, Routine routine,
-                  bool checkable = false);
     // Runs one event on the game, then shows the result.
     void run(const std::function<void()>& event);
     // Check marks and picture follow the game.
@@ -107,7 +102,6 @@ class MainWindow : public QMainWindow, public platform::Frame {
     QSizeF naturalSize() const;
     // Makes the window its size in twips at the present scale (width, height or both).
     void applySize(bool width, bool height);
-    double initialScale() const;
     // Shows or hides the move list as the option asks, growing or shrinking the window.
     void followListOption();
     // Opens the legend of the pieces, or brings it to the front.
@@ -134,18 +128,17 @@ class MainWindow : public QMainWindow, public platform::Frame {
     LegendWindow* legend_ = nullptr;  // made when first asked for
     bool listShown_ = false;
     std::unique_ptr<flow::Game> game_;
-    // Every menu entry with its caption's source.
+    // Every menu entry with its caption's source, and every check mark with its query.
     std::vector<std::pair<QAction*, const char*>> captions_;
-    double scale_ = 1;
+    std::vector<std::pair<QAction*, CheckQuery>> checks_;
+    WindowScaling scaling_;
     int widthTwips_;
     int heightTwips_;
     // True while the window changes its own size: the scale it has is kept meanwhile.
     bool sizing_ = false;
-    // The menus' font at the screen's normal size, the menu bar's height with it, and the scale
-    // the menus are shown at.
+    // The menus' font at the screen's normal size and the menu bar's height with it.
     QFont menuFont_;
     int menuHeight_ = 0;
-    double menuScale_ = 1;
 };
 
 }  // namespace app

@@ -25,8 +25,8 @@
 #include "com/influence_survey.h"
 #include "com/lookahead_search.h"
 #include "record/entry_line.h"
+#include "record/position_line.h"
 #include "rules/move_check.h"
-#include "rules/setup.h"
 
 // Every allocation of the program is counted, so a turn can show that it allocates nothing. The
 // replacements pair malloc with free themselves.
@@ -54,15 +54,8 @@ struct Suite {
         std::ifstream in(std::string(KZ_BENCH_DATA) + "/positions.txt");
         for (std::string line; std::getline(in, line);) {
             if (line.empty()) continue;
-            record::MoveEntry entry;
-            if (!record::decodeEntryLine(line, entry)) throw std::runtime_error("bad line");
             rules::Position pos;
-            pos.board = entry.boardAt;
-            pos.ownHand = entry.ownHandAt;
-            pos.enemyHand = entry.enemyHandAt;
-            pos.ownHandTotal = rules::handSum(pos.ownHand);
-            pos.enemyHandTotal = rules::handSum(pos.enemyHand);
-            rules::調査_先手後手(pos);
+            if (!record::readPosition(line, pos)) throw std::runtime_error("bad line");
             positions.push_back(pos);
         }
         if (positions.size() < 50) throw std::runtime_error("the suite needs 50 positions");

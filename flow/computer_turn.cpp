@@ -4,6 +4,7 @@
 #include "flow/game.h"
 #include "flow/texts.h"
 #include "rules/make_move.h"
+#include "view/layout.h"
 
 namespace flow {
 

@@ -45,7 +45,7 @@ void Game::Form_Load() {
     state_.kifuMode = false;
     options_.guidance = false;
     options_.guidanceColour = settings::kOutlineColour;
-    options_.boardTop = view::kDropsOnLayout.boardTop;
+    options_.boardTop = settings::kDropsOnLayout.boardTop;
     canvas_.fill(kWindowColour, 0, 0, canvas_.widthTwips(), canvas_.heightTwips());
 
     初期設定();

@@ -48,7 +48,7 @@ struct Boundaries {
     // and one left behind by an earlier run is offered by offerRecovery.
     bool keepsRecovery = false;
     // The language the system names: the game's until the player picks one.
-    platform::Language systemLanguage = platform::Language::Japanese;
+    lang::Language systemLanguage = lang::Language::Japanese;
 };
 
 // Mouse buttons as the window reports them.
@@ -123,7 +123,7 @@ class Game : private MoveListener {
     void VER_Click();
     void JAPANESE_Click();
     void ENGLISH_Click();
-    platform::Language language() const { return menu_.language(); }
+    lang::Language language() const { return menu_.language(); }
     // 駒の種類 / Pieces submenu: the pieces and every move named beside the board change to
     // the set at once, and the choice is kept.
     void KANJI_PIECES_Click();

@@ -23,7 +23,7 @@ const char* const kAboutTitle = "KZ ソラワ";
 
 OptionMenu::OptionMenu(settings::Options& options, view::Screen& screen, platform::Canvas& canvas,
                        platform::Frame& frame, settings::Sounds& sounds, platform::Dialogs& dialogs,
-                       std::string settingsPath, platform::Language systemLanguage,
+                       std::string settingsPath, lang::Language systemLanguage,
                        std::function<void()> redrawAll)
     : options_(options),
       screen_(screen),
@@ -91,11 +91,11 @@ void OptionMenu::MOVE_LIST_Click() {
     writeSettings();
 }
 
-platform::Language OptionMenu::language() const {
+lang::Language OptionMenu::language() const {
     return options_.language.value_or(systemLanguage_);
 }
 
-void OptionMenu::languageClick(platform::Language language) {
+void OptionMenu::languageClick(lang::Language language) {
     options_.language = language;
     frame_.setLanguage(language);
     writeSettings();

@@ -22,7 +22,7 @@ class OptionMenu : public settings::SettingsEffects {
     // `redrawAll` repaints the whole window (the game's 画面_再描画).
     OptionMenu(settings::Options& options, view::Screen& screen, platform::Canvas& canvas,
                platform::Frame& frame, settings::Sounds& sounds, platform::Dialogs& dialogs,
-               std::string settingsPath, platform::Language systemLanguage,
+               std::string settingsPath, lang::Language systemLanguage,
                std::function<void()> redrawAll);
 
     // The options with something to show or hear are the game's to finish: 経過時間 (the
@@ -35,9 +35,9 @@ class OptionMenu : public settings::SettingsEffects {
     void MOVE_LIST_Click();
     void VER_Click();
     // The texts change at once, and the choice is kept.
-    void languageClick(platform::Language language);
+    void languageClick(lang::Language language);
     // The language the texts are shown in: the one picked, else the system's.
-    platform::Language language() const;
+    lang::Language language() const;
     // The pieces drawn and named in the set at once, and the choice kept.
     void pieceSetClick(platform::PieceSet set);
 
@@ -59,7 +59,7 @@ class OptionMenu : public settings::SettingsEffects {
     settings::Sounds& sounds_;
     platform::Dialogs& dialogs_;
     std::string settingsPath_;
-    platform::Language systemLanguage_;
+    lang::Language systemLanguage_;
     std::function<void()> redrawAll_;
 };
 

@@ -52,10 +52,10 @@ void Game::VER_Click() {
 }
 
 void Game::JAPANESE_Click() {
-    menu_.languageClick(platform::Language::Japanese);
+    menu_.languageClick(lang::Language::Japanese);
 }
 void Game::ENGLISH_Click() {
-    menu_.languageClick(platform::Language::English);
+    menu_.languageClick(lang::Language::English);
 }
 
 void Game::KANJI_PIECES_Click() {

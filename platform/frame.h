@@ -3,9 +3,12 @@
 
 #include <cstdint>
 
-#include "platform/language.h"
+#include "lang/language.h"
 
 namespace platform {
+
+// The boundaries take the player's language under the platform's name too.
+using lang::Language;
 
 class Frame {
   public:

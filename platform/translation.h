@@ -1,15 +1,18 @@
 // The translation in use: texts are looked up by their Japanese source. With no translation
 // installed (Japanese) the source itself comes back, byte for byte.
 //
-// `translated` and KZ_TEXT (platform/language.h) are what the translation tools look for.
+// `translated` and KZ_TEXT (lang/language.h) are what the translation tools look for.
 #pragma once
 
 #include <QString>
 #include <string>
 
-#include "platform/language.h"
+#include "lang/language.h"
 
 namespace platform {
+
+// The boundaries take the player's language under the platform's name too.
+using lang::Language;
 
 // The text the player reads for the Japanese `source` of `context`.
 std::string translated(const char* context, const char* source);

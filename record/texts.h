@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "platform/language.h"
+#include "lang/language.h"
 
 namespace record {
 

@@ -22,10 +22,10 @@ kz_install() {
 
 kz_jobs() { nproc 2>/dev/null || echo 2; }
 
-# kz_build DIR [cmake options...]
+# kz_build DIR [cmake options...]: warnings are errors here (and so in CI), not for users.
 kz_build() {
     local dir="$1"
     shift
-    cmake -S "$KZ_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake -S "$KZ_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKZ_WERROR=ON "$@"
     cmake --build "$dir" -j "$(kz_jobs)"
 }

@@ -4,10 +4,10 @@
 
 #include <optional>
 
-#include "platform/language.h"
+#include "lang/language.h"
 #include "platform/palette.h"
 #include "platform/piece_set.h"
-#include "view/layout.h"
+#include "settings/drops_layout.h"
 
 namespace settings {
 
@@ -33,23 +33,23 @@ struct Options {
     bool moveList = false;            // 棋譜一覧: the list of moves beside the board
     // The language ticked in 言語 / Language; none until the player picks one, and then the
     // system's language is used.
-    std::optional<platform::Language> language;
+    std::optional<lang::Language> language;
     platform::PieceSet pieceSet = platform::PieceSet::Kanji;  // 駒の種類
 
     // Values that follow from them.
     int background = kTatami;             // current background picture code
     int guidanceColour = kOutlineColour;  // kGuidanceColour while guidance is on
     // Layout of the Chinese-hand switch (twips and board units).
-    int boardTop = view::kDropsOnLayout.boardTop;
-    int windowHeight = view::kDropsOnLayout.windowHeight;
-    double levelColumn = view::kDropsOnLayout.levelColumn;
-    double levelRow = view::kDropsOnLayout.levelRow;
-    int recordTitleY = view::kDropsOnLayout.recordTitleY;
+    int boardTop = kDropsOnLayout.boardTop;
+    int windowHeight = kDropsOnLayout.windowHeight;
+    double levelColumn = kDropsOnLayout.levelColumn;
+    double levelRow = kDropsOnLayout.levelRow;
+    int recordTitleY = kDropsOnLayout.recordTitleY;
 
     // Applies the layout of the drops option: on makes room above the board for the top army's
     // hand stand.
     void applyDropsLayout(bool on) {
-        const view::DropsLayout& l = on ? view::kDropsOnLayout : view::kDropsOffLayout;
+        const DropsLayout& l = on ? kDropsOnLayout : kDropsOffLayout;
         boardTop = l.boardTop;
         windowHeight = l.windowHeight;
         levelColumn = l.levelColumn;

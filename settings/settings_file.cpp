@@ -171,12 +171,12 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
                            : platform::PieceSet::Kanji;
 }
 
-std::optional<platform::Language> readLanguage(const std::string& path) {
+std::optional<lang::Language> readLanguage(const std::string& path) {
     const auto lines = readLines(path);
     if (!lines) return std::nullopt;
     const std::string& line = (*lines)[kLanguageLine];
-    if (lineIs(line, kJapaneseLine)) return platform::Language::Japanese;
-    if (lineIs(line, kEnglishLine)) return platform::Language::English;
+    if (lineIs(line, kJapaneseLine)) return lang::Language::Japanese;
+    if (lineIs(line, kEnglishLine)) return lang::Language::English;
     return std::nullopt;
 }
 
@@ -195,7 +195,7 @@ bool writeSettingsFile(Options& options, const std::string& path) {
         const char* text;
         bool atDefault;
     };
-    const bool english = options.language == platform::Language::English;
+    const bool english = options.language == lang::Language::English;
     const bool international = options.pieceSet == platform::PieceSet::International;
     const Later later[] = {
         {!options.language ? ""

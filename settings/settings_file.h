@@ -43,7 +43,7 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
                            const std::string& path = kSettingsFileName);
 
 // The language the seventh line names; none when the file has no such line.
-std::optional<platform::Language> readLanguage(const std::string& path = kSettingsFileName);
+std::optional<lang::Language> readLanguage(const std::string& path = kSettingsFileName);
 
 // Writes the six lines from the check marks, then the language and piece-set lines as far as
 // they are needed. When that fails the default lines are written

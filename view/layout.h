@@ -1,6 +1,8 @@
-// Where things are on the window: board units (column, row) to twips, the window's size and the
-// two layouts of the Chinese-hand switch.
+// Where things are on the window: board units (column, row) to twips and the window's size (the
+// two layouts of the Chinese-hand switch are the options' business: settings/drops_layout.h).
 #pragma once
+
+#include "settings/drops_layout.h"
 
 namespace view {
 
@@ -14,20 +16,8 @@ constexpr int kCanvasWidthTwips = 15600;
 constexpr int kCanvasHeightTwips = 12000;
 constexpr int kWindowWidth = 9600;
 
-// What the Chinese-hand switch moves: with drops on there is room above the board for the top
-// army's hand stand. The board's top edge and the window's height are twips, the level display's
-// place is board units, the game name's line is twips.
-struct DropsLayout {
-    int boardTop;
-    int windowHeight;
-    double levelColumn;
-    double levelRow;
-    int recordTitleY;
-};
-constexpr DropsLayout kDropsOnLayout{1860, 11500, 1, -2, 8200};
-constexpr DropsLayout kDropsOffLayout{700, 8500, -1.5, -0.5, 7100};
-// The tallest the game makes the window.
-constexpr int kTallestWindowTwips = kDropsOnLayout.windowHeight;
+// The tallest the game makes the window: drops on.
+constexpr int kTallestWindowTwips = settings::kDropsOnLayout.windowHeight;
 
 // The hand stands: cell k (the hand index) of the bottom army's stand is at row k, the top army's
 // stand runs upwards, cell k at row 10 - k (cell 13 at row -3). The same sum turns a top-stand

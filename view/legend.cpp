@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/language.h"
+#include "lang/language.h"
 #include "rules/move_check.h"
 
 namespace view {

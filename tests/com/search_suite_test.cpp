@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "com_turn.h"
-#include "record/entry_line.h"
-#include "rules/setup.h"
+#include "record/position_line.h"
 
 namespace {
 using namespace rules;
@@ -21,15 +20,8 @@ std::vector<Position> suite() {
     std::ifstream in(root + "/bench/data/positions.txt");
     std::vector<Position> positions;
     for (std::string line; std::getline(in, line);) {
-        record::MoveEntry e;
-        if (line.empty() || !record::decodeEntryLine(line, e)) continue;
         Position pos;
-        pos.board = e.boardAt;
-        pos.ownHand = e.ownHandAt;
-        pos.enemyHand = e.enemyHandAt;
-        pos.ownHandTotal = handSum(pos.ownHand);
-        pos.enemyHandTotal = handSum(pos.enemyHand);
-        調査_先手後手(pos);
+        if (line.empty() || !record::readPosition(line, pos)) continue;
         positions.push_back(pos);
     }
     return positions;

@@ -7,7 +7,7 @@
 #include "platform/translation.h"
 #include "support/gui/game_rig.h"
 
-using platform::Language;
+using lang::Language;
 using testsupport::GameRig;
 
 namespace {

@@ -2,7 +2,7 @@
 # entry and the metainfo (with their validators), and the installed game's command line.
 #
 #   cmake -DBUILD=<build folder> -DPREFIX=<empty folder to install into> -DAPP_ID=<id> -P ...
-cmake_minimum_required(VERSION 3.25)
+cmake_minimum_required(VERSION 3.22)
 
 function(fail)
     message(FATAL_ERROR ${ARGN})

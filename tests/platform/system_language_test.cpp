@@ -4,7 +4,7 @@
 
 namespace {
 
-using platform::Language;
+using lang::Language;
 
 // The first of LC_ALL, LC_MESSAGES and LANG that is set decides; only a language other than
 // Japanese turns the game to English.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "record/position_line.h"
 #include "rules/setup.h"
 
 using namespace record;
@@ -164,6 +165,28 @@ TEST(EntryLineDecode, MalformedFieldsAreReportedAndLeaveTheEntryUntouched) {
     const LineDecode tooLong = decodeEntryLine(good + "  0", out);
     EXPECT_EQ(tooLong.error, LineError::TooLong);
     EXPECT_EQ(describe(tooLong), "line longer than 289 characters at column 290");
+}
+
+// A line read as a position, here turned round (the Chinese army at the bottom): sides, the
+// bottom king's square and the hands' totals all follow from the line; a bad line changes nothing.
+TEST(ReadPosition, TakesSidesKingAndHandTotalsFromTheLine) {
+    MoveEntry e;
+    e.boardAt(5, 1) = 敵王;
+    e.boardAt(4, 9) = 自将;
+    e.ownHandAt[1] = 2;
+    e.enemyHandAt[7] = 3;
+    Position pos;
+    ASSERT_TRUE(readPosition(encodeEntryLine(e), pos));
+    EXPECT_EQ(pos.board, e.boardAt);
+    EXPECT_EQ(pos.bottomSide, GOTE);
+    EXPECT_EQ(pos.topSide, SENTE);
+    EXPECT_EQ(std::make_pair(pos.ownKingX, pos.ownKingY), std::make_pair(4, 9));
+    EXPECT_EQ(std::make_pair(pos.ownHandTotal, pos.enemyHandTotal), std::make_pair(2, 3));
+
+    std::string bad = encodeEntryLine(MoveEntry{});
+    bad.replace(0, 3, " 22");
+    EXPECT_EQ(readPosition(bad, pos).error, LineError::BadPieceCode);
+    EXPECT_EQ(pos.board, e.boardAt);
 }
 
 }  // namespace

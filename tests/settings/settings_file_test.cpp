@@ -263,7 +263,7 @@ namespace {
 // The language line comes seventh, after a sixth, and only once a language has been picked; the
 // other lines are read as before whether it is there or not.
 TEST_F(SettingsFileTest, TheLanguageLineIsSeventhAndOnlyThereOncePicked) {
-    using platform::Language;
+    using lang::Language;
     EXPECT_EQ(settings::readLanguage(path), std::nullopt);  // no file at all
     options.music = true;
     ASSERT_TRUE(settings::writeSettingsFile(options, path));
@@ -314,7 +314,7 @@ TEST_F(SettingsFileTest, ThePieceSetLineIsEighthAndWithoutItThePiecesAreKanji) {
     EXPECT_EQ(settings::readLanguage(path), std::nullopt);
     EXPECT_EQ(readBack(), PieceSet::International);
 
-    options.language = platform::Language::English;
+    options.language = lang::Language::English;
     ASSERT_TRUE(settings::writeSettingsFile(options, path));
     EXPECT_EQ(folder.lines(kName)[6], "言語=English");
     EXPECT_EQ(readBack(), PieceSet::International);

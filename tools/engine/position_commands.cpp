@@ -3,11 +3,10 @@
 #include <ostream>
 #include <string>
 
-#include "record/entry_line.h"
+#include "record/position_line.h"
 #include "rules/make_move.h"
 #include "rules/move_check.h"
 #include "rules/pawn_files.h"
-#include "rules/setup.h"
 #include "tools/engine/commands.h"
 
 namespace engine {
@@ -19,27 +18,11 @@ Answer position(EngineState& state, std::string_view args, std::ostream&) {
     if (args.empty()) return Answer::fail("position needs an entry line");
     if (args == "notation" || args.substr(0, 9) == "notation ")
         return positionFromNotation(state, args.substr(std::min<std::size_t>(args.size(), 9)));
-    record::MoveEntry e;
-    const record::LineDecode r = record::decodeEntryLine(args, e);
+    Position pos;
+    const record::LineDecode r = record::readPosition(args, pos);
     if (!r) return Answer::fail("malformed position line: " + record::describe(r));
-
     resetGame(state);
-    Position& pos = state.pos;
-    pos.board = e.boardAt;
-    pos.ownHand = e.ownHandAt;
-    pos.enemyHand = e.enemyHandAt;
-    pos.ownHandTotal = handSum(pos.ownHand);
-    pos.enemyHandTotal = handSum(pos.enemyHand);
-    調査_先手後手(pos);
-    for (int x = 1; x <= 9 && pos.ownKingX == 0; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            if (pos.board(x, y) == 自王 || pos.board(x, y) == 自将) {
-                pos.ownKingX = x;
-                pos.ownKingY = y;
-                break;
-            }
-        }
-    }
+    state.pos = pos;
     return Answer::ok();
 }
 

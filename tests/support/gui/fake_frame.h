@@ -17,8 +17,8 @@ class FakeFrame : public platform::Frame {
     bool isMaximized = false;
     int movesToTop = 0;
     int quits = 0;
-    std::vector<platform::Language> languages;  // every language set, in order
-    std::function<void()> onQuit;               // runs at each request to quit
+    std::vector<lang::Language> languages;  // every language set, in order
+    std::function<void()> onQuit;           // runs at each request to quit
 
     std::intptr_t handle() const override { return kHandle; }
     void setWidthTwips(int width) override { widthTwips = width; }
@@ -26,7 +26,7 @@ class FakeFrame : public platform::Frame {
     bool maximized() const override { return isMaximized; }
     void moveToTop() override { ++movesToTop; }
     // The game's own texts follow, as in the window.
-    void setLanguage(platform::Language language) override {
+    void setLanguage(lang::Language language) override {
         languages.push_back(language);
         platform::useLanguage(language);
     }

@@ -12,7 +12,7 @@ std::string settingsFileBytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-GameRig::GameRig(platform::Language systemLanguage)
+GameRig::GameRig(lang::Language systemLanguage)
     : canvas(view::kCanvasWidthTwips, view::kCanvasHeightTwips), systemLanguage(systemLanguage) {
     ensureQtApplication();
     // The fake library takes any bytes, so a few stand in for each wave.

@@ -23,7 +23,7 @@ std::string settingsFileBytes(const std::vector<std::string>& lines);
 
 struct GameRig {
     // The canvas is the size of the window's back buffer. The system names `systemLanguage`.
-    explicit GameRig(platform::Language systemLanguage = platform::Language::Japanese);
+    explicit GameRig(lang::Language systemLanguage = lang::Language::Japanese);
 
     TempFolder folder;
     platform::Canvas canvas;
@@ -33,7 +33,7 @@ struct GameRig {
     FakeSoundLibrary sound;
     FakeFrame frame;
     FakeFilePanel panel;  // both lists start in the rig's folder
-    platform::Language systemLanguage;
+    lang::Language systemLanguage;
     std::unique_ptr<flow::Game> game;
 
     // A new run of the program on the rig's folder and fakes, keeping a recovery record or not.

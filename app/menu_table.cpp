@@ -1,0 +1,102 @@
+#include "app/menu_table.h"
+
+#include "flow/game.h"
+#include "lang/language.h"
+
+namespace app {
+namespace {
+
+using G = flow::Game;
+using S = ExclusiveSet;
+
+MenuRow menu(int depth, const char* caption, const char* name, Routine onOpen = nullptr) {
+    return {depth, true, caption, name, onOpen, {}, S::None};
+}
+MenuRow item(int depth, const char* caption, const char* name, Routine routine,
+             CheckQuery checked = {}, S set = S::None) {
+    return {depth, false, caption, name, routine, std::move(checked), set};
+}
+
+CheckQuery background(int code) {
+    return [code](const G& g) { return g.options().checkedBackground == code; };
+}
+CheckQuery level(int n) {
+    return [n](const G& g) { return g.state().checkedLevel == n; };
+}
+CheckQuery language(lang::Language l) {
+    return [l](const G& g) { return g.language() == l; };
+}
+CheckQuery pieceSet(platform::PieceSet set) {
+    return [set](const G& g) { return g.options().pieceSet == set; };
+}
+CheckQuery option(bool settings::Options::*mark) {
+    return [mark](const G& g) { return g.options().*mark; };
+}
+
+}  // namespace
+
+const std::vector<MenuRow>& menuRows() {
+    using settings::Options;
+    static const std::vector<MenuRow> rows = {
+        menu(0, KZ_TEXT("Menu", "対局"), "TAIKYOKU", &G::TAIKYOKU_Click),
+        item(1, KZ_TEXT("Menu", "対局(人間)"), "MATCH_MAN", &G::MATCH_MAN_Click),
+        item(1, KZ_TEXT("Menu", "対局(COM)"), "START2", &G::START2_Click),
+        menu(1, KZ_TEXT("Menu", "COM対局ﾚﾍﾞﾙ"), "LEVEL"),
+        item(2, "LEVEL1", "LEVEL1", &G::LEVEL1_Click, level(1), S::Level),
+        item(2, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, level(2), S::Level),
+        item(2, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, level(3), S::Level),
+        item(2, "LEVEL4", "LEVEL4", &G::LEVEL4_Click, level(4), S::Level),
+        item(1, KZ_TEXT("Menu", "終わり"), "OWARI", &G::OWARI_Click),
+        item(1, KZ_TEXT("Menu", "ヒント"), "HINT", &G::HINT_Click),
+
+        menu(0, KZ_TEXT("Menu", "局面"), "STOP", &G::STOP_Click),
+        item(1, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click),
+        item(1, KZ_TEXT("Menu", "反転"), "REVERSE", &G::REVERSE_Click),
+
+        item(0, KZ_TEXT("Menu", "戻"), "REPLAY", &G::REPLAY_Click),
+        item(0, KZ_TEXT("Menu", "進"), "AFTER", &G::AFTER_Click),
+        item(0, "△", "LBEL_UP", &G::LBEL_UP_Click),
+        item(0, "▽", "LEBEL_DOWN", &G::LEBEL_DOWN_Click),
+
+        menu(0, KZ_TEXT("Menu", "棋譜"), "KIFU"),
+        item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),
+        item(1, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click),
+
+        menu(0, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION", &G::OPTION_Click),
+        menu(1, KZ_TEXT("Menu", "背景画"), "HAIKEI_GA"),
+        item(2, KZ_TEXT("Menu", "緑"), "MIDORI", &G::MIDORI_Click, background(settings::kMidori),
+             S::Background),
+        item(2, KZ_TEXT("Menu", "畳"), "TATAMI", &G::TATAMI_Click, background(settings::kTatami),
+             S::Background),
+        item(2, KZ_TEXT("Menu", "竹"), "TAKE", &G::TAKE_Click, background(settings::kTake),
+             S::Background),
+        item(2, KZ_TEXT("Menu", "宇宙"), "UCHU", &G::UCHU_Click, background(settings::kUchu),
+             S::Background),
+        item(2, KZ_TEXT("Menu", "煉瓦"), "RENGA", &G::RENGA_Click, background(settings::kRenga),
+             S::Background),
+        item(1, KZ_TEXT("Menu", "移動指導"), "SIDOU", &G::SIDOU_Click, option(&Options::guidance)),
+        item(1, KZ_TEXT("Menu", "経過時間"), "KEIKA", &G::KEIKA_Click,
+             option(&Options::elapsedTime)),
+        item(1, KZ_TEXT("Menu", "中国側持駒OK"), "CHESS_MOCHIKOMA", &G::CHESS_MOCHIKOMA_Click,
+             option(&Options::chineseDrops)),
+        item(1, "BGM", "BGM", &G::BGM_Click, option(&Options::music)),
+        item(1, KZ_TEXT("Menu", "棋譜一覧"), "MOVE_LIST", &G::MOVE_LIST_Click,
+             option(&Options::moveList)),
+        // Each reader finds the language submenu, and each language by its own name.
+        menu(1, "言語 / Language", "LANGUAGE"),
+        item(2, "日本語", "JAPANESE", &G::JAPANESE_Click, language(lang::Language::Japanese),
+             S::Language),
+        item(2, "English", "ENGLISH", &G::ENGLISH_Click, language(lang::Language::English),
+             S::Language),
+        menu(1, KZ_TEXT("Menu", "駒の種類"), "PIECES"),
+        item(2, KZ_TEXT("Menu", "漢字"), "KANJI_PIECES", &G::KANJI_PIECES_Click,
+             pieceSet(platform::PieceSet::Kanji), S::Pieces),
+        item(2, "International", "INTERNATIONAL_PIECES", &G::INTERNATIONAL_PIECES_Click,
+             pieceSet(platform::PieceSet::International), S::Pieces),
+
+        item(0, KZ_TEXT("Menu", "その他"), "VER", &G::VER_Click),
+    };
+    return rows;
+}
+
+}  // namespace app

@@ -1,0 +1,33 @@
+// The main window's menus as data: one row per menu or item, in the order the player sees them.
+// Adding an entry is adding a row.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace flow {
+class Game;
+}
+
+namespace app {
+
+using Routine = void (flow::Game::*)();
+// Whether an item shows its check mark, read off the game after every event.
+using CheckQuery = std::function<bool(const flow::Game&)>;
+
+// Choices of which at most one is ticked at a time.
+enum class ExclusiveSet { None, Background, Level, Language, Pieces };
+
+struct MenuRow {
+    int depth;            // 0 on the menu bar; n inside the last submenu row above of depth n - 1
+    bool submenu;         // a menu of its own; the rows below it of one depth more are its items
+    const char* caption;  // the Japanese source (marked with KZ_TEXT where it is translated)
+    const char* name;     // the object name tests and the window find it by
+    Routine routine;      // an item's action, or what a menu does as it opens (none: nullptr)
+    CheckQuery checked;   // empty: no check mark
+    ExclusiveSet set;
+};
+
+const std::vector<MenuRow>& menuRows();
+
+}  // namespace app
