@@ -11,16 +11,14 @@ check_pie_supported(LANGUAGES CXX)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
 add_compile_options(-fstack-protector-strong)
-# Where the compiler and the processor have them: probes against stack-clash, and the markers of
-# control-flow protection.
+# Where the compiler has them, probes that keep a large stack frame from jumping over the guard
+# page. (Control-flow markers are left out: the system's own start-up objects lack them, so no
+# program linked here could carry them.)
 include(CheckCXXCompilerFlag)
-foreach(flag -fstack-clash-protection -fcf-protection)
-    string(MAKE_C_IDENTIFIER "KZ_HAS${flag}" var)
-    check_cxx_compiler_flag(${flag} ${var})
-    if(${var})
-        add_compile_options(${flag})
-    endif()
-endforeach()
+check_cxx_compiler_flag(-fstack-clash-protection KZ_HAS_STACK_CLASH_PROTECTION)
+if(KZ_HAS_STACK_CLASH_PROTECTION)
+    add_compile_options(-fstack-clash-protection)
+endif()
 # The checked functions need optimisation; an unoptimised build would only warn about them. A
 # level the compiler sets by itself is replaced, not redefined.
 set(kz_optimised $<CONFIG:Release,RelWithDebInfo,MinSizeRel>)
