@@ -2,9 +2,11 @@
 # Sourced by scripts/play and scripts/test.
 
 KZ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# What scripts/check-package checks the Debian package with.
+KZ_PACKAGE_TOOLS=(lintian devscripts man-db)
 KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
              libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic desktop-file-utils
-             appstream dpkg-dev file qt6-l10n-tools)
+             appstream dpkg-dev file qt6-l10n-tools "${KZ_PACKAGE_TOOLS[@]}")
 
 kz_install() {
     local missing=()

@@ -27,6 +27,8 @@ set(expected
     bin/kzsorawa
     bin/kzsorawa-engine
     share/applications/${APP_ID}.desktop
+    share/doc/kzsorawa/changelog.gz
+    share/doc/kzsorawa/copyright
     share/icons/hicolor/128x128/apps/${APP_ID}.png
     share/icons/hicolor/256x256/apps/${APP_ID}.png
     share/icons/hicolor/48x48/apps/${APP_ID}.png
@@ -37,6 +39,8 @@ set(expected
     share/kzsorawa/消滅.wav
     share/kzsorawa/禁止.wav
     share/kzsorawa/駒打音.wav
+    share/man/man6/kzsorawa-engine.6.gz
+    share/man/man6/kzsorawa.6.gz
     share/metainfo/${APP_ID}.metainfo.xml)
 file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
 list(SORT installed)
