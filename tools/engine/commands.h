@@ -14,6 +14,8 @@ void addPositionCommands(CommandTable& table);
 void addSurveyCommands(CommandTable& table);
 // go, candidates, hint.
 void addComCommands(CommandTable& table);
+// analyse [NODES] [top|bottom].
+void addAnalysisCommands(CommandTable& table);
 
 // Every command the engine knows.
 CommandTable defaultCommands();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "record/entry_line.h"
+#include "record/entry_position.h"
 #include "rules/make_move.h"
 #include "rules/move_check.h"
 #include "rules/pawn_files.h"
@@ -21,22 +22,7 @@ Answer position(EngineState& state, std::string_view args, std::ostream&) {
     if (!r) return Answer::fail("malformed position line: " + record::describe(r));
 
     resetGame(state);
-    Position& pos = state.pos;
-    pos.board = e.boardAt;
-    pos.ownHand = e.ownHandAt;
-    pos.enemyHand = e.enemyHandAt;
-    pos.ownHandTotal = handSum(pos.ownHand);
-    pos.enemyHandTotal = handSum(pos.enemyHand);
-    調査_先手後手(pos);
-    for (int x = 1; x <= 9 && pos.ownKingX == 0; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            if (pos.board(x, y) == 自王 || pos.board(x, y) == 自将) {
-                pos.ownKingX = x;
-                pos.ownKingY = y;
-                break;
-            }
-        }
-    }
+    state.pos = record::positionOfEntry(e);
     return Answer::ok();
 }
 
