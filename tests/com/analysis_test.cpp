@@ -56,7 +56,9 @@ TEST(Analysis, AHangingPieceIsABlunderAndTheMovesAroundItAreNotMarked) {
                   {2, 8, 9, 1, 自角成},  // taken
                   {8, 1, 7, 3}});        // the 馬 away from the 角成
     std::vector<EntryAnalysis> results;
-    ASSERT_TRUE(com::reviewGame(game, results, com::ReviewSettings{}));
+    com::ReviewSettings settings;
+    settings.nodes = 50'000;
+    ASSERT_TRUE(com::reviewGame(game, results, settings));
     EXPECT_EQ(com::markMoves(game, results),
               (std::vector<MoveMark>{MoveMark::None, MoveMark::None, MoveMark::Blunder,
                                      MoveMark::None, MoveMark::None}));
