@@ -22,6 +22,10 @@ std::string 文字列変換(int code) {
     return "";
 }
 
+std::string pieceName(rules::PieceCode piece) {
+    return rules::magnitude(piece) == rules::kind::士 ? "士" : 文字列変換(rules::magnitude(piece));
+}
+
 MoveNotation moveNotation(int x, int y, rules::PieceCode piece) {
     return {文字列変換(100 + (10 - x)), 文字列変換(110 + y), 文字列変換(piece)};
 }

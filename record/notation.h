@@ -12,6 +12,10 @@ namespace record {
 // gives the empty text.
 std::string 文字列変換(int code);
 
+// The piece's name as a written record gives it: the name 文字列変換 gives, and "士" for the
+// advisor, which has none beside the board.
+std::string pieceName(rules::PieceCode piece);
+
 // The three texts of a move that went to (x, y): the file counted from the right of the board
 // (column 9 is file 1), the rank counted from the top, and the name of the piece standing there.
 struct MoveNotation {

@@ -357,6 +357,76 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     </message>
 </context>
 <context>
+    <name>Notation</name>
+    <message>
+        <source>局面の表記がありません</source>
+        <translation>There is no position notation</translation>
+    </message>
+    <message>
+        <source>盤面が&apos;/&apos;で区切った9段になっていません</source>
+        <translation>the board is not nine rows separated by &apos;/&apos;</translation>
+    </message>
+    <message>
+        <source>駒を表さない文字があります</source>
+        <translation>a character that names no piece</translation>
+    </message>
+    <message>
+        <source>%1段目が9マスになっていません</source>
+        <translation>row %1 does not hold nine squares</translation>
+    </message>
+    <message>
+        <source>手番は b か w で書いて下さい</source>
+        <translation>the side to move must be b or w</translation>
+    </message>
+    <message>
+        <source>持駒が正しく書かれていません</source>
+        <translation>the pieces in hand are not written correctly</translation>
+    </message>
+    <message>
+        <source>手数は1から9999までの数で書いて下さい</source>
+        <translation>the move number must be a number from 1 to 9999</translation>
+    </message>
+    <message>
+        <source>手数の後に余分な文字があります</source>
+        <translation>more text after the move number</translation>
+    </message>
+    <message>
+        <source>%1文字目: %2</source>
+        <translation>character %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Position</name>
+    <message>
+        <source>%1がありません</source>
+        <translation>There is no %1</translation>
+    </message>
+    <message>
+        <source>%1が二枚あります</source>
+        <translation>There are two of %1</translation>
+    </message>
+    <message>
+        <source>%2%3の将が九宮の外にあります</source>
+        <translation>The 将 on %2%3 is outside its palace</translation>
+    </message>
+    <message>
+        <source>%2%3の%4はもう動けません</source>
+        <translation>The %4 on %2%3 could never move again</translation>
+    </message>
+    <message>
+        <source>%2筋に同じ側の歩が二枚あります</source>
+        <translation>Two 歩 of one army on file %2</translation>
+    </message>
+    <message>
+        <source>%1が多すぎます（%5枚まで）</source>
+        <translation>Too many of %1 (at most %5)</translation>
+    </message>
+    <message>
+        <source>手番の側が相手の玉をすぐに取れます</source>
+        <translation>The side to move could take the other king at once</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>数字でない文字があります</source>
@@ -405,6 +475,41 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>棋譜ﾌｧｲﾙの%2行目が正しくありません: %1</source>
         <translation>Line %2 of the record file is wrong: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecordText</name>
+    <message>
+        <source>棋譜がありません</source>
+        <translation>There is no record</translation>
+    </message>
+    <message>
+        <source>開始局面: %1</source>
+        <translation>start position: %1</translation>
+    </message>
+    <message>
+        <source>読めない行です</source>
+        <translation>a line that cannot be read</translation>
+    </message>
+    <message>
+        <source>手数が続いていません</source>
+        <translation>the move number is not the next one</translation>
+    </message>
+    <message>
+        <source>指せない手です</source>
+        <translation>a move the rules do not allow</translation>
+    </message>
+    <message>
+        <source>玉を取った後に手があります</source>
+        <translation>a move after a king was taken</translation>
+    </message>
+    <message>
+        <source>手数が%2を超えています</source>
+        <translation>more than %2 moves</translation>
+    </message>
+    <message>
+        <source>%1行目: %2</source>
+        <translation>line %1: %2</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,8 @@ const std::set<std::string> kSameInEveryLanguage = {
     // 終了's name, only ever part of a whole winner's sentence, which is marked.
     "先手", "後手", "あなた", "ｺﾝﾋﾟｭｰﾀ", "の勝ちです"};
 // Files whose texts are file contents, not words for the player.
-const std::set<std::string> kFileContents = {"settings_file.cpp", "sounds.cpp"};
+const std::set<std::string> kFileContents = {"settings_file.cpp", "sounds.cpp", "record_text.cpp",
+                                             "pasted_text.cpp"};
 
 // The code without its comments, with every run of blanks made one blank.
 std::string code(const fs::path& file) {

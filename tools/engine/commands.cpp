@@ -9,6 +9,7 @@ CommandTable defaultCommands() {
     addSurveyCommands(table);
     addComCommands(table);
     addAnalysisCommands(table);
+    addNotationCommands(table);
     return table;
 }
 

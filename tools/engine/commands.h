@@ -8,7 +8,7 @@ namespace engine {
 
 // quit, setoption level N, setoption drops on|off.
 void addSessionCommands(CommandTable& table);
-// position LINE, legal, play FX FY TX TY CODE.
+// position LINE | notation STRING, legal, play FX FY TX TY CODE.
 void addPositionCommands(CommandTable& table);
 // survey, mate.
 void addSurveyCommands(CommandTable& table);
@@ -16,6 +16,9 @@ void addSurveyCommands(CommandTable& table);
 void addComCommands(CommandTable& table);
 // analyse [NODES] [top|bottom].
 void addAnalysisCommands(CommandTable& table);
+// notation; `position notation STRING` is read by positionFromNotation.
+void addNotationCommands(CommandTable& table);
+Answer positionFromNotation(EngineState& state, std::string_view text);
 
 // Every command the engine knows.
 CommandTable defaultCommands();

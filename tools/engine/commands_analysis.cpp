@@ -10,12 +10,13 @@
 namespace engine {
 namespace {
 
-// analyse [NODES] [top|bottom]: the army to move is the top one unless told otherwise, as for go.
+// analyse [NODES] [top|bottom]: for the army to move (the shogi army after a position line, the
+// notation's or the one after the last play) unless told which end moves.
 Answer analyse(EngineState& state, std::string_view args, std::ostream& out) {
     const std::vector<std::string_view> w = splitWords(args);
     if (w.size() > 2) return Answer::fail("usage: analyse [NODES] [top|bottom]");
     long nodes = com::kAnalysisNodes;
-    rules::SideId mover = state.pos.topSide;
+    rules::SideId mover = state.sideToMove;
     for (std::string_view word : w) {
         int n = 0;
         if (word == "top") {

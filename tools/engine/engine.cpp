@@ -10,6 +10,8 @@ void resetGame(EngineState& state) {
     state.pos = rules::Position{};
     state.map = com::InfluenceMap{};
     state.comState.reset();
+    state.sideToMove = rules::SENTE;
+    state.moveNumber = 1;
 }
 
 void CommandTable::add(std::string name, Handler handler) {

@@ -26,6 +26,8 @@ struct EngineState {
     bool drops = false;            // whether the Chinese army may drop from its hand
     long nodes = 0;                // the look-ahead levels' node budget; 0 for the level's own
     com::ComState comState;        // what the computer's turn keeps (kingDistance, snapshots, ...)
+    rules::SideId sideToMove = rules::SENTE;  // for the notation: the army to move, the move
+    int moveNumber = 1;                       // number; play advances both
 };
 
 // Puts every piece of game state back to its program-start value. The options (level, drops,

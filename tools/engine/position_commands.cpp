@@ -1,4 +1,5 @@
 // Setting up a position, listing the moves the move check allows, and making a move.
+#include <algorithm>
 #include <ostream>
 #include <string>
 
@@ -17,6 +18,8 @@ using namespace rules;
 
 Answer position(EngineState& state, std::string_view args, std::ostream&) {
     if (args.empty()) return Answer::fail("position needs an entry line");
+    if (args == "notation" || args.substr(0, 9) == "notation ")
+        return positionFromNotation(state, args.substr(std::min<std::size_t>(args.size(), 9)));
     record::MoveEntry e;
     const record::LineDecode r = record::decodeEntryLine(args, e);
     if (!r) return Answer::fail("malformed position line: " + record::describe(r));
@@ -87,6 +90,8 @@ Answer play(EngineState& state, std::string_view args, std::ostream& out) {
     if (code == 空 || !isValidCode(code)) return Answer::fail("not a piece code");
 
     駒移動(pos, fx, fy, tx, ty, code);
+    state.sideToMove = isTop(code) ? -pos.topSide : -pos.bottomSide;
+    ++state.moveNumber;
     out << "line " << record::encodeEntryLine(entryOf(pos)) << '\n';
     return Answer::ok();
 }
