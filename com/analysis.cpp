@@ -95,7 +95,7 @@ bool reviewGame(const std::vector<rules::Position>& game, std::vector<EntryAnaly
             results[n] = a;
             const std::lock_guard<std::mutex> lock(reporting);
             ++done;
-            if (settings.progress) settings.progress(done, total);
+            if (settings.progress) settings.progress(n, done, total);
         }
     };
     int threads = settings.threads > 0 ? settings.threads

@@ -49,9 +49,9 @@ struct ReviewSettings {
     int threads = 0;  // 0: one per core
     // Set from any thread to end the review at once; entries not finished stay undone.
     const std::atomic<bool>* stop = nullptr;
-    // After each finished entry: the entries done and the total. Called from the worker threads,
-    // one call at a time.
-    std::function<void(int done, int total)> progress;
+    // After each finished entry: its index (its result is in place), the entries done and the
+    // total. Called from the worker threads, one call at a time.
+    std::function<void(int entry, int done, int total)> progress;
 };
 
 // Reviews every position of `game` whose result is not done yet: results is made as long as game

@@ -144,7 +144,7 @@ TEST(Analysis, ResultsDependNeitherOnTheThreadsNorOnAStopInTheMiddle) {
     std::atomic<bool> stop{false};
     bool stopOnce = true;
     settings.stop = &stop;
-    settings.progress = [&](int done, int total) {
+    settings.progress = [&](int, int done, int total) {
         EXPECT_EQ(total, 10);
         if (done >= 3 && stopOnce) stop = true;
     };
