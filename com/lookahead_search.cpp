@@ -29,6 +29,7 @@
 #include "com/lookahead_search.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -530,6 +531,13 @@ SearchContext::~SearchContext() = default;
 long nodeBudgetOf(const SearchSettings& settings) {
     if (settings.nodes > 0) return settings.nodes;
     return settings.comLevel == kLevel5 ? kLevel5Nodes : kLookaheadNodes;
+}
+
+int kingCapturePlies(double score) {
+    const long s = std::lround(score * 100);
+    if (s >= kMateBound) return static_cast<int>(kMate - s + 1);
+    if (s <= -kMateBound) return -static_cast<int>(kMate + s + 1);
+    return 0;
 }
 
 bool lookaheadBestMove(const rules::Position& pos, ComState& state, const SearchSettings& settings,

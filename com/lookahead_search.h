@@ -32,4 +32,9 @@ long nodeBudgetOf(const SearchSettings& settings);
 bool lookaheadBestMove(const rules::Position& pos, ComState& state, const SearchSettings& settings,
                        SearchObserver* observer = nullptr, SearchContext* context = nullptr);
 
+// The plies to a king capture that a look-ahead score (state.bestScore) stands for, the capture
+// itself counted: positive when the top army takes the other king, negative when its own falls,
+// 0 for an ordinary score.
+int kingCapturePlies(double score);
+
 }  // namespace com

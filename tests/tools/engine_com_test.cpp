@@ -192,4 +192,25 @@ TEST(EngineCom, LevelFourLooksAheadListsItsRootMovesAndHints) {
     EXPECT_EQ(hint[0].rfind("bestmove ", 0), 0u) << hint[0];
 }
 
+TEST(EngineCom, AnalyseScoresForTheShogiArmyWhicheverEndItStandsAt) {
+    // The shogi army mates in one (the 金 or the 銀 steps in front of the 将).
+    Position pos = testsupport::positionFrom(
+        ". . . . v将 . . . v車\n"
+        ". . . . . . . . .\n"
+        ". . . ^銀 ^金 . . . .\n"
+        ". . . . . . . . .\n. . . . . . . . .\n. . . . . . . . .\n"
+        ". . . . . . . . .\n. . . . . . . . .\n. . . . ^王 . . . .\n");
+    Session s;
+    s.send("position " + lineOf(pos.board));
+    EXPECT_EQ(s.send("analyse 20000 bottom")[0].rfind("analysis mate 3 best ", 0), 0u);
+    flipPosition(pos);
+    s.send("position " + lineOf(pos.board));
+    const auto answer = s.send("analyse 20000");
+    ASSERT_EQ(answer.size(), 2u);
+    EXPECT_EQ(answer[0].rfind("analysis mate 3 best ", 0), 0u) << answer[0];
+    EXPECT_EQ(answer[1], "ok");
+    EXPECT_EQ(s.send("analyse 20000 top")[0], answer[0]);
+    EXPECT_EQ(s.one("analyse -5"), "error usage: analyse [NODES] [top|bottom]");
+}
+
 }  // namespace

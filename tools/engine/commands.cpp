@@ -8,6 +8,7 @@ CommandTable defaultCommands() {
     addPositionCommands(table);
     addSurveyCommands(table);
     addComCommands(table);
+    addAnalysisCommands(table);
     addNotationCommands(table);
     return table;
 }

@@ -14,6 +14,8 @@ void addPositionCommands(CommandTable& table);
 void addSurveyCommands(CommandTable& table);
 // go, candidates, hint.
 void addComCommands(CommandTable& table);
+// analyse [NODES] [top|bottom].
+void addAnalysisCommands(CommandTable& table);
 // notation; `position notation STRING` is read by positionFromNotation.
 void addNotationCommands(CommandTable& table);
 Answer positionFromNotation(EngineState& state, std::string_view text);
