@@ -183,7 +183,8 @@ void MainWindow::run(const std::function<void()>& event) {
 
 void MainWindow::sync() {
     for (const auto& [action, checked] : checks_) action->setChecked(checked(*game_));
-    if (legend_ != nullptr && legend_->isVisible()) legend_->follow(game_->options().pieceSet, scale());
+    if (legend_ != nullptr && legend_->isVisible())
+        legend_->follow(game_->options().pieceSet, scale());
     followListOption();
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();

@@ -4,7 +4,7 @@
 namespace platform {
 
 class DayClock {
-public:
+  public:
     virtual ~DayClock() = default;
     // Seconds since midnight, with fraction.
     virtual double secondsSinceMidnight() = 0;
@@ -14,7 +14,7 @@ public:
 
 // A periodic 50 ms tick on the window's thread; its owner calls the game's tick routine.
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
     virtual void setEnabled(bool on) = 0;
     virtual bool enabled() const = 0;

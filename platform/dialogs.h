@@ -10,7 +10,7 @@ enum class Icon { None, Warning };
 enum class Answer { Ok, Yes, No };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows a modal box and returns the button pressed. Texts are UTF-8; lines are joined by "\r".
     virtual Answer show(const std::string& text, const std::string& title, Buttons buttons,

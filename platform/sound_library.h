@@ -9,7 +9,7 @@
 namespace platform {
 
 class SoundLibrary {
-public:
+  public:
     virtual ~SoundLibrary() = default;
     // Opens the sound device; 0 when none could be opened.
     virtual std::int32_t dsInitialize(std::intptr_t windowHandle) = 0;

@@ -6,7 +6,7 @@ KZ_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KZ_PACKAGE_TOOLS=(lintian devscripts man-db)
 KZ_PACKAGES=(cmake g++ make pkg-config qt6-base-dev qt6-translations-l10n libsdl2-mixer-dev
              libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic desktop-file-utils
-             appstream dpkg-dev file qt6-l10n-tools "${KZ_PACKAGE_TOOLS[@]}")
+             appstream dpkg-dev file qt6-l10n-tools ccache "${KZ_PACKAGE_TOOLS[@]}")
 
 kz_install() {
     local missing=()
@@ -24,10 +24,17 @@ kz_install() {
 
 kz_jobs() { nproc 2>/dev/null || echo 2; }
 
+# Rebuilds of the same sources, in this checkout or in another clone of it, come from the
+# compiler cache: paths are taken relative to the checkout, so two clones share their entries.
+export CCACHE_BASEDIR="$KZ_ROOT" CCACHE_NOHASHDIR=1
+kz_launcher() {
+    if command -v ccache >/dev/null 2>&1; then echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"; fi
+}
+
 # kz_build DIR [cmake options...]: warnings are errors here (and so in CI), not for users.
 kz_build() {
     local dir="$1"
     shift
-    cmake -S "$KZ_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKZ_WERROR=ON "$@"
+    cmake -S "$KZ_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKZ_WERROR=ON $(kz_launcher) "$@"
     cmake --build "$dir" -j "$(kz_jobs)"
 }

@@ -38,8 +38,8 @@ class OptionsTest : public ::testing::Test {
     GameRig rig;
 };
 
-const std::vector<std::string> kDefaults = {"背景画=緑", "移動指導=OFF", "経過時間=ON",
-                                            "中国将棋側持駒OK=OFF", "BGM=ON",      "棋譜一覧=ON"};
+const std::vector<std::string> kDefaults = {
+    "背景画=緑", "移動指導=OFF", "経過時間=ON", "中国将棋側持駒OK=OFF", "BGM=ON", "棋譜一覧=ON"};
 
 struct BackgroundItem {
     void (flow::Game::*click)();
@@ -60,9 +60,9 @@ TEST_P(BackgroundItemTest, PaintsItsTilesAroundTheBoardAndIsWrittenFirst) {
     for (auto [c, r] : {std::pair{0, 5}, {12, 8}, {4, 10}, {-2, -2}})
         EXPECT_TRUE(shows(c, r, item.tile)) << c << "," << r;
     EXPECT_TRUE(shows(5, 9, Picture::SITA_OU)) << "the tiles never cover the board";
-    EXPECT_EQ(fileLines(), (std::vector<std::string>{item.line, "移動指導=OFF", "経過時間=ON",
-                                                     "中国将棋側持駒OK=ON", "BGM=OFF",
-                                                     "棋譜一覧=OFF"}));
+    EXPECT_EQ(fileLines(),
+              (std::vector<std::string>{item.line, "移動指導=OFF", "経過時間=ON",
+                                        "中国将棋側持駒OK=ON", "BGM=OFF", "棋譜一覧=OFF"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -174,9 +174,9 @@ TEST_F(OptionsTest, OptionsChosenInOneRunAreThereInTheNext) {
     game().CHESS_MOCHIKOMA_Click();
     game().BGM_Click();
     EXPECT_EQ(rig.sound.argsOf("dsStop"), std::vector<std::int64_t>{GameRig::idOf(Sound::BGM)});
-    EXPECT_EQ(fileLines(), (std::vector<std::string>{"背景画=宇宙", "移動指導=ON", "経過時間=OFF",
-                                                     "中国将棋側持駒OK=ON", "BGM=OFF",
-                                                     "棋譜一覧=ON"}));
+    EXPECT_EQ(fileLines(),
+              (std::vector<std::string>{"背景画=宇宙", "移動指導=ON", "経過時間=OFF",
+                                        "中国将棋側持駒OK=ON", "BGM=OFF", "棋譜一覧=ON"}));
 
     // A new game in the same folder, on a fresh canvas and a fresh sound library.
     platform::Canvas canvas(15600, 12000);

@@ -8,8 +8,9 @@
 
 namespace testsupport {
 namespace {
-const char* const kNames[] = {"",   "歩", "と", "卒", "香", "香成", "桂", "桂成", "車", "銀", "銀成",
-                              "馬", "象", "金", "角", "角成", "飛", "飛成", "士", "砲", "王", "将"};
+const char* const kNames[] = {"",   "歩",   "と",   "卒", "香", "香成", "桂", "桂成",
+                              "車", "銀",   "銀成", "馬", "象", "金",   "角", "角成",
+                              "飛", "飛成", "士",   "砲", "王", "将"};
 
 rules::PieceCode parseCell(const std::string& cell) {
     if (cell == ".") return 0;
