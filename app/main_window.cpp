@@ -305,6 +305,7 @@ void MainWindow::scaleMenus() {
     const double wanted = std::clamp(std::round(scale_ * 4) / 4, 1.0, kLargestMenuScale);
     if (wanted == menuScale_ || std::abs(scale_ - menuScale_) < kMenuStepMargin) return;
     menuScale_ = wanted;
+    if (ownDialogs_) ownDialogs_->setScale(wanted);  // message boxes take the menus' size
     QFont font = menuFont_;
     if (font.pointSizeF() > 0) {
         font.setPointSizeF(font.pointSizeF() * wanted);

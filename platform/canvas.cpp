@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -17,6 +18,12 @@ QFont textFont(int pixelSize, bool bold) {
     font.setBold(bold);
     return font;
 }
+
+// Text of this many device pixels and more Qt paints as outlines rather than from its glyph cache.
+constexpr int kOutlinedTextPixels = 64;
+// The share of the text's size a synthetic bold adds to the width of its strokes: as much ink as
+// the cached glyphs' own bold.
+constexpr double kBoldShare = 1.0 / 18;
 
 }  // namespace
 
@@ -142,12 +149,26 @@ void Canvas::paint(const DrawOp& op) {
             break;
         }
         case DrawOp::Kind::Text: {
+            const int size = op.pixelSize * k;
+            const QFont font = textFont(size, op.bold);
+            const QFontMetricsF metrics(font);
+            const QPointF baseline(op.at.x() * k, op.at.y() * k + metrics.ascent());
+            if (op.bold && size >= kOutlinedTextPixels) {
+                // Glyphs this large are painted as outlines, which leave out the bold that the
+                // font (it has no bold face) gets at smaller sizes: the outline of the plain face
+                // is thickened by the same share of its size instead.
+                QPainterPath path;
+                path.addText(baseline, textFont(size, false), op.text);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.fillPath(path, op.colour);
+                p.strokePath(path, QPen(op.colour, size * kBoldShare, Qt::SolidLine, Qt::RoundCap,
+                                        Qt::RoundJoin));
+                break;
+            }
             p.setRenderHint(QPainter::TextAntialiasing);
-            const QFont font = textFont(op.pixelSize * k, op.bold);
             p.setFont(font);
             p.setPen(op.colour);
-            const QFontMetricsF metrics(font);
-            p.drawText(QPointF(op.at.x() * k, op.at.y() * k + metrics.ascent()), op.text);
+            p.drawText(baseline, op.text);
             break;
         }
     }

@@ -33,6 +33,9 @@ struct Options {
     // The language ticked in 言語 / Language; none until the player picks one, and then the
     // system's language is used.
     std::optional<platform::Language> language;
+    // The computer's level ticked in COM対局ﾚﾍﾞﾙ (1..4), kept once the player has picked one;
+    // none plays at the level a game starts with.
+    std::optional<int> comLevel;
 
     // Values that follow from them.
     int background = kTatami;             // current background picture code

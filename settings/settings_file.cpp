@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,9 @@ namespace {
 constexpr int kRequiredLines = 5;
 // The language line comes after those, once the player has picked a language.
 constexpr int kLanguageLine = 6;
-constexpr int kReadLines = 7;
+// The computer's level comes last, once the player has picked one.
+constexpr int kLevelLine = 9;
+constexpr int kReadLines = kLevelLine + 1;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
 constexpr std::size_t kLineKeep = 64;
 
@@ -41,6 +44,10 @@ constexpr const char* kMoveListOn = "棋譜一覧=ON";
 constexpr const char* kMoveListOff = "棋譜一覧=OFF";
 constexpr const char* kJapaneseLine = "言語=日本語";
 constexpr const char* kEnglishLine = "言語=English";
+// Levels 1..4 in order.
+constexpr const char* kLevelLines[] = {"COM対局ﾚﾍﾞﾙ=LEVEL1", "COM対局ﾚﾍﾞﾙ=LEVEL2",
+                                       "COM対局ﾚﾍﾞﾙ=LEVEL3", "COM対局ﾚﾍﾞﾙ=LEVEL4"};
+constexpr int kLevelCount = static_cast<int>(std::size(kLevelLines));
 
 // A literal as the bytes it has in the file.
 std::string fileForm(const char* literal) {
@@ -51,7 +58,7 @@ bool lineIs(const std::string& line, const char* literal) {
     return line == fileForm(literal);
 }
 
-// The first seven lines, each ended by CR LF, LF or CR (the last one may end the file instead);
+// The first ten lines, each ended by CR LF, LF or CR (the last one may end the file instead);
 // missing lines after the fifth are left empty. Nothing when the file cannot be opened or holds
 // fewer than five lines.
 std::optional<std::array<std::string, kReadLines>> readLines(const std::string& path) {
@@ -161,6 +168,10 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     if (options.music) effects.startMusic();
 
     options.moveList = lineIs(l[5], kMoveListOn);  // a file from before the list reads as off
+
+    options.comLevel.reset();
+    for (int level = 1; level <= kLevelCount; ++level)
+        if (lineIs(l[kLevelLine], kLevelLines[level - 1])) options.comLevel = level;
 }
 
 std::optional<platform::Language> readLanguage(const std::string& path) {
@@ -184,6 +195,10 @@ bool writeSettingsFile(Options& options, const std::string& path) {
     if (options.language)
         lines.push_back(*options.language == platform::Language::English ? kEnglishLine
                                                                          : kJapaneseLine);
+    if (options.comLevel && *options.comLevel >= 1 && *options.comLevel <= kLevelCount) {
+        lines.resize(kLevelLine, "");
+        lines.push_back(kLevelLines[*options.comLevel - 1]);
+    }
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);
     resetCheckMarks(options);

@@ -14,7 +14,7 @@ namespace settings {
 enum class Sound { その他, 禁止, 駒打音, 中国将棋打音, 消滅, BGM };
 
 class Sounds {
-public:
+  public:
     // `folder` is where the wave files are looked for (the run folder, the current directory).
     Sounds(platform::SoundLibrary& library, platform::Dialogs& dialogs, std::string folder = ".");
 
@@ -35,7 +35,7 @@ public:
     std::int32_t handle() const { return handle_; }
     std::int32_t id(Sound s) const { return ids_[static_cast<int>(s)]; }
 
-private:
+  private:
     std::int32_t loadWave(const std::string& fileName, std::int32_t copies);
     void warn(const std::string& text);
 

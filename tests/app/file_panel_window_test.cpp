@@ -155,6 +155,19 @@ TEST_F(FilePanelWindow, SavedInAFolderEnteredByAClickAndLoadedByAClick) {
     EXPECT_EQ(quits, 1);
 }
 
+TEST_F(FilePanelWindow, EnterInTheNameBoxConfirmsAndEscClosesThePanel) {
+    int closes = 0;
+    panel().onCancel = [&] { ++closes; };
+    trigger("KIFU_WRITE");
+    QTest::keyClick(panel().box(PanelBox::GameName), Qt::Key_Return);  // only the name box's
+    dialogs.expect("ﾌｧｲﾙ名が入力されていません", "  ");
+    QTest::keyClick(panel().box(PanelBox::FileName), Qt::Key_Return);
+    dialogs.verify();
+    QTest::keyClick(panel().box(PanelBox::Sente), Qt::Key_Escape);
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(quits, 0);
+}
+
 TEST_F(FilePanelWindow, ADoubleClickEntersOneFolderAndTheParentLeadsBack) {
     trigger("KIFU_READ");
     doubleClickItem(panel().directoryList(), "sub");
