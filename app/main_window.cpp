@@ -86,6 +86,7 @@ MainWindow::MainWindow(WindowSetup setup)
     filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
+    filePanel_->onCancel = [this] { run([this] { game_->closeFilePanel(); }); };
 
     game_ = std::make_unique<flow::Game>(flow::Boundaries{
         canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_,

@@ -1,5 +1,8 @@
 // The last move of each army, written beside the board in shogi notation.
+#include <algorithm>
+
 #include "flow/game.h"
+#include "record/entry_destination.h"
 #include "record/notation.h"
 
 namespace flow {
@@ -39,6 +42,18 @@ void Game::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCod
     for (const auto& [column, text] : texts) {
         描画_移動駒種類(column + kShadowOffset, spot.row + kShadowOffset, *text, kShadowColour);
         描画_移動駒種類(column, spot.row, *text, colour);
+    }
+}
+
+void Game::showLastMoves(int n) {
+    消去_移動結果(position_.topSide);
+    消去_移動結果(position_.bottomSide);
+    for (int m = std::max(1, n - 1); m <= n; ++m) {
+        int x = 0, y = 0;
+        rules::PieceCode piece = rules::空;
+        if (!record::調査_移動結果(moves_, m, x, y, piece)) continue;
+        描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
+                      kMarkColour);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "flow/record_panel.h"
 
+#include <utility>
+
 #include "flow/game_state.h"
 #include "flow/record_panel_text.h"
 #include "flow/texts.h"
@@ -39,11 +41,13 @@ RecordPanel::RecordPanel(platform::FilePanel* panel, const std::string& folder,
 void RecordPanel::KIFU_READ_Click() {
     描画_可視(true, true, true);
     描画_棋譜_IO(1);
+    shown_ = true;
 }
 
 void RecordPanel::KIFU_WRITE_Click() {
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
+    shown_ = true;
 }
 
 // There is no drive list on this platform; its flag is kept so every caller reads as before.
@@ -66,6 +70,7 @@ void RecordPanel::描画_棋譜_IO(int mode) {
 void RecordPanel::hide() {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
+    shown_ = false;
 }
 
 void RecordPanel::Dir1_Change() {
@@ -111,6 +116,7 @@ void RecordPanel::Command1_Click() {
 
 std::optional<record::KifuLoad> RecordPanel::readSelected() {
     描画_可視(false, false, false);
+    shown_ = false;
     const std::string name = panel_.selectedFile();
     if (name.empty()) return std::nullopt;
 
@@ -145,6 +151,7 @@ void RecordPanel::printHeaders(const record::KifuHeaders& h) {
         const double column = (取得_棋譜のX座標(h[i]) - view::kBoardLeft) / view::kSquareWidth;
         const double row = (lines[i].first - options_.boardTop) / view::kSquareHeight;
         screen_.描画_数値(column, row, h[i], lines[i].second, kHeaderFontSize);
+        if (!h[i].empty()) headersPrinted_ = true;
     }
     canvas_.repaintNow();
 }
@@ -155,6 +162,11 @@ void RecordPanel::描画_棋譜読込み部分消去() {
         screen_.描画_絵(options_.background, x, 10);
         screen_.描画_桝輪郭(kWindowColour, x, 9);
     }
+}
+
+bool RecordPanel::eraseHeaders() {
+    描画_棋譜読込み部分消去();
+    return std::exchange(headersPrinted_, false);
 }
 
 }  // namespace flow

@@ -168,6 +168,13 @@ TEST_F(FilePanelWindow, EnterInTheNameBoxConfirmsAndEscClosesThePanel) {
     EXPECT_EQ(quits, 0);
 }
 
+TEST_F(FilePanelWindow, EscClosesThePanelAndLeavesTheGameAlone) {
+    trigger("KIFU_WRITE");
+    QTest::keyClick(panel().box(PanelBox::FileName), Qt::Key_Escape);
+    EXPECT_FALSE(panel().returnButton()->isVisible());
+    EXPECT_EQ(quits, 0);
+}
+
 TEST_F(FilePanelWindow, ADoubleClickEntersOneFolderAndTheParentLeadsBack) {
     trigger("KIFU_READ");
     doubleClickItem(panel().directoryList(), "sub");

@@ -194,6 +194,11 @@ TEST_F(ScaledWindow, TheMoveListStepsToARowAndGrowsAndScalesWithTheWindow) {
     QTest::keyClick(list, Qt::Key_Right);
     EXPECT_EQ(window->game().moves().currentMove, 2);
     EXPECT_EQ(list->currentRow(), 2);
+    // ↑ to the start row and Enter step back to the start.
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(window->game().moves().currentMove, 0);
     dialogs.verify();
 
     // Hidden, the window gives back the list's width at the same scale; shown, takes it again.
