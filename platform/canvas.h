@@ -64,6 +64,8 @@ class Canvas {
     void setTextColour(int colour);
     // Prints text with the top-left of its line at (x, y).
     void print(double x, double y, const QString& text);
+    // The width in twips the text takes in the font set last.
+    double textWidth(const QString& text) const;
 
     // Asks the window to show the buffer now.
     void repaintNow();

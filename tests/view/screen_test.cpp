@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/translation.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
 #include "support/gui/fake_clock.h"
@@ -236,6 +237,39 @@ TEST_F(ScreenTest, GuidanceWipesOldMarksAndMarksOnlyWhileSwitchedOn) {
     EXPECT_TRUE(outlinedIn(canvas, screen->x(5), screen->y(6), 15));
     EXPECT_FALSE(outlinedIn(canvas, screen->x(5), screen->y(5), 15));
     EXPECT_FALSE(outlinedIn(canvas, screen->x(4), screen->y(6), 15));
+}
+
+// The counter's number and words, in either language, stand apart and inside the two cells
+// that are wiped before it is drawn again.
+TEST_F(ScreenTest, TheMoveCounterKeepsItsPartsApartInsideItsCells) {
+    using platform::Language;
+    const QRgb white = platform::Canvas::paletteColour(15).rgb();
+    const int left = platform::Canvas::toPixel(screen->x(13));
+    const int right = platform::Canvas::toPixel(screen->x(15));
+    for (const Language language : {Language::Japanese, Language::English}) {
+        platform::useLanguage(language);
+        for (const int n : {9, 10, 123}) {
+            screen->描画_手数(n);
+            QString line;
+            std::vector<QRect> inks;
+            for (const platform::DrawOp& op : canvas.displayList().ops()) {
+                if (op.opaque()) {  // what came before is wiped
+                    line.clear();
+                    inks.clear();
+                }
+                if (op.kind != platform::DrawOp::Kind::Text || op.colour.rgb() != white) continue;
+                line += op.text;
+                inks.push_back(op.bounds.adjusted(2, 0, -2, 0));
+                EXPECT_GE(inks.back().left(), left) << n;
+                EXPECT_LE(inks.back().right(), right) << n;
+            }
+            EXPECT_EQ(line, language == Language::English ? QStringLiteral("Move%1").arg(n)
+                                                          : QStringLiteral("%1手目").arg(n));
+            for (std::size_t a = 1; a < inks.size(); ++a)
+                EXPECT_LT(inks[a - 1].right(), inks[a].left()) << line.toStdString();
+        }
+    }
+    platform::useLanguage(Language::Japanese);
 }
 
 }  // namespace
