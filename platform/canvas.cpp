@@ -132,6 +132,11 @@ double Canvas::textWidth(const QString& text) const {
     return metrics.horizontalAdvance(text) * kTwipsPerPixel;
 }
 
+QString Canvas::elided(const QString& text, double widthTwips) const {
+    const QFontMetricsF metrics(textFont(textPixels(fontPoints_), fontBold_));
+    return metrics.elidedText(text, Qt::ElideRight, widthTwips / kTwipsPerPixel);
+}
+
 void Canvas::draw(DrawOp op) {
     paint(op);
     list_.add(std::move(op));

@@ -2,8 +2,10 @@
 // and numbers. Positions are board units (column, row); the canvas takes twips.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -49,6 +51,14 @@ class Screen {
     // language now in use.
     void redrawLabels();
 
+    // The three header lines of a game record (game name, top army's player, bottom army's
+    // player) where the layout in use has room for them: above the board and below it, each
+    // centred on the board and cut short with "…" where it would run past the board's width
+    // (screen_headers.cpp). Empty lines print nothing.
+    void printHeaderLines(const std::array<std::string, 3>& lines);
+    // Paints the background again wherever header lines were printed.
+    void eraseHeaderLines();
+
     // Hand stands (screen_stands.cpp).
     void 描画_自持盤();
     void 描画_敵持盤();
@@ -72,6 +82,8 @@ class Screen {
     // The worded labels on screen since the background was last painted.
     std::optional<int> shownMoveCount_;
     std::optional<int> shownGrade_;
+    // The rows of cells the header lines printed since they were last erased touch.
+    std::vector<int> headerRows_;
 };
 
 // The text 描画_文字列 prints for id (a handicap grade's label, …); empty for an unknown id.

@@ -272,4 +272,36 @@ TEST_F(ScreenTest, TheMoveCounterKeepsItsPartsApartInsideItsCells) {
     platform::useLanguage(Language::Japanese);
 }
 
+// Header lines in both layouts: a long line is cut short with "…", every line keeps to the
+// board's columns and off its squares and the clocks' rows, and erasing leaves none of it.
+TEST_F(ScreenTest, HeaderLinesFitBesideTheBoardAndAreErasedWhole) {
+    const std::string longName(80, 'W');
+    for (const bool drops : {false, true}) {
+        options.applyDropsLayout(drops);
+        canvas.resize(15600, 12000);  // nothing drawn before
+        screen->描画_背景(settings::kMidori);
+        screen->printHeaderLines({longName, "後手の人", longName});
+        const int left = platform::Canvas::toPixel(screen->x(1));
+        const int right = platform::Canvas::toPixel(screen->x(10));
+        const QRect board(QPoint(left, platform::Canvas::toPixel(screen->y(0))),
+                          QPoint(right, platform::Canvas::toPixel(screen->y(10.2))));
+        int lines = 0;
+        for (const platform::DrawOp& op : canvas.displayList().ops()) {
+            if (op.kind != platform::DrawOp::Kind::Text) continue;
+            ++lines;
+            const QRect ink = op.bounds.adjusted(2, 2, -2, -2);
+            EXPECT_GE(ink.left(), left) << drops;
+            EXPECT_LE(ink.right(), right) << drops;
+            EXPECT_FALSE(ink.intersects(board)) << drops << " " << op.text.toStdString();
+            EXPECT_EQ(op.text.endsWith(QChar(0x2026)), op.text.startsWith('W'));
+        }
+        EXPECT_EQ(lines, 3);
+        screen->eraseHeaderLines();
+        EXPECT_EQ(countColour(canvas, 0, 0, 15600, 12000, 12) +
+                      countColour(canvas, 0, 0, 15600, 12000, 15),
+                  0)
+            << drops;
+    }
+}
+
 }  // namespace
