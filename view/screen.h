@@ -46,6 +46,9 @@ class Screen {
     void 描画_桝_数値();
     void 描画_手数(int n);
     void 描画_レベル(int level);
+    // Paints the background over the level display, and nothing beside it (the top army's
+    // last move is written just right of it when drops are off).
+    void eraseLevel();
     void 描画_ハンデレベル(int grade);
     // Draws the worded labels on screen (the move number, the handicap grade) again, in the
     // language now in use.

@@ -148,6 +148,12 @@ void Screen::描画_レベル(int level) {
     描画_数値(lx + 1.3, ly, level, kWhite, 0, 12);
 }
 
+void Screen::eraseLevel() {
+    // "LEVEL", the one-digit level and their shadows end inside the second cell.
+    for (int i = 0; i < 2; ++i)
+        描画_絵(options_.background, options_.levelColumn + i, options_.levelRow);
+}
+
 void Screen::描画_ハンデレベル(int grade) {
     for (int c = 12; c <= 15; ++c) 描画_絵(options_.background, c, 0);
     shownGrade_.reset();

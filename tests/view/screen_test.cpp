@@ -304,4 +304,18 @@ TEST_F(ScreenTest, HeaderLinesFitBesideTheBoardAndAreErasedWhole) {
     }
 }
 
+// With drops off the level display ends just left of the top army's last move ("9二 車").
+TEST_F(ScreenTest, ErasingTheLevelLeavesTheTopArmysLastMoveAlone) {
+    options.applyDropsLayout(false);
+    screen->描画_レベル(4);
+    screen->描画_数値(1.1, -0.5, "９", 12, 12);  // the last move's file, in red
+    const double lx = options.levelColumn, ly = options.levelRow;
+    screen->eraseLevel();
+    EXPECT_EQ(
+        countColour(canvas, screen->x(lx), screen->y(ly), screen->x(lx + 2), screen->y(ly + 1), 15),
+        0);
+    EXPECT_GT(
+        countColour(canvas, screen->x(1.1), screen->y(-0.5), screen->x(2), screen->y(0.5), 12), 0);
+}
+
 }  // namespace
