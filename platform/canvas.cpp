@@ -25,6 +25,11 @@ constexpr int kOutlinedTextPixels = 64;
 // the cached glyphs' own bold.
 constexpr double kBoldShare = 1.0 / 18;
 
+// The text height in game pixels of a font size in points; a point is 20 twips.
+int textPixels(double points) {
+    return std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel)));
+}
+
 }  // namespace
 
 Canvas::Canvas(int widthTwips, int heightTwips) : list_(QRect()) {
@@ -110,8 +115,7 @@ void Canvas::print(double x, double y, const QString& text) {
     op.kind = DrawOp::Kind::Text;
     op.colour = paletteColour(textColour_);
     op.text = text;
-    // A point is 20 twips.
-    op.pixelSize = std::max(1, static_cast<int>(std::lround(fontPoints_ * 20 / kTwipsPerPixel)));
+    op.pixelSize = textPixels(fontPoints_);
     op.bold = fontBold_;
     op.at = QPoint(toPixel(x), toPixel(y));
     // The line's box and the ink's, with room for the smoothed edges at any resolution.
@@ -121,6 +125,16 @@ void Canvas::print(double x, double y, const QString& text) {
         metrics.boundingRect(text).translated(op.at.x(), op.at.y() + metrics.ascent());
     op.bounds = (line | ink).toAlignedRect().adjusted(-2, -2, 2, 2);
     draw(std::move(op));
+}
+
+double Canvas::textWidth(const QString& text) const {
+    const QFontMetricsF metrics(textFont(textPixels(fontPoints_), fontBold_));
+    return metrics.horizontalAdvance(text) * kTwipsPerPixel;
+}
+
+QString Canvas::elided(const QString& text, double widthTwips) const {
+    const QFontMetricsF metrics(textFont(textPixels(fontPoints_), fontBold_));
+    return metrics.elidedText(text, Qt::ElideRight, widthTwips / kTwipsPerPixel);
 }
 
 void Canvas::draw(DrawOp op) {

@@ -606,6 +606,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>手目</source>
         <translation>moves</translation>
     </message>
+    <message>
+        <source>%1手目</source>
+        <translation>Move %1</translation>
+    </message>
 </context>
 <context>
     <name>Sounds</name>
