@@ -26,12 +26,7 @@ void Game::clearSelection() {
 }
 
 void Game::eraseRecordHeaders() {
-    if (!panel_.eraseHeaders()) return;
-    // The names and the game's name may lie anywhere around the board, even over it: the whole
-    // window is drawn again, with the labels of the entry shown.
-    画面_再描画();
-    if (moves_.moveCount > 0) screen_.描画_手数(moves_.moveCount);
-    showLastMoves(moves_.currentMove);
+    if (panel_.eraseHeaders()) showLastMoves(moves_.currentMove);
 }
 
 void Game::MATCH_MAN_Click() {

@@ -3,13 +3,6 @@
 
 namespace flow {
 
-namespace {
-
-// "LEVEL" and its digit fill two cells; the cell after them may hold the top army's last move.
-constexpr int kLevelCells = 2;
-
-}  // namespace
-
 void Game::LEVEL1_Click() {
     levelClick(1);
 }
@@ -24,8 +17,7 @@ void Game::LEVEL4_Click() {
 }
 
 void Game::levelClick(int n) {
-    const double lx = options_.levelColumn, ly = options_.levelRow;
-    for (int i = 0; i < kLevelCells; ++i) screen_.描画_絵(options_.background, lx + i, ly);
+    screen_.eraseLevel();
     レベル_設定(n);
     menu_.keepLevel(n);
 }

@@ -5,18 +5,10 @@
 #include "flow/game_state.h"
 #include "flow/record_panel_text.h"
 #include "flow/texts.h"
-#include "view/layout.h"
 
 namespace flow {
 
 namespace {
-
-constexpr double kHeaderFontSize = 12;
-constexpr int kGameNameColour = platform::palette::kRed;
-constexpr int kPlayerColour = platform::palette::kWhite;
-// The top army's player is printed above the board, the bottom army's at this height.
-constexpr double kTopPlayerY = 100;
-constexpr double kBottomPlayerY = 6350;
 
 const char* const kSaveTitle = KZ_TEXT("Game", "棋譜保存");
 const char* const kRecordTitle = KZ_TEXT("Game", "棋譜");
@@ -144,15 +136,9 @@ bool RecordPanel::announceRead() {
 }
 
 void RecordPanel::printHeaders(const record::KifuHeaders& h) {
-    const std::pair<double, int> lines[3] = {{options_.recordTitleY, kGameNameColour},
-                                             {kTopPlayerY, kPlayerColour},
-                                             {kBottomPlayerY, kPlayerColour}};
-    for (int i = 0; i < 3; ++i) {
-        const double column = (取得_棋譜のX座標(h[i]) - view::kBoardLeft) / view::kSquareWidth;
-        const double row = (lines[i].first - options_.boardTop) / view::kSquareHeight;
-        screen_.描画_数値(column, row, h[i], lines[i].second, kHeaderFontSize);
-        if (!h[i].empty()) headersPrinted_ = true;
-    }
+    screen_.printHeaderLines(h);
+    for (const std::string& line : h)
+        if (!line.empty()) headersPrinted_ = true;
     canvas_.repaintNow();
 }
 
@@ -166,6 +152,7 @@ void RecordPanel::描画_棋譜読込み部分消去() {
 
 bool RecordPanel::eraseHeaders() {
     描画_棋譜読込み部分消去();
+    screen_.eraseHeaderLines();
     return std::exchange(headersPrinted_, false);
 }
 

@@ -50,8 +50,8 @@ class RecordPanel {
     // The header lines of a read record printed around the board, and their removal.
     void printHeaders(const record::KifuHeaders& headers);
     void 描画_棋譜読込み部分消去();
-    // Erases as 描画_棋譜読込み部分消去 does; true when header lines were printed since the last
-    // call, and the window must be drawn again to take every one of them away.
+    // Erases what 描画_棋譜読込み部分消去 does and every header line printed; true when there were
+    // header lines, whose top line shares its row with the top army's last move.
     bool eraseHeaders();
 
     // The recovery record (recovery.cpp): written after each recorded move, removed once the
