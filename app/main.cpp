@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/places.h"
+#include "app/recovery_lock.h"
 #include "flow/game.h"
 #include "platform/translation.h"
 
@@ -42,8 +43,10 @@ int main(int argc, char** argv) {
     setup.folder = places.soundFolder;
     setup.settingsFolder = places.settingsFolder;
     setup.recordFolder = places.recordFolder;
-    // A run from the build folder behaves as it always has; an installed game is never lost.
-    setup.keepsRecovery = places.installed;
+    // Every copy, installed or run from its build folder, keeps the game in progress; of copies
+    // running at the same time only the first does, so none takes the record from another.
+    const app::RecoveryLock recoveryLock(places.settingsFolder);
+    setup.keepsRecovery = recoveryLock.held();
     setup.systemLanguage = platform::systemLanguage();
     app::MainWindow window(setup);
     window.start();

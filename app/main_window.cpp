@@ -79,6 +79,7 @@ MainWindow::MainWindow(WindowSetup setup)
     filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
+    filePanel_->onCancel = [this] { run([this] { game_->closeFilePanel(); }); };
 
     game_ = std::make_unique<flow::Game>(flow::Boundaries{
         canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_,
@@ -256,6 +257,7 @@ QSize MainWindow::sizeFor(double scale) const {
 void MainWindow::scaleMenus() {
     const std::optional<double> step = scaling_.nextMenuStep();
     if (!step) return;
+    if (ownDialogs_) ownDialogs_->setScale(*step);  // message boxes take the menus' size
     const QFont font = WindowScaling::scaledFont(menuFont_, *step);
     const int before = menuBar()->sizeHint().height();
     menuBar()->setFont(font);

@@ -33,6 +33,7 @@ class Game;
 }
 namespace platform {
 class Dialogs;
+class QtDialogs;
 class QtFilePanel;
 class SoundLibrary;
 }  // namespace platform
@@ -116,7 +117,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     void scaleMenus();
 
     WindowSetup setup_;
-    std::unique_ptr<platform::Dialogs> ownDialogs_;
+    std::unique_ptr<platform::QtDialogs> ownDialogs_;
     std::unique_ptr<platform::SoundLibrary> ownSound_;
     platform::Canvas canvas_;
     platform::SystemDayClock clock_;

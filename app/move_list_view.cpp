@@ -22,6 +22,8 @@ constexpr double kRowPx = 18;
 constexpr double kNumberColumnPx = 34;
 constexpr double kMoveColumnPx = 84;
 constexpr double kClockColumnPx = 66;
+// Room on either side of a cell's text, so that the number and the move never touch.
+constexpr double kCellPaddingPx = 3;
 
 int scaled(double px, double scale) {
     return std::max(1, static_cast<int>(std::lround(px * scale)));
@@ -87,6 +89,12 @@ void MoveListView::recordChanged() {
             if (it->text() != texts[c]) it->setText(texts[c]);
         }
     }
+    // The start row has no clock: its text (the handicap grade's label with it) takes the
+    // clock's column too, and shows whole in its tooltip however narrow the list is.
+    if (rowCount() > 0) {
+        if (columnSpan(0, 1) != 2) setSpan(0, 1, 1, 2);
+        item(0, 1)->setToolTip(item(0, 1)->text());
+    }
     followCurrent();
 }
 
@@ -110,6 +118,8 @@ void MoveListView::setScale(double scale) {
     setColumnWidth(0, scaled(kNumberColumnPx, scale));
     setColumnWidth(1, scaled(kMoveColumnPx, scale));
     setColumnWidth(2, scaled(kClockColumnPx, scale));
+    setStyleSheet(QStringLiteral("QTableView::item { padding: 0px %1px; }")
+                      .arg(scaled(kCellPaddingPx, scale)));
 }
 
 void MoveListView::keyPressEvent(QKeyEvent* event) {

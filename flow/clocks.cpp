@@ -37,14 +37,14 @@ void Clocks::tick(rules::SideId sideToMove) {
     if (!timer_.enabled()) return;
     ClockTimes& t = times_;
     t.turnSeconds = record::調査_経過秒(t.turnStart, clock_.secondsSinceMidnight());
-    const int second = static_cast<int>(std::floor(t.turnSeconds));
+    const bool top = sideToMove == position_.topSide;
+    if (!top && sideToMove != position_.bottomSide) return;
+    // The mover's clock turns over when its own total reaches a new second, not the turn's.
+    const double shown = (top ? t.topClock : t.bottomClock) + t.turnSeconds;
+    const double second = std::floor(shown);
     if (second == t.lastShownSecond) return;
     t.lastShownSecond = second;
-    if (sideToMove == position_.topSide) {
-        描画_所有時間(position_.topSide, t.topClock + t.turnSeconds);
-    } else if (sideToMove == position_.bottomSide) {
-        描画_所有時間(position_.bottomSide, t.bottomClock + t.turnSeconds);
-    }
+    描画_所有時間(sideToMove, shown);
     canvas_.repaintNow();
 }
 
@@ -62,7 +62,10 @@ void Clocks::markTurnStart() {
 }
 
 void Clocks::addTurn(bool bottom) {
-    (bottom ? times_.bottomClock : times_.topClock) += times_.turnSeconds;
+    double& clock = bottom ? times_.bottomClock : times_.topClock;
+    clock += times_.turnSeconds;
+    // The mover's clock stops at the time its move was recorded with.
+    描画_所有時間(bottom ? position_.bottomSide : position_.topSide, clock);
 }
 
 void Clocks::reset() {

@@ -14,9 +14,9 @@ namespace flow {
 struct ClockTimes {
     double bottomClock = 0;
     double topClock = 0;
-    double turnStart = 0;    // day-clock reading when the turn began
-    double turnSeconds = 0;  // refreshed by the tick
-    int lastShownSecond = 0;
+    double turnStart = 0;        // day-clock reading when the turn began
+    double turnSeconds = 0;      // refreshed by the tick
+    double lastShownSecond = 0;  // the whole second the mover's clock shows
 
     bool operator==(const ClockTimes&) const = default;
 };

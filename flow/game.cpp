@@ -50,6 +50,8 @@ void Game::Form_Load() {
 
     初期設定();
     menu_.loadSettings();
+    // The level picked in an earlier run, if any.
+    if (options_.comLevel) レベル_設定(*options_.comLevel);
     画面_再描画();
 
     if (!frame_.maximized()) frame_.setWidthTwips(view::kWindowWidth);

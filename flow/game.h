@@ -96,7 +96,8 @@ class Game : private MoveListener {
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
 
-    // 棋譜 menu and the file panel (record_mode.cpp; the panel itself is record_panel.h).
+    // 棋譜 menu and the file panel (record_mode.cpp; the panel itself is record_panel.h). Reading
+    // a record in the middle of a game asks first.
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
     // The panel's own events: the directory list entered a folder, a file of the file list was
@@ -104,6 +105,8 @@ class Game : private MoveListener {
     void Dir1_Change();
     void File1_Click();
     void Command1_Click();
+    // Esc in the shown panel: it closes and nothing else happens.
+    void closeFilePanel();
     // Once the window is shown, a game an earlier run left in the recovery record is offered;
     // Yes shows it in record mode at its last entry.
     void offerRecovery();
@@ -200,9 +203,10 @@ class Game : private MoveListener {
     // Redraws what a move touched: the squares it left and reached, and the stands it changed.
     void drawMove(int fromX, int fromY, int toX, int toY, const rules::MoveEffect& effect);
 
-    // A new game starts with nothing held and no selection outline on the board or the stands
-    // (game_start.cpp).
+    // A new game starts with nothing held and no selection outline on the board or the stands,
+    // and without the header lines a read record printed (game_start.cpp).
     void clearSelection();
+    void eraseRecordHeaders();
 
     // Turns (turns.cpp).
     void resumeAtClick();
@@ -223,8 +227,9 @@ class Game : private MoveListener {
     void refuseFullRecord();
     // Puts entry n's board and hands back on the position.
     void restoreEntry(int n);
-    // Shows entry n stepped onto: its position, the given clocks, both stands and the board.
-    void showEntry(int n, double topClock, double bottomClock);
+    // Shows entry n stepped onto: its position, the clocks it was recorded with (those its row in
+    // the move list shows), both stands, the board and the last move of each army.
+    void showEntry(int n);
 
     // Tells the record's listener of a change (record_view.cpp).
     void recordChanged();
@@ -233,8 +238,9 @@ class Game : private MoveListener {
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
     void 描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour);
     void 消去_移動結果(rules::SideId side);
-    // The results of entries n - 1 and n, as reaching entry n leaves them beside the board.
-    void showRecentMoveResults(int n);
+    // The last move of each army up to entry n (moves n - 1 and n), the same whichever way entry
+    // n was reached; an army with neither has none shown.
+    void showLastMoves(int n);
     void pieceSetClick(platform::PieceSet set);
 
     platform::Canvas& canvas_;

@@ -25,11 +25,15 @@ void Game::clearSelection() {
     screen_.描画_敵持盤();
 }
 
+void Game::eraseRecordHeaders() {
+    if (panel_.eraseHeaders()) showLastMoves(moves_.currentMove);
+}
+
 void Game::MATCH_MAN_Click() {
     // A game begun at the start position is a new one: the game before it is not offered again.
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
     if (moves_.currentMove == 0) panel_.removeRecovery();
-    panel_.描画_棋譜読込み部分消去();
+    eraseRecordHeaders();
     clearSelection();
     clocks_.startTurn();
     state_.gameMode = GameMode::TwoHumans;
@@ -51,7 +55,7 @@ void Game::MATCH_MAN_Click() {
 
 void Game::START2_Click() {
     if (moves_.currentMove == 0) panel_.removeRecovery();
-    panel_.描画_棋譜読込み部分消去();
+    eraseRecordHeaders();
     clearSelection();
     screen_.描画_レベル(state_.comLevel);
     state_.gameMode = GameMode::AgainstComputer;

@@ -17,9 +17,9 @@ void Game::LEVEL4_Click() {
 }
 
 void Game::levelClick(int n) {
-    const double lx = options_.levelColumn, ly = options_.levelRow;
-    for (int i = 0; i < 3; ++i) screen_.描画_絵(options_.background, lx + i, ly);
+    screen_.eraseLevel();
     レベル_設定(n);
+    menu_.keepLevel(n);
 }
 
 void Game::レベル_設定(int n) {

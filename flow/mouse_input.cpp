@@ -48,6 +48,11 @@ constexpr int kLastSwitchableCell = 5;
 }  // namespace
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
+    // A press that closes the shown panel does only that.
+    if (panel_.shown()) {
+        panel_.hide();
+        return;
+    }
     panel_.hide();
     computer_.eraseHint(position_, state_);
     if (state_.kifuMode) {

@@ -45,11 +45,13 @@ void Game::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCod
     }
 }
 
-void Game::showRecentMoveResults(int n) {
+void Game::showLastMoves(int n) {
+    消去_移動結果(position_.topSide);
+    消去_移動結果(position_.bottomSide);
     for (int m = std::max(1, n - 1); m <= n; ++m) {
         int x = 0, y = 0;
         rules::PieceCode piece = rules::空;
-        record::調査_移動結果(moves_, m, x, y, piece);
+        if (!record::調査_移動結果(moves_, m, x, y, piece)) continue;
         描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
                       kMarkColour);
     }

@@ -36,6 +36,8 @@ class OptionMenu : public settings::SettingsEffects {
     void VER_Click();
     // The texts change at once, and the choice is kept.
     void languageClick(lang::Language language);
+    // The computer's level picked in COM対局ﾚﾍﾞﾙ is kept for the next start.
+    void keepLevel(int level);
     // The language the texts are shown in: the one picked, else the system's.
     lang::Language language() const;
     // The pieces drawn and named in the set at once, and the choice kept.

@@ -68,7 +68,7 @@ void Game::INTERNATIONAL_PIECES_Click() {
 void Game::pieceSetClick(platform::PieceSet set) {
     menu_.pieceSetClick(set);
     // The last moves beside the board and the move list named again in the set.
-    showRecentMoveResults(moves_.currentMove);
+    showLastMoves(moves_.currentMove);
     canvas_.repaintNow();
     recordChanged();
 }

@@ -78,16 +78,17 @@ void Game::restoreEntry(int n) {
     position_.ownHandTotal = rules::調査_持駒数(position_, position_.bottomSide);
 }
 
-void Game::showEntry(int n, double topClock, double bottomClock) {
+void Game::showEntry(int n) {
     const rules::SideId bottomWas = position_.bottomSide;
     restoreEntry(n);
     // A record turned part-way (an older file) puts the armies at the other ends: everything
     // beside the board is drawn anew for them.
     if (position_.bottomSide != bottomWas) 画面_再描画();
-    clocks_.show(topClock, bottomClock);
+    clocks_.show(moves_[n].topAfter, moves_[n].bottomAfter);
     screen_.描画_自持盤();
     screen_.描画_敵持盤();
     screen_.描画_盤();
+    showLastMoves(n);
 }
 
 void Game::CANCEL_Click() {
@@ -108,15 +109,12 @@ void Game::REPLAY_Click() {
     clocks_.run(false);
     screen_.描画_将棋盤桝();
 
-    const int p = moves_.currentMove - 1;
-    showEntry(p, moves_[p].topBefore, moves_[p].bottomBefore);
-
-    // The move taken back is heard once more, and its result leaves the screen.
+    // The move taken back is heard once more.
     int x = 0, y = 0;
     rules::PieceCode piece = rules::空;
     record::調査_移動結果(moves_, moves_.currentMove, x, y, piece);
     sounds_.駒移動音(piece);
-    消去_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide);
+    showEntry(moves_.currentMove - 1);
 
     --moves_.currentMove;
     --moves_.moveCount;
@@ -153,14 +151,12 @@ void Game::AFTER_Click() {
     ++moves_.moveCount;
     screen_.描画_手数(moves_.moveCount);
     const int n = moves_.currentMove;
-    showEntry(n, moves_[n].topAfter, moves_[n].bottomAfter);
+    showEntry(n);
 
     int x = 0, y = 0;
     rules::PieceCode piece = rules::空;
     record::調査_移動結果(moves_, n, x, y, piece);
     sounds_.駒移動音(piece);
-    描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
-                  kMarkColour);
 
     state_.sideToMove = -state_.sideToMove;
     screen_.描画_手数(moves_.moveCount);

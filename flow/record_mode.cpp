@@ -1,19 +1,29 @@
 // Record mode: a record read from the panel, or one the recovery record gives back, put on the
 // board to be stepped through; and the 棋譜 menu's other entries, which the panel carries out.
-#include <algorithm>
-
 #include "flow/game.h"
-#include "record/entry_destination.h"
+#include "flow/texts.h"
 #include "rules/setup.h"
 
 namespace flow {
 
 void Game::KIFU_READ_Click() {
+    // A read record takes the place of the game on the board: the player says whether the moves
+    // played may go.
+    if (state_.sideToMove != 0 && !state_.kifuMode && moves_.lastMove >= 1 &&
+        dialogs_.show(translated("Game", "対局中です。棋譜を読み込みますか？"),
+                      translated("Game", "棋譜"),
+                      platform::Buttons::YesNo) != platform::Answer::Yes) {
+        return;
+    }
     panel_.KIFU_READ_Click();
 }
 
 void Game::KIFU_WRITE_Click() {
     panel_.KIFU_WRITE_Click();
+}
+
+void Game::closeFilePanel() {
+    panel_.hide();
 }
 
 void Game::Dir1_Change() {
@@ -54,10 +64,8 @@ void Game::showLastEntry() {
     const int n = moves_.lastMove;
     moves_.currentMove = n;
     moves_.moveCount = n;
-    showEntry(n, moves_[n].topAfter, moves_[n].bottomAfter);
+    showEntry(n);
     screen_.描画_手数(n);
-    // The last move of each army is shown beside the board, as stepping there leaves it.
-    showRecentMoveResults(n);
     // Each step of 進 from the start hands the move to the other army.
     state_.sideToMove = n % 2 == 0 ? rules::SENTE : -rules::SENTE;
     canvas_.repaintNow();

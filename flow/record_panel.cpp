@@ -1,20 +1,14 @@
 #include "flow/record_panel.h"
 
+#include <utility>
+
 #include "flow/game_state.h"
 #include "flow/record_panel_text.h"
 #include "flow/texts.h"
-#include "view/layout.h"
 
 namespace flow {
 
 namespace {
-
-constexpr double kHeaderFontSize = 12;
-constexpr int kGameNameColour = platform::palette::kRed;
-constexpr int kPlayerColour = platform::palette::kWhite;
-// The top army's player is printed above the board, the bottom army's at this height.
-constexpr double kTopPlayerY = 100;
-constexpr double kBottomPlayerY = 6350;
 
 const char* const kSaveTitle = KZ_TEXT("Game", "棋譜保存");
 const char* const kRecordTitle = KZ_TEXT("Game", "棋譜");
@@ -39,11 +33,13 @@ RecordPanel::RecordPanel(platform::FilePanel* panel, const std::string& folder,
 void RecordPanel::KIFU_READ_Click() {
     描画_可視(true, true, true);
     描画_棋譜_IO(1);
+    shown_ = true;
 }
 
 void RecordPanel::KIFU_WRITE_Click() {
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
+    shown_ = true;
 }
 
 // There is no drive list on this platform; its flag is kept so every caller reads as before.
@@ -66,6 +62,7 @@ void RecordPanel::描画_棋譜_IO(int mode) {
 void RecordPanel::hide() {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
+    shown_ = false;
 }
 
 void RecordPanel::Dir1_Change() {
@@ -111,6 +108,7 @@ void RecordPanel::Command1_Click() {
 
 std::optional<record::KifuLoad> RecordPanel::readSelected() {
     描画_可視(false, false, false);
+    shown_ = false;
     const std::string name = panel_.selectedFile();
     if (name.empty()) return std::nullopt;
 
@@ -138,14 +136,9 @@ bool RecordPanel::announceRead() {
 }
 
 void RecordPanel::printHeaders(const record::KifuHeaders& h) {
-    const std::pair<double, int> lines[3] = {{options_.recordTitleY, kGameNameColour},
-                                             {kTopPlayerY, kPlayerColour},
-                                             {kBottomPlayerY, kPlayerColour}};
-    for (int i = 0; i < 3; ++i) {
-        const double column = (取得_棋譜のX座標(h[i]) - view::kBoardLeft) / view::kSquareWidth;
-        const double row = (lines[i].first - options_.boardTop) / view::kSquareHeight;
-        screen_.描画_数値(column, row, h[i], lines[i].second, kHeaderFontSize);
-    }
+    screen_.printHeaderLines(h);
+    for (const std::string& line : h)
+        if (!line.empty()) headersPrinted_ = true;
     canvas_.repaintNow();
 }
 
@@ -155,6 +148,12 @@ void RecordPanel::描画_棋譜読込み部分消去() {
         screen_.描画_絵(options_.background, x, 10);
         screen_.描画_桝輪郭(kWindowColour, x, 9);
     }
+}
+
+bool RecordPanel::eraseHeaders() {
+    描画_棋譜読込み部分消去();
+    screen_.eraseHeaderLines();
+    return std::exchange(headersPrinted_, false);
 }
 
 }  // namespace flow

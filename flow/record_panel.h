@@ -35,6 +35,8 @@ class RecordPanel {
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
     void hide();
+    // True from 読込 or 書込 until the panel is hidden or a record is read.
+    bool shown() const { return shown_; }
     // The directory list entered a folder.
     void Dir1_Change();
     // The RETURN button: the game is saved under the name typed, or the panel says why not.
@@ -48,6 +50,9 @@ class RecordPanel {
     // The header lines of a read record printed around the board, and their removal.
     void printHeaders(const record::KifuHeaders& headers);
     void 描画_棋譜読込み部分消去();
+    // Erases what 描画_棋譜読込み部分消去 does and every header line printed; true when there were
+    // header lines, whose top line shares its row with the top army's last move.
+    bool eraseHeaders();
 
     // The recovery record (recovery.cpp): written after each recorded move, removed once the
     // game is over, saved, or a new one begins. Once the window is shown, one an earlier run
@@ -70,6 +75,8 @@ class RecordPanel {
     const settings::Options& options_;
     const record::MoveList& moves_;
     const rules::Position& position_;
+    bool shown_ = false;
+    bool headersPrinted_ = false;
 };
 
 }  // namespace flow

@@ -16,6 +16,11 @@ void OptionMenu::applyStartLanguage() {
     frame_.setLanguage(language());
 }
 
+void OptionMenu::keepLevel(int level) {
+    options_.comLevel = level;
+    writeSettings();
+}
+
 void OptionMenu::writeSettings() {
     settings::writeSettingsFile(options_, settingsPath_);
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +17,17 @@ QFont textFont(int pixelSize, bool bold) {
     font.setPixelSize(std::max(1, pixelSize));
     font.setBold(bold);
     return font;
+}
+
+// Text of this many device pixels and more Qt paints as outlines rather than from its glyph cache.
+constexpr int kOutlinedTextPixels = 64;
+// The share of the text's size a synthetic bold adds to the width of its strokes: as much ink as
+// the cached glyphs' own bold.
+constexpr double kBoldShare = 1.0 / 18;
+
+// The text height in game pixels of a font size in points; a point is 20 twips.
+int textPixels(double points) {
+    return std::max(1, static_cast<int>(std::lround(points * 20 / kTwipsPerPixel)));
 }
 
 }  // namespace
@@ -103,8 +115,7 @@ void Canvas::print(double x, double y, const QString& text) {
     op.kind = DrawOp::Kind::Text;
     op.colour = paletteColour(textColour_);
     op.text = text;
-    // A point is 20 twips.
-    op.pixelSize = std::max(1, static_cast<int>(std::lround(fontPoints_ * 20 / kTwipsPerPixel)));
+    op.pixelSize = textPixels(fontPoints_);
     op.bold = fontBold_;
     op.at = QPoint(toPixel(x), toPixel(y));
     // The line's box and the ink's, with room for the smoothed edges at any resolution.
@@ -114,6 +125,16 @@ void Canvas::print(double x, double y, const QString& text) {
         metrics.boundingRect(text).translated(op.at.x(), op.at.y() + metrics.ascent());
     op.bounds = (line | ink).toAlignedRect().adjusted(-2, -2, 2, 2);
     draw(std::move(op));
+}
+
+double Canvas::textWidth(const QString& text) const {
+    const QFontMetricsF metrics(textFont(textPixels(fontPoints_), fontBold_));
+    return metrics.horizontalAdvance(text) * kTwipsPerPixel;
+}
+
+QString Canvas::elided(const QString& text, double widthTwips) const {
+    const QFontMetricsF metrics(textFont(textPixels(fontPoints_), fontBold_));
+    return metrics.elidedText(text, Qt::ElideRight, widthTwips / kTwipsPerPixel);
 }
 
 void Canvas::draw(DrawOp op) {
@@ -142,12 +163,26 @@ void Canvas::paint(const DrawOp& op) {
             break;
         }
         case DrawOp::Kind::Text: {
+            const int size = op.pixelSize * k;
+            const QFont font = textFont(size, op.bold);
+            const QFontMetricsF metrics(font);
+            const QPointF baseline(op.at.x() * k, op.at.y() * k + metrics.ascent());
+            if (op.bold && size >= kOutlinedTextPixels) {
+                // Glyphs this large are painted as outlines, which leave out the bold that the
+                // font (it has no bold face) gets at smaller sizes: the outline of the plain face
+                // is thickened by the same share of its size instead.
+                QPainterPath path;
+                path.addText(baseline, textFont(size, false), op.text);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.fillPath(path, op.colour);
+                p.strokePath(path, QPen(op.colour, size * kBoldShare, Qt::SolidLine, Qt::RoundCap,
+                                        Qt::RoundJoin));
+                break;
+            }
             p.setRenderHint(QPainter::TextAntialiasing);
-            const QFont font = textFont(op.pixelSize * k, op.bold);
             p.setFont(font);
             p.setPen(op.colour);
-            const QFontMetricsF metrics(font);
-            p.drawText(QPointF(op.at.x() * k, op.at.y() * k + metrics.ascent()), op.text);
+            p.drawText(baseline, op.text);
             break;
         }
     }

@@ -64,6 +64,10 @@ class Canvas {
     void setTextColour(int colour);
     // Prints text with the top-left of its line at (x, y).
     void print(double x, double y, const QString& text);
+    // The width in twips the text takes in the font set last.
+    double textWidth(const QString& text) const;
+    // The text as it fits in `widthTwips` in the font set last: whole, or cut short with "…".
+    QString elided(const QString& text, double widthTwips) const;
 
     // Asks the window to show the buffer now.
     void repaintNow();

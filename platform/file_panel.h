@@ -7,6 +7,7 @@
 // so. This platform has no drive letters, so there is no drive list.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -23,6 +24,12 @@ enum class PanelBox {
 class FilePanel {
   public:
     virtual ~FilePanel() = default;
+
+    // What the player does in the shown panel, for the game to answer: confirm the name (the
+    // RETURN button, or Enter in the file-name box), or close the panel without doing anything
+    // (Esc).
+    std::function<void()> onReturn;
+    std::function<void()> onCancel;
 
     virtual void setDirectoryListVisible(bool on) = 0;
     virtual void setFileListVisible(bool on) = 0;

@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
+#include <cmath>
 
 namespace platform {
 
@@ -10,12 +12,21 @@ namespace {
 
 // A box that asks a question is answered by one of its buttons and nothing else: Esc and the
 // frame's close button would otherwise answer "No", which ends the program on "続けますか？".
+// Every box opens centred on the window it belongs to, even one asked before the window is
+// first shown, whose place the window system has not settled yet.
 class ButtonsOnlyBox : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
     bool buttonsOnly = false;
 
   protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);  // takes its final size
+        const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+        QRect over = owner != nullptr ? owner->geometry() : QRect();
+        if (over.isEmpty() && screen() != nullptr) over = screen()->availableGeometry();
+        if (!over.isEmpty()) move(over.center() - rect().center());
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (buttonsOnly && event->matches(QKeySequence::Cancel)) {
             event->accept();
@@ -43,6 +54,15 @@ Answer QtDialogs::show(const std::string& text, const std::string& title, Button
 
     ButtonsOnlyBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                        QString::fromStdString(title), body, QMessageBox::NoButton, parent_);
+    if (scale_ != 1) {
+        QFont font = box.font();
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * scale_);
+        } else {
+            font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * scale_)));
+        }
+        box.setFont(font);
+    }
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -252,9 +252,17 @@ bool QtFilePanel::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
-    // Esc typed into the shown panel stays there; it does not end the game.
-    if (key == Qt::Key_Escape) return static_cast<QWidget*>(watched)->isVisible();
+    // Esc typed into the shown panel closes it; it does not end the game.
+    if (key == Qt::Key_Escape) {
+        if (!static_cast<QWidget*>(watched)->isVisible()) return false;
+        if (onCancel) onCancel();
+        return true;
+    }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    if (watched == box(PanelBox::FileName)) {
+        if (onReturn) onReturn();
+        return true;
+    }
     if (watched == dirList_ && dirList_->currentItem() != nullptr) {
         enterFolder(dirList_->currentItem()->text());
         return true;

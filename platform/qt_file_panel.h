@@ -26,11 +26,10 @@ class QtFilePanel : public QObject, public FilePanel {
     // hidden; both lists start in `folder`.
     QtFilePanel(QWidget* parent, const std::string& folder);
 
-    // What the panel's widgets report: a folder entered in the directory list, a file clicked in
-    // the file list, the RETURN button pressed.
+    // What the panel's widgets report besides confirming and closing: a folder entered in the
+    // directory list, a file clicked in the file list.
     std::function<void()> onDirectoryChange;
     std::function<void()> onFileClick;
-    std::function<void()> onReturn;
 
     void setDirectoryListVisible(bool on) override;
     void setFileListVisible(bool on) override;

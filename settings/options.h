@@ -35,6 +35,9 @@ struct Options {
     // system's language is used.
     std::optional<lang::Language> language;
     platform::PieceSet pieceSet = platform::PieceSet::Kanji;  // 駒の種類
+    // The computer's level ticked in COM対局ﾚﾍﾞﾙ (1..4), kept once the player has picked one;
+    // none plays at the level a game starts with.
+    std::optional<int> comLevel;
 
     // Values that follow from them.
     int background = kTatami;             // current background picture code

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,9 @@ constexpr int kRequiredLines = 5;
 // The lines after those each hold a choice that has a default of its own.
 constexpr int kLanguageLine = 6;
 constexpr int kPieceSetLine = 7;
-constexpr int kReadLines = 8;
+// The ninth line is kept for the time control; the computer's level comes last.
+constexpr int kLevelLine = 9;
+constexpr int kReadLines = kLevelLine + 1;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
 constexpr std::size_t kLineKeep = 64;
 
@@ -44,6 +47,10 @@ constexpr const char* kJapaneseLine = "言語=日本語";
 constexpr const char* kEnglishLine = "言語=English";
 constexpr const char* kKanjiLine = "駒の種類=漢字";
 constexpr const char* kInternationalLine = "駒の種類=International";
+// Levels 1..4 in order.
+constexpr const char* kLevelLines[] = {"COM対局ﾚﾍﾞﾙ=LEVEL1", "COM対局ﾚﾍﾞﾙ=LEVEL2",
+                                       "COM対局ﾚﾍﾞﾙ=LEVEL3", "COM対局ﾚﾍﾞﾙ=LEVEL4"};
+constexpr int kLevelCount = static_cast<int>(std::size(kLevelLines));
 
 // A literal as the bytes it has in the file.
 std::string fileForm(const char* literal) {
@@ -54,7 +61,7 @@ bool lineIs(const std::string& line, const char* literal) {
     return line == fileForm(literal);
 }
 
-// The first eight lines, each ended by CR LF, LF or CR (the last one may end the file instead);
+// The first ten lines, each ended by CR LF, LF or CR (the last one may end the file instead);
 // missing lines after the fifth are left empty. Nothing when the file cannot be opened or holds
 // fewer than five lines.
 std::optional<std::array<std::string, kReadLines>> readLines(const std::string& path) {
@@ -169,6 +176,10 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     options.pieceSet = lineIs(l[kPieceSetLine], kInternationalLine)
                            ? platform::PieceSet::International
                            : platform::PieceSet::Kanji;
+
+    options.comLevel.reset();
+    for (int level = 1; level <= kLevelCount; ++level)
+        if (lineIs(l[kLevelLine], kLevelLines[level - 1])) options.comLevel = level;
 }
 
 std::optional<lang::Language> readLanguage(const std::string& path) {
@@ -189,24 +200,28 @@ bool writeSettingsFile(Options& options, const std::string& path) {
         options.music ? kMusicOn : kMusicOff,
         options.moveList ? kMoveListOn : kMoveListOff,
     };
-    // The choices after the sixth line, each with its literal (empty for no language); the file
-    // ends after the last one that is not at its default.
+    // The choices after the sixth line, each with its literal; the file ends after the last one
+    // that is not at its default, and one at its default before it is written empty.
     struct Later {
         const char* text;
         bool atDefault;
     };
     const bool english = options.language == lang::Language::English;
     const bool international = options.pieceSet == platform::PieceSet::International;
+    const bool level =
+        options.comLevel && *options.comLevel >= 1 && *options.comLevel <= kLevelCount;
     const Later later[] = {
         {!options.language ? ""
          : english         ? kEnglishLine
                            : kJapaneseLine,
          !options.language},
         {international ? kInternationalLine : kKanjiLine, !international},
+        {"", true},  // the time control's line
+        {level ? kLevelLines[*options.comLevel - 1] : "", !level},
     };
     std::size_t kept = std::size(later);
     while (kept > 0 && later[kept - 1].atDefault) --kept;
-    for (std::size_t i = 0; i < kept; ++i) lines.push_back(later[i].text);
+    for (std::size_t i = 0; i < kept; ++i) lines.push_back(later[i].atDefault ? "" : later[i].text);
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);
     resetCheckMarks(options);

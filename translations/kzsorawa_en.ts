@@ -130,6 +130,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <translation>Handicap</translation>
     </message>
     <message>
+        <source>対局中です。棋譜を読み込みますか？</source>
+        <translation>A game is in progress. Load a record instead?</translation>
+    </message>
+    <message>
         <source>棋譜を &apos;進 &apos;で進めて下さい</source>
         <translation>Step through the record with &apos;Forward&apos;</translation>
     </message>
@@ -788,6 +792,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>手目</source>
         <translation>moves</translation>
+    </message>
+    <message>
+        <source>%1手目</source>
+        <translation>Move %1</translation>
     </message>
 </context>
 <context>

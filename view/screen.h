@@ -2,8 +2,10 @@
 // and numbers. Positions are board units (column, row); the canvas takes twips.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -44,10 +46,21 @@ class Screen {
     void 描画_桝_数値();
     void 描画_手数(int n);
     void 描画_レベル(int level);
+    // Paints the background over the level display, and nothing beside it (the top army's
+    // last move is written just right of it when drops are off).
+    void eraseLevel();
     void 描画_ハンデレベル(int grade);
     // Draws the worded labels on screen (the move number, the handicap grade) again, in the
     // language now in use.
     void redrawLabels();
+
+    // The three header lines of a game record (game name, top army's player, bottom army's
+    // player) where the layout in use has room for them: above the board and below it, each
+    // centred on the board and cut short with "…" where it would run past the board's width
+    // (screen_headers.cpp). Empty lines print nothing.
+    void printHeaderLines(const std::array<std::string, 3>& lines);
+    // Paints the background again wherever header lines were printed.
+    void eraseHeaderLines();
 
     // Hand stands (screen_stands.cpp).
     void 描画_自持盤();
@@ -72,6 +85,8 @@ class Screen {
     // The worded labels on screen since the background was last painted.
     std::optional<int> shownMoveCount_;
     std::optional<int> shownGrade_;
+    // The rows of cells the header lines printed since they were last erased touch.
+    std::vector<int> headerRows_;
 };
 
 // The text 描画_文字列 prints for id (a handicap grade's label, …); empty for an unknown id.

@@ -1,6 +1,9 @@
 #include <QString>
+#include <algorithm>
+#include <utility>
 
 #include "platform/translation.h"
+#include "view/layout.h"
 #include "view/piece_names.h"
 #include "view/screen.h"
 
@@ -36,6 +39,24 @@ const char* stringOf(int id) {
 
 // A text printed by 描画_文字列 sits this much lower than a number at the same row.
 constexpr double kStringDropTwips = 160;
+
+// The move counter: the number in its words ("10手目", "Move 10"), the words smaller than the
+// number. The line ends where 手目 always has, and moves right only as far as the two cells it
+// wipes allow; the parts stand a small gap apart.
+const char* const kCounterText = KZ_TEXT("Screen", "%1手目");
+constexpr double kCounterFirstColumn = 13;
+constexpr double kCounterLastColumn = 14;
+constexpr double kCounterEndColumn = 14.6;
+constexpr double kCounterGapTwips = 90;
+constexpr double kCounterNumberSize = 12;
+constexpr double kCounterWordsSize = 10;
+constexpr double kShadowOffset = 0.1;  // board units, right and down
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
 
 }  // namespace
 
@@ -89,13 +110,37 @@ void Screen::描画_桝_数値() {
 
 void Screen::描画_手数(int n) {
     shownMoveCount_ = n;
-    描画_絵(options_.background, 13, 3);
-    描画_絵(options_.background, 14, 3);
-    const double column = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
-    描画_数値(column + 0.1, 3.4, n, kBlack, 0, 12);
-    描画_数値(column, 3.3, n, kWhite, 0, 12);
-    描画_文字列(13.9, 3.2, 99, kBlack, 10);
-    描画_文字列(13.8, 3.1, 99, kWhite, 10);
+    for (double c = kCounterFirstColumn; c <= kCounterLastColumn; ++c)
+        描画_絵(options_.background, c, 3);
+
+    const std::string pattern = platform::translated("Screen", kCounterText);
+    const std::size_t at = pattern.find("%1");
+    const std::string before = trimmed(pattern.substr(0, at));
+    const std::string after = at == std::string::npos ? "" : trimmed(pattern.substr(at + 2));
+    const std::string number = std::to_string(n);
+    auto width = [this](const std::string& text, double size) {
+        if (text.empty()) return -kCounterGapTwips;  // no part, no gap
+        canvas_.setFont(size, bold_);
+        return canvas_.textWidth(QString::fromStdString(text));
+    };
+    const double wBefore = width(before, kCounterWordsSize);
+    const double wNumber = width(number, kCounterNumberSize);
+    const double wAfter = width(after, kCounterWordsSize);
+    const double total = wBefore + wNumber + wAfter + 2 * kCounterGapTwips;
+    const double first = x(kCounterFirstColumn) + platform::kTwipsPerPixel;
+    const double last = x(kCounterLastColumn + 1);
+    const double left =
+        std::clamp(x(kCounterEndColumn) - total, first, std::max(first, last - total));
+
+    // Columns of the three parts, each printed as its shadow and then itself.
+    const double cBefore = (left - kBoardLeft) / kSquareWidth;
+    const double cNumber = cBefore + (wBefore + kCounterGapTwips) / kSquareWidth;
+    const double cAfter = cNumber + (wNumber + kCounterGapTwips) / kSquareWidth;
+    for (const auto& [dx, colour] : {std::pair{kShadowOffset, kBlack}, {0.0, kWhite}}) {
+        print(cBefore + dx, 3.1 + dx, before, colour, kCounterWordsSize, kStringDropTwips);
+        print(cNumber + dx, 3.3 + dx, number, colour, kCounterNumberSize);
+        print(cAfter + dx, 3.1 + dx, after, colour, kCounterWordsSize, kStringDropTwips);
+    }
 }
 
 void Screen::描画_レベル(int level) {
@@ -104,6 +149,12 @@ void Screen::描画_レベル(int level) {
     描画_数値(lx, ly, "LEVEL", kWhite, 10);
     描画_数値(lx + 1.4, ly + 0.1, level, kBlack, 0, 12);
     描画_数値(lx + 1.3, ly, level, kWhite, 0, 12);
+}
+
+void Screen::eraseLevel() {
+    // "LEVEL", the one-digit level and their shadows end inside the second cell.
+    for (int i = 0; i < 2; ++i)
+        描画_絵(options_.background, options_.levelColumn + i, options_.levelRow);
 }
 
 void Screen::描画_ハンデレベル(int grade) {

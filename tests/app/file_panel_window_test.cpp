@@ -127,8 +127,6 @@ TEST_F(FilePanelWindow, SavedInAFolderEnteredByAClickAndLoadedByAClick) {
 
     panel().box(PanelBox::GameName)->setText(QString::fromUtf8("練習"));
     QTest::keyClicks(panel().box(PanelBox::FileName), "mine");
-    QTest::keyClick(panel().box(PanelBox::FileName), Qt::Key_Escape);
-    EXPECT_EQ(quits, 0) << "Esc in a box does not end the game";
     dialogs.expect("棋譜を書き込みました", "  ");
     QTest::mouseClick(panel().returnButton(), Qt::LeftButton);
     dialogs.verify();
@@ -136,6 +134,8 @@ TEST_F(FilePanelWindow, SavedInAFolderEnteredByAClickAndLoadedByAClick) {
     EXPECT_FALSE(panel().box(PanelBox::FileName)->isVisible());
     EXPECT_EQ(panel().box(PanelBox::GameName)->text(), "");
 
+    dialogs.expect("対局中です。棋譜を読み込みますか？", "棋譜", platform::Buttons::YesNo,
+                   platform::Answer::Yes);
     trigger("KIFU_READ");
     EXPECT_TRUE(panel().fileList()->isVisible());
     EXPECT_FALSE(panel().returnButton()->isVisible());
@@ -153,6 +153,26 @@ TEST_F(FilePanelWindow, SavedInAFolderEnteredByAClickAndLoadedByAClick) {
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus != nullptr ? focus : window.get(), Qt::Key_Escape);
     EXPECT_EQ(quits, 1);
+}
+
+TEST_F(FilePanelWindow, EnterInTheNameBoxConfirmsAndEscClosesThePanel) {
+    int closes = 0;
+    panel().onCancel = [&] { ++closes; };
+    trigger("KIFU_WRITE");
+    QTest::keyClick(panel().box(PanelBox::GameName), Qt::Key_Return);  // only the name box's
+    dialogs.expect("ﾌｧｲﾙ名が入力されていません", "  ");
+    QTest::keyClick(panel().box(PanelBox::FileName), Qt::Key_Return);
+    dialogs.verify();
+    QTest::keyClick(panel().box(PanelBox::Sente), Qt::Key_Escape);
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(quits, 0);
+}
+
+TEST_F(FilePanelWindow, EscInABoxClosesThePanelAndDoesNotEndTheGame) {
+    trigger("KIFU_WRITE");
+    QTest::keyClick(panel().box(PanelBox::FileName), Qt::Key_Escape);
+    EXPECT_FALSE(panel().returnButton()->isVisible());
+    EXPECT_EQ(quits, 0);
 }
 
 TEST_F(FilePanelWindow, ADoubleClickEntersOneFolderAndTheParentLeadsBack) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QSysInfo>
 #include <filesystem>
 
 #include "app/places.h"
+#include "app/recovery_lock.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -59,6 +61,22 @@ TEST(Places, InstalledTheSettingsGoToTheUsersConfigurationFolder) {
         EXPECT_EQ(readOnly.soundFolder, bin.string());
         EXPECT_EQ(readOnly.settingsFolder, (home / ".config/kzsorawa").string());
     }
+}
+
+// Of copies running on one settings folder only the first keeps the recovery record; the lock
+// goes with it, and one left by a copy that was killed is taken over.
+TEST(RecoveryLock, OnlyTheFirstRunningCopyKeepsTheRecord) {
+    testsupport::TempFolder settings;
+    const std::string folder = settings.path().string();
+    {
+        const app::RecoveryLock first(folder);
+        EXPECT_TRUE(first.held());
+        EXPECT_FALSE(app::RecoveryLock(folder).held());
+    }
+    EXPECT_TRUE(app::RecoveryLock(folder).held());
+    settings.write(app::kRecoveryLockName,
+                   "2147483000\nkzsorawa\n" + QSysInfo::machineHostName().toStdString() + "\n");
+    EXPECT_TRUE(app::RecoveryLock(folder).held());
 }
 
 }  // namespace

@@ -179,6 +179,9 @@ TEST_F(ScaledWindow, TheMoveListStepsToARowAndGrowsAndScalesWithTheWindow) {
     ASSERT_EQ(list->rowCount(), 3);
     EXPECT_EQ(list->item(2, 1)->text(), QStringLiteral("７五 卒"));
     EXPECT_EQ(list->currentRow(), 2);
+    // The start row has room for the longest handicap label.
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(QStringLiteral("開始 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人")),
+              list->visualItemRect(list->item(0, 1)).width() - 12);
 
     // A click on the start row steps back twice; ↓ and Enter step on to row 1; → on the list
     // steps on as it does anywhere in the window.
@@ -194,6 +197,11 @@ TEST_F(ScaledWindow, TheMoveListStepsToARowAndGrowsAndScalesWithTheWindow) {
     QTest::keyClick(list, Qt::Key_Right);
     EXPECT_EQ(window->game().moves().currentMove, 2);
     EXPECT_EQ(list->currentRow(), 2);
+    // ↑ to the start row and Enter step back to the start.
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(window->game().moves().currentMove, 0);
     dialogs.verify();
 
     // Hidden, the window gives back the list's width at the same scale; shown, takes it again.

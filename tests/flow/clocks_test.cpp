@@ -2,6 +2,7 @@
 // second, the clocks shown only while 経過時間 is ticked, a turn across midnight, and the values
 // the record gives back when stepping.
 #include <QImage>
+#include <vector>
 
 #include "two_player_rig.h"
 
@@ -20,16 +21,21 @@ class Clocks : public testsupport::TwoPlayerTest {
         game().Timer1_Timer();
     }
 
-    // What the three cells of an army's clock show.
-    QImage clockCells(int firstCell) {
-        const int x = platform::Canvas::toPixel(screen().x(firstCell));
-        const int y = platform::Canvas::toPixel(screen().y(10));
-        const int w = platform::Canvas::toPixel(screen().x(firstCell + 3)) - x;
-        const int h = platform::Canvas::toPixel(screen().y(11)) - y;
-        return rig.canvas.image().copy(x, y, w, h);
+    // What the three cells of an army's clock show, on the game's canvas or another.
+    QImage clockCells(int firstCell, const platform::Canvas* canvas = nullptr) {
+        return area(firstCell, 10, firstCell + 3, 11, canvas);
     }
     QImage bottomClock() { return clockCells(13); }
     QImage topClock() { return clockCells(-2); }
+    // The cells of an army's clock showing `seconds`, drawn apart from the game.
+    QImage clockShowing(SideId side, double seconds) {
+        platform::Canvas canvas(view::kCanvasWidthTwips, view::kCanvasHeightTwips);
+        view::Screen apart(canvas, rig.clock, pos(), game().options());
+        apart.描画_桝_数値();  // from then on labels print bold, as on the game's screen
+        flow::Clocks clocks(rig.clock, rig.timer, canvas, apart, pos(), game().options());
+        clocks.描画_所有時間(side, seconds);
+        return clockCells(side == pos().topSide ? -2 : 13, &canvas);
+    }
     bool showsBackgroundOnly(int firstCell) {
         view::Picture tile{};
         if (!view::pictureOfDecorCode(game().options().background, tile)) return false;
@@ -137,38 +143,52 @@ TEST_F(Clocks, TickedAgainTheClockRunsOnlyInAGameBeingPlayedAndFromItsTurnsStart
     EXPECT_FALSE(rig.timer.on) << "no game";
 }
 
-TEST_F(Clocks, SteppingBackShowsTheClocksBeforeAMoveAndSteppingOnAfterIt) {
+// The clocks and last moves shown for an entry are those of its row in the move list, the same
+// after the move itself, 戻, 進 and a click on a row; a game resumed there runs on from them.
+TEST_F(Clocks, EachEntryShowsTheClocksOfItsRowWhicheverWayItIsReached) {
     startGame();
-    const QImage zero = bottomClock();
+    std::vector<Beside> live{beside()};
     think(7.5);
-    const QImage seven = bottomClock();
     move(7, 7, 7, 6);
+    live.push_back(beside());
     think(61);
     move(7, 4, 7, 5);
-    think(2);
+    live.push_back(beside());
+    // The bottom clock passes 9 s while its turn is in its second second.
+    for (const double s : {0.7, 0.4, 0.3, 0.2}) think(s);
+    EXPECT_EQ(bottomClock(), clockShowing(SENTE, 9));
     move(6, 7, 6, 6);
-    ASSERT_DOUBLE_EQ(clocks().bottomClock, 9.5);
-    ASSERT_DOUBLE_EQ(clocks().topClock, 61);
+    live.push_back(beside());
+    EXPECT_EQ(game().moveListRows()[3].clock, "00:00:09");
+    EXPECT_EQ(bottomClock(), clockShowing(SENTE, 9)) << "the clock stops at its row's time";
 
-    game().REPLAY_Click();  // lands on entry 2: the clocks before move 2
+    const auto expectEntry = [&](int n, double top, double bottom, const char* way) {
+        EXPECT_EQ(game().moves().currentMove, n) << way;
+        EXPECT_NEAR(clocks().topClock, top, 1e-9) << way;
+        EXPECT_NEAR(clocks().bottomClock, bottom, 1e-9) << way;
+        EXPECT_TRUE(beside() == live[n]) << way << " to entry " << n;
+    };
+    game().REPLAY_Click();
     EXPECT_FALSE(rig.timer.on);
-    EXPECT_DOUBLE_EQ(clocks().bottomClock, 7.5);
-    EXPECT_DOUBLE_EQ(clocks().topClock, 0);
-    EXPECT_EQ(bottomClock(), seven) << "the restored clock is drawn as it was shown live";
-    game().REPLAY_Click();  // entry 1: before move 1
-    EXPECT_DOUBLE_EQ(clocks().bottomClock, 0);
-    EXPECT_EQ(bottomClock(), zero);
+    expectEntry(2, 61, 7.5, "戻");
+    game().REPLAY_Click();
+    expectEntry(1, 0, 7.5, "戻");
+    game().stepToEntry(3);
+    expectEntry(3, 61, 9.1, "a click on a row");
+    game().stepToEntry(0);
+    expectEntry(0, 0, 0, "a click on a row");
+    game().AFTER_Click();
+    expectEntry(1, 0, 7.5, "進");
+    game().AFTER_Click();
+    game().AFTER_Click();
 
-    game().AFTER_Click();  // entry 2: after move 2
-    EXPECT_DOUBLE_EQ(clocks().bottomClock, 7.5);
-    EXPECT_DOUBLE_EQ(clocks().topClock, 61);
-    EXPECT_EQ(bottomClock(), seven);
-
-    // The next press starts the turn's clock again.
-    rig.dialogs.expect("先手の番です", "対局");
-    press(6, 7);
+    // The next press starts the top army's turn again, its clock running on from its own total.
+    rig.dialogs.expect("後手の番です", "対局");
+    press(7, 5);
     EXPECT_TRUE(rig.timer.on);
     EXPECT_EQ(clocks().turnStart, rig.clock.now);
+    think(1.5);
+    EXPECT_EQ(topClock(), clockShowing(GOTE, 62.5));
 }
 
 // The clocks alone, on the rig's canvas, day clock and timer: the turn the tick measured goes to

@@ -75,6 +75,12 @@ TEST_F(CommandsTest, LevelChoiceTicksOneItemAndShowsOnlyInAComputerGame) {
     EXPECT_EQ(rig.game->state().comLevel, 2);
     EXPECT_EQ(rig.game->state().checkedLevel, 2);
     EXPECT_GT(levelInk(), 0);
+
+    // The next run starts at the level picked.
+    rig.game = rig.makeGame();
+    rig.game->Form_Load();
+    EXPECT_EQ(rig.game->state().comLevel, 2);
+    EXPECT_EQ(rig.game->state().checkedLevel, 2);
 }
 
 TEST_F(CommandsTest, OptionItemsToggleTheirMarksAndRewriteTheFile) {

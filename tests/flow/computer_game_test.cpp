@@ -185,9 +185,11 @@ TEST_F(ComputerGame, TheLevelShowsOnlyInAComputerGameAndRulesItsNextMove) {
     // A level chosen mid-game is drawn at once and plays the computer's very next move: level 1
     // answers this 卒 with the 香, level 3 would push the edge 歩.
     const QImage before = levelArea();
+    const QImage topMove = beside().topMove;
     game().LEVEL1_Click();
     EXPECT_GT(levelInk(), 0);
     EXPECT_NE(levelArea(), before);
+    EXPECT_EQ(beside().topMove, topMove) << "the top army's last move stays whole";
     move(5, 6, 5, 5);
     EXPECT_EQ(pos().board(1, 2), 敵香);
     EXPECT_EQ(pos().board(1, 4), 空);

@@ -26,19 +26,7 @@ class ComputerFromRecord : public testsupport::ComputerGameTest {
     const record::MoveList& moves() { return game().moves(); }
 
     // Writes entries 1..lastMove of list() to a record file, loads it and steps to its end.
-    void loadAndStepToTheEnd(int lastMove) {
-        const std::string path = (rig.folder.path() / "pos.棋譜").string();
-        ASSERT_TRUE(record::save(path, {"局面", "COM", "MAN"}, list_, lastMove));
-        rig.dialogs.expect(" 読み込みました", "棋譜");
-        rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
-        game().KIFU_READ_Click();
-        rig.panel.selected = "pos.棋譜";
-        game().File1_Click();
-        for (int n = 0; n < lastMove; ++n) game().AFTER_Click();
-        rig.dialogs.verify();
-        ASSERT_EQ(moves().currentMove, lastMove);
-        heard();
-    }
+    void loadAndStepToTheEnd(int lastMove) { showRecord(list_, lastMove); }
     // A record of one entry showing `diagram`.
     void show(const std::string& diagram) {
         list_[1].boardAt = testsupport::boardFrom(diagram);

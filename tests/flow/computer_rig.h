@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "record/kifu_file.h"
 #include "two_player_rig.h"
 
 namespace testsupport {
@@ -34,6 +35,21 @@ class ComputerGameTest : public TwoPlayerTest {
     void expectWinner(const std::string& name, platform::Answer again) {
         rig.dialogs.expect(name + "の勝ちです", "終了");
         rig.dialogs.expect("続けますか？", "再ゲーム", platform::Buttons::YesNo, again);
+    }
+
+    // Writes entries 1..lastMove of `list` to a record file, loads it and steps to its end.
+    void showRecord(const record::MoveList& list, int lastMove) {
+        const std::string path = (rig.folder.path() / "pos.棋譜").string();
+        ASSERT_TRUE(record::save(path, {"局面", "COM", "MAN"}, list, lastMove));
+        rig.dialogs.expect(" 読み込みました", "棋譜");
+        rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
+        game().KIFU_READ_Click();
+        rig.panel.selected = "pos.棋譜";
+        game().File1_Click();
+        for (int n = 0; n < lastMove; ++n) game().AFTER_Click();
+        rig.dialogs.verify();
+        ASSERT_EQ(game().moves().currentMove, lastMove);
+        heard();
     }
 
     // The piece the computer moved last, as the record shows it.

@@ -1,5 +1,6 @@
 // The hint: the computer's choice for the army to move, outlined and named without being played.
 #include "computer_rig.h"
+#include "support/diagram.h"
 
 using namespace rules;
 using settings::Sound;
@@ -82,6 +83,27 @@ TEST_F(Hint, AgainstTheComputerOnlyTheHumansTurnMayAskWhileASelectionIsKept) {
     game().CANCEL_Click();
     heard();
     refused();
+}
+
+TEST_F(Hint, ADropIsOutlinedOnItsCellOfTheTopArmysStand) {
+    // The top army holds a 金 whose drop before the 王 mates; a bottom 歩 moved last.
+    const char* const before =
+        ". . . . v将 . . . .\n. . . . . . . . .\n. . . . . . . . .\n"
+        ". . . . . . . . .\n. . . . . . . . .\n. . . . . . . . .\n";
+    record::MoveList list;
+    list[1].boardAt = testsupport::boardFrom(std::string(before) +
+                                             ". . . . v金 . . . .\n"
+                                             "^歩 . . . . . . . .\n"
+                                             ". . . ^香 ^王 ^香 . . .\n");
+    list[2].boardAt = testsupport::boardFrom(std::string(before) +
+                                             "^歩 . . . v金 . . . .\n"
+                                             ". . . . . . . . .\n"
+                                             ". . . ^香 ^王 ^香 . . .\n");
+    list[1].enemyHandAt[11] = list[2].enemyHandAt[11] = 1;
+    dropsOn();
+    showRecord(list, 2);
+    startGame("後手の番です");
+    expectHint("５八 金", kTopHandX, view::topStandRow(11), 5, 8);
 }
 
 TEST_F(Hint, OnTheTurnedBoardEitherArmyIsHintedAsWell) {

@@ -53,17 +53,26 @@ class Records : public testsupport::TwoPlayerTest {
         save(name);
         rig.dialogs.verify();
     }
-    void load(const std::string& fileName) {
+    // 読込 in the middle of a game asks first; here the record may always replace the game.
+    void openToRead() {
+        if (state().sideToMove != 0 && !state().kifuMode && game().moves().lastMove >= 1)
+            rig.dialogs.expect(kReadQuestion, "棋譜", Buttons::YesNo, Answer::Yes);
         game().KIFU_READ_Click();
+    }
+    void load(const std::string& fileName) {
+        openToRead();
         panel().selected = fileName;
         game().File1_Click();
     }
     void loadExpectingSuccess(const std::string& fileName) {
+        openToRead();
         rig.dialogs.expect(" 読み込みました", "棋譜");
         rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
-        load(fileName);
+        panel().selected = fileName;
+        game().File1_Click();
         rig.dialogs.verify();
     }
+    static constexpr const char* kReadQuestion = "対局中です。棋譜を読み込みますか？";
 
     std::vector<std::string> linesOf(const std::string& name) const {
         return rig.folder.lines(name);
@@ -98,9 +107,13 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     EXPECT_EQ(lines[5].size(), 289u);
     EXPECT_EQ(lines[5].substr(269), "    7   11 1234 1234");
 
-    // Going on with the game, then loading: the loaded record replaces it.
+    // Going on with the game, then loading: the player is asked first, and Yes lets the loaded
+    // record replace the game.
     move(4, 7, 4, 6);
     const int nameInkBefore = gameNameInk();
+    rig.dialogs.expect(kReadQuestion, "棋譜", Buttons::YesNo, Answer::No);
+    game().KIFU_READ_Click();
+    EXPECT_FALSE(panel().anyShown()) << "No keeps the game";
     loadExpectingSuccess("game.棋譜");
     EXPECT_FALSE(panel().anyShown());
     EXPECT_TRUE(state().kifuMode);
@@ -134,10 +147,10 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     game().AFTER_Click();
     EXPECT_TRUE(heard().empty()) << "the end of a loaded record is no refusal";
 
-    // 戻 lands on entry 2 and takes its clocks from before that move.
+    // 戻 lands on entry 2 and shows the clocks of its row.
     game().REPLAY_Click();
     EXPECT_EQ(clocks().bottomClock, 7);
-    EXPECT_EQ(clocks().topClock, 0);
+    EXPECT_EQ(clocks().topClock, 1234);
 }
 
 TEST_F(Records, TheMoveListShowsALoadedRecord) {
@@ -191,12 +204,6 @@ class TurnedRecord : public Records {
 
     // The shogi army, on top, moves first: odd moves are the top army's.
     static bool topMoved(int n) { return n % 2 == 1; }
-    QImage area(double c1, double r1, double c2, double r2) {
-        const auto px = [](double twips) { return static_cast<int>(twips / 15); };
-        const double x1 = screen().x(c1), y1 = screen().y(r1);
-        return rig.canvas.image().copy(px(x1), px(y1), px(screen().x(c2)) - px(x1),
-                                       px(screen().y(r2)) - px(y1));
-    }
     QImage result(bool top) { return top ? area(1, -1, 4, 0) : area(13, 2, 17, 3); }
     // The bottom stand's first pixel column is left out: the board's grid lines end on it.
     std::vector<QImage> stands() { return {area(-1, -3, 1, 10), area(11.05, 1, 13, 14)}; }
@@ -245,8 +252,16 @@ class TurnedRecord : public Records {
             game().REPLAY_Click();
             expectShows(n - 1, "戻 to ");
             EXPECT_EQ(heard(), std::vector<Sound>{played[n].sound}) << n;
-            EXPECT_EQ(topMoved(n) ? topResultInk() : bottomResultInk(), 0)
-                << "戻 from " << n << " erases its result";
+            // Each army's last move shows as 進 left it: move n - 1, and the mover's move before
+            // the one taken back, if it has one.
+            if (n >= 2) {
+                EXPECT_EQ(result(topMoved(n - 1)), played[n - 1].moverResult) << "戻 from " << n;
+            }
+            if (n >= 3) {
+                EXPECT_EQ(result(topMoved(n)), played[n - 2].moverResult) << "戻 from " << n;
+            } else {
+                EXPECT_EQ(topMoved(n) ? topResultInk() : bottomResultInk(), 0) << "戻 from " << n;
+            }
         }
         // Saved again from record mode, the file is the same, names in their order.
         saveExpectingSuccess("again");
@@ -279,6 +294,31 @@ TEST_F(TurnedRecord, AGameBetweenTwoHumansReplaysAsPlayed) {
     replayEveryStep();
 }
 
+TEST_F(Records, APressThatClosesThePanelDoesNothingElse) {
+    startGame();
+    for (const auto open : {&flow::Game::KIFU_WRITE_Click, &flow::Game::KIFU_READ_Click}) {
+        (game().*open)();
+        press(7, 7);
+        EXPECT_FALSE(panel().anyShown());
+        EXPECT_FALSE(state().selectState) << "the 歩 is not taken up";
+    }
+    press(7, 7);
+    EXPECT_TRUE(state().selectState);
+    EXPECT_TRUE(heard().empty());
+}
+
+TEST_F(Records, StartingAGameTakesEveryHeaderLineOffTheWindow) {
+    startGame();
+    const QImage fresh = rig.canvas.image();
+    move(7, 7, 7, 6);
+    rig.dialogs.expect("棋譜を書き込みました", "  ");
+    save("named", "とても長い対局の名前がここに書かれています", "山田太郎", "李小龍");
+    game().CANCEL_Click();
+    loadExpectingSuccess("named.棋譜");
+    startGame();
+    EXPECT_TRUE(rig.canvas.image() == fresh);
+}
+
 TEST_F(Records, SavingRefusalsKeepThePanelAndWriteNothing) {
     const std::vector<std::string> before = filesInFolder();
 
@@ -287,6 +327,7 @@ TEST_F(Records, SavingRefusalsKeepThePanelAndWriteNothing) {
     EXPECT_TRUE(panel().textVisible) << "the panel stays for another try";
     EXPECT_EQ(panel().text(PanelBox::GameName), "練習対局");
 
+    game().TAIKYOKU_Click();  // opening the 対局 menu closes the panel
     startGame();
     move(7, 7, 7, 6);
     rig.dialogs.expect("ﾌｧｲﾙ名が入力されていません", "  ");
@@ -345,8 +386,10 @@ TEST_F(Records, ARecordThatCannotBeReadLeavesTheGameAsItWas) {
         const std::string path = pathOf(name);
         const std::string text = record::describe(record::load(path).status);
         EXPECT_NE(text.find(path), std::string::npos) << "the message names the file: " << text;
+        openToRead();
         rig.dialogs.expect(text, "棋譜");
-        load(name);
+        panel().selected = name;
+        game().File1_Click();
         rig.dialogs.verify();
         EXPECT_FALSE(panel().anyShown()) << name;
         EXPECT_FALSE(state().kifuMode) << name;
@@ -424,11 +467,7 @@ TEST_F(Records, PanelShowsWhatEachMenuItemAsksAndEveryOtherCommandHidesIt) {
     EXPECT_EQ(panel().selected, "");
 
     const std::pair<const char*, std::function<void()>> hiders[] = {
-        {"board press",
-         [&] {
-             rig.dialogs.expect("「対局」で始めて下さい", "開始");
-             press(5, 5);
-         }},
+        {"board press", [&] { press(5, 5); }},
         {"対局", [&] { game().TAIKYOKU_Click(); }},
         {"局面", [&] { game().STOP_Click(); }},
         {"ｵﾌﾟｼｮﾝ", [&] { game().OPTION_Click(); }},

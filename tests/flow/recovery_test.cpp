@@ -65,6 +65,22 @@ TEST_F(Recovery, EveryMoveIsKeptAndYesAtTheNextStartShowsTheGameAtItsLastEntry) 
     EXPECT_EQ(keptMoves(), 3u);
 }
 
+TEST_F(Recovery, AResumedGameShowsEachArmysClockAndLastMoveInItsOwnPlace) {
+    startGame();
+    rig.clock.now += 5;
+    game().Timer1_Timer();
+    move(7, 7, 7, 6);
+    rig.clock.now += 70;
+    game().Timer1_Timer();
+    move(3, 4, 3, 5);
+    const Beside atEsc = beside();
+    game().Form_KeyPress(flow::kEscapeKey);
+
+    restart();
+    offer(Answer::Yes);
+    EXPECT_TRUE(beside() == atEsc);
+}
+
 TEST_F(Recovery, AGameAgainstTheComputerIsKeptWithItsReply) {
     rig.dialogs.expect("MANの番です", " ");
     game().START2_Click();

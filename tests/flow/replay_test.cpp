@@ -51,7 +51,7 @@ TEST_F(Replay, BackThenForwardRestoresBoardAndHandsExactly) {
     EXPECT_EQ(state().sideToMove, SENTE);
     EXPECT_TRUE(state().resumePending);
     EXPECT_FALSE(rig.timer.on);
-    EXPECT_EQ(bottomResultInk(), 0) << "the result of the move taken back is gone";
+    EXPECT_GT(bottomResultInk(), 0) << "the army's move before the one taken back is shown";
     EXPECT_GT(topResultInk(), 0) << "the other army's result stays";
 
     stepOn();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <cstdint>
 #include <vector>
 
@@ -73,6 +74,25 @@ class TwoPlayerTest : public ::testing::Test {
         return countColour(rig.canvas, screen().x(1), screen().y(-1), screen().x(4), screen().y(0),
                            flow::kMarkColour);
     }
+    // What the game's canvas (or another) shows between two grid corners.
+    QImage area(double c1, double r1, double c2, double r2,
+                const platform::Canvas* canvas = nullptr) {
+        const int x = platform::Canvas::toPixel(screen().x(c1));
+        const int y = platform::Canvas::toPixel(screen().y(r1));
+        return (canvas ? *canvas : rig.canvas)
+            .image()
+            .copy(x, y, platform::Canvas::toPixel(screen().x(c2)) - x,
+                  platform::Canvas::toPixel(screen().y(r2)) - y);
+    }
+    // Each army's clock and last move, as the player sees them beside the board.
+    struct Beside {
+        QImage topClock, bottomClock, topMove, bottomMove;
+        bool operator==(const Beside&) const = default;
+    };
+    Beside beside() {
+        return {area(-2, 10, 1, 11), area(13, 10, 16, 11), area(1, -1, 4, 0), area(13, 2, 17, 3)};
+    }
+
     bool outlined(int c, int r, int colour) {
         return outlinedIn(rig.canvas, screen().x(c), screen().y(r), colour);
     }

@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 const std::set<std::string> kSameInEveryLanguage = {
     "歩", "と", "香", "杏", "桂", "圭", "銀", "全", "金", "角", "馬", "飛", "龍", "王", "卒", "車",
     "象", "士", "砲", "将", "成", "一", "二", "三", "四", "五", "六", "七", "八", "九", "KZ ソラワ",
-    "KZソラワ.ini", "KZソラワ.dll", "KZソラワ.recovery", "KZ ソラワ 1.0\\n", "*.棋譜",
-    "言語 / Language", "日本語",
+    "KZソラワ.ini", "KZソラワ.dll", "KZソラワ.recovery", "KZソラワ.lock", "KZ ソラワ 1.0\\n",
+    "*.棋譜", "言語 / Language", "日本語",
     // 終了's name, only ever part of a whole winner's sentence, which is marked.
     "先手", "後手", "あなた", "ｺﾝﾋﾟｭｰﾀ", "の勝ちです"};
 // Files whose texts are file contents, not words for the player.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,6 +71,8 @@ struct BoxAnswerer {
     QMessageBox::StandardButton press;
     QString text, title;
     bool hadWarningIcon = false;
+    QFont font;
+    QRect geometry;
     // Esc and the frame's close button are tried first; whether the box stayed open after them.
     bool tryEscapeAndClose = false;
     bool stayedOpen = false;
@@ -83,6 +86,8 @@ struct BoxAnswerer {
             text = box->text();
             title = box->windowTitle();
             hadWarningIcon = box->icon() == QMessageBox::Warning;
+            font = box->button(press)->font();
+            geometry = box->geometry();
             if (tryEscapeAndClose) {
                 QTest::keyClick(box, Qt::Key_Escape);
                 box->close();
@@ -116,6 +121,22 @@ TEST(QtDialogs, ShowsTextTitleAndButtonsAndReportsTheAnswer) {
               Answer::Ok);
     EXPECT_EQ(ok.text, QStringLiteral("一行目\n\n三行目"));
     EXPECT_TRUE(ok.hadWarningIcon);
+}
+
+TEST(QtDialogs, ABoxTakesTheWindowsScaleAndOpensCentredOnIt) {
+    testsupport::ensureQtApplication();
+    QWidget window;
+    window.setGeometry(300, 200, 900, 700);
+    QtDialogs dialogs(&window);
+    BoxAnswerer plain(QMessageBox::Ok), large(QMessageBox::Ok);
+    plain.arm();
+    dialogs.show("先手の番です", " ", Buttons::Ok);
+    dialogs.setScale(2.5);
+    large.arm();
+    dialogs.show("先手の番です", " ", Buttons::Ok);
+    EXPECT_NEAR(QFontInfo(large.font).pixelSize(), 2.5 * QFontInfo(plain.font).pixelSize(), 1);
+    EXPECT_GT(large.geometry.width(), 1.6 * plain.geometry.width());
+    EXPECT_LE((large.geometry.center() - window.geometry().center()).manhattanLength(), 4);
 }
 
 }  // namespace

@@ -193,11 +193,12 @@ TEST_F(KifuFileTest, MoreThan400EntryLinesAreRefused) {
 TEST_F(KifuFileTest, BlankEntryLinesArePassedOverAndFaultsKeepTheirOwnLineNumbers) {
     const MoveList list = record(400);
     ASSERT_TRUE(save(path, headers, list, 400));
-    // A gap among the entries, blanks at the end and one more line end: still 400 moves.
+    // A gap among the entries, blanks and tabs at the end and one more line end: still 400
+    // moves.
     std::string bytes = fileBytes();
     const std::size_t fifthEntry = bytes.find(encodeEntryLine(list[5]));
     bytes.insert(fifthEntry, "\r\n");
-    writeFile(bytes + "   \r\n\r\n");
+    writeFile(bytes + "   \r\n\t\t\r\n\r\n");
     KifuLoad loaded = load(path);
     ASSERT_TRUE(loaded.status) << describe(loaded.status);
     ASSERT_EQ(loaded.entries.size(), 400u);

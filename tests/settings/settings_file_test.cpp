@@ -291,6 +291,36 @@ TEST_F(SettingsFileTest, TheLanguageLineIsSeventhAndOnlyThereOncePicked) {
     EXPECT_EQ(settings::readLanguage(path), Language::English);
 }
 
+// The level line is the tenth, there only once a level has been picked: the lines between it and
+// the others are empty, and whatever else stands there reads as no level.
+TEST_F(SettingsFileTest, TheLevelLineIsTenthAndOnlyThereOncePicked) {
+    struct Row {
+        std::optional<lang::Language> language;
+        int level;
+        const char* languageLine;
+    };
+    for (const Row& r :
+         {Row{std::nullopt, 4, ""}, Row{lang::Language::English, 1, "言語=English"}}) {
+        options.language = r.language;
+        options.comLevel = r.level;
+        ASSERT_TRUE(settings::writeSettingsFile(options, path));
+        const std::vector<std::string> lines = folder.lines(kName);
+        ASSERT_EQ(lines.size(), 10u);
+        EXPECT_EQ(lines[6], r.languageLine);
+        EXPECT_EQ(lines[7] + lines[8], "");
+        EXPECT_EQ(lines[9], "COM対局ﾚﾍﾞﾙ=LEVEL" + std::to_string(r.level));
+        EXPECT_EQ(settings::readLanguage(path), r.language);
+        Options fresh;
+        settings::読込_環境設定ファイル(fresh, effects, path);
+        EXPECT_EQ(fresh.comLevel, r.level);
+    }
+    for (const std::string tail : {"", "\r\n\r\n\r\nCOM対局ﾚﾍﾞﾙ=LEVEL9\r\n"}) {
+        writeFile(kDefaultFile + cp932(tail));
+        read();
+        EXPECT_EQ(options.comLevel, std::nullopt) << tail;
+    }
+}
+
 }  // namespace
 
 namespace {

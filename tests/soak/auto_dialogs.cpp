@@ -31,6 +31,7 @@ constexpr std::array kKnown = {
     Known{"保存するデータがありません", "棋譜保存", Buttons::Ok},
     Known{"棋譜を書き込みました", "  ", Buttons::Ok},
     Known{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜", Buttons::Ok},
+    Known{"対局中です。棋譜を読み込みますか？", "棋譜", Buttons::YesNo},
     Known{" 読み込みました", "棋譜", Buttons::Ok},
     Known{"棋譜を '進 'で進めて下さい", "棋譜", Buttons::Ok},
     Known{"棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo},

@@ -189,6 +189,7 @@ void apply(SoakRig& rig, const Event& e) {
             break;
         case Event::Kind::Load:
             g.KIFU_READ_Click();
+            if (!rig.panel.fileVisible) break;  // the player kept the game in progress
             rig.panel.selected = e.fileName;
             g.File1_Click();
             break;

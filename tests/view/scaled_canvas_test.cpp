@@ -153,4 +153,24 @@ TEST_F(ScaledCanvas, PicturesArePaintedAnewAtEachResolution) {
     }
 }
 
+TEST_F(ScaledCanvas, BoldTextKeepsItsWeightAtEveryResolution) {
+    // Yellow (the only red on a blue ground) per game pixel of the board's labels and the
+    // clocks, in their sizes: as heavy at 4x as at 1x.
+    canvas.fill(platform::palette::kBlue, 0, 0, 15600, 12000);
+    canvas.setTextColour(platform::palette::kYellow);
+    for (const double points : {12, 16, 20}) {
+        canvas.setFont(points, true);
+        canvas.print(0, points * 60, QStringLiteral("00:12:34 七"));
+    }
+    double ink[5] = {};
+    for (int k = 1; k <= platform::Canvas::kMaxResolution; ++k) {
+        canvas.setResolution(k);
+        const QImage& img = canvas.image();
+        for (int y = 0; y < 100 * k; ++y)
+            for (int x = 0; x < 200 * k; ++x) ink[k] += qRed(img.pixel(x, y)) / 255.0;
+        ink[k] /= k * k;
+        EXPECT_NEAR(ink[k] / ink[1], 1.0, 0.1) << "at " << k << "x";
+    }
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/translation.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
 #include "support/gui/fake_clock.h"
@@ -236,6 +237,85 @@ TEST_F(ScreenTest, GuidanceWipesOldMarksAndMarksOnlyWhileSwitchedOn) {
     EXPECT_TRUE(outlinedIn(canvas, screen->x(5), screen->y(6), 15));
     EXPECT_FALSE(outlinedIn(canvas, screen->x(5), screen->y(5), 15));
     EXPECT_FALSE(outlinedIn(canvas, screen->x(4), screen->y(6), 15));
+}
+
+// The counter's number and words, in either language, stand apart and inside the two cells
+// that are wiped before it is drawn again.
+TEST_F(ScreenTest, TheMoveCounterKeepsItsPartsApartInsideItsCells) {
+    using lang::Language;
+    const QRgb white = platform::Canvas::paletteColour(15).rgb();
+    const int left = platform::Canvas::toPixel(screen->x(13));
+    const int right = platform::Canvas::toPixel(screen->x(15));
+    for (const Language language : {Language::Japanese, Language::English}) {
+        platform::useLanguage(language);
+        for (const int n : {9, 10, 123}) {
+            screen->描画_手数(n);
+            QString line;
+            std::vector<QRect> inks;
+            for (const platform::DrawOp& op : canvas.displayList().ops()) {
+                if (op.opaque()) {  // what came before is wiped
+                    line.clear();
+                    inks.clear();
+                }
+                if (op.kind != platform::DrawOp::Kind::Text || op.colour.rgb() != white) continue;
+                line += op.text;
+                inks.push_back(op.bounds.adjusted(2, 0, -2, 0));
+                EXPECT_GE(inks.back().left(), left) << n;
+                EXPECT_LE(inks.back().right(), right) << n;
+            }
+            EXPECT_EQ(line, language == Language::English ? QStringLiteral("Move%1").arg(n)
+                                                          : QStringLiteral("%1手目").arg(n));
+            for (std::size_t a = 1; a < inks.size(); ++a)
+                EXPECT_LT(inks[a - 1].right(), inks[a].left()) << line.toStdString();
+        }
+    }
+    platform::useLanguage(Language::Japanese);
+}
+
+// Header lines in both layouts: a long line is cut short with "…", every line keeps to the
+// board's columns and off its squares and the clocks' rows, and erasing leaves none of it.
+TEST_F(ScreenTest, HeaderLinesFitBesideTheBoardAndAreErasedWhole) {
+    const std::string longName(80, 'W');
+    for (const bool drops : {false, true}) {
+        options.applyDropsLayout(drops);
+        canvas.resize(15600, 12000);  // nothing drawn before
+        screen->描画_背景(settings::kMidori);
+        screen->printHeaderLines({longName, "後手の人", longName});
+        const int left = platform::Canvas::toPixel(screen->x(1));
+        const int right = platform::Canvas::toPixel(screen->x(10));
+        const QRect board(QPoint(left, platform::Canvas::toPixel(screen->y(0))),
+                          QPoint(right, platform::Canvas::toPixel(screen->y(10.2))));
+        int lines = 0;
+        for (const platform::DrawOp& op : canvas.displayList().ops()) {
+            if (op.kind != platform::DrawOp::Kind::Text) continue;
+            ++lines;
+            const QRect ink = op.bounds.adjusted(2, 2, -2, -2);
+            EXPECT_GE(ink.left(), left) << drops;
+            EXPECT_LE(ink.right(), right) << drops;
+            EXPECT_FALSE(ink.intersects(board)) << drops << " " << op.text.toStdString();
+            EXPECT_EQ(op.text.endsWith(QChar(0x2026)), op.text.startsWith('W'));
+        }
+        EXPECT_EQ(lines, 3);
+        screen->eraseHeaderLines();
+        EXPECT_EQ(countColour(canvas, 0, 0, 15600, 12000, 12) +
+                      countColour(canvas, 0, 0, 15600, 12000, 15),
+                  0)
+            << drops;
+    }
+}
+
+// With drops off the level display ends just left of the top army's last move ("9二 車").
+TEST_F(ScreenTest, ErasingTheLevelLeavesTheTopArmysLastMoveAlone) {
+    options.applyDropsLayout(false);
+    screen->描画_レベル(4);
+    screen->描画_数値(1.1, -0.5, "９", 12, 12);  // the last move's file, in red
+    const double lx = options.levelColumn, ly = options.levelRow;
+    screen->eraseLevel();
+    EXPECT_EQ(
+        countColour(canvas, screen->x(lx), screen->y(ly), screen->x(lx + 2), screen->y(ly + 1), 15),
+        0);
+    EXPECT_GT(
+        countColour(canvas, screen->x(1.1), screen->y(-0.5), screen->x(2), screen->y(0.5), 12), 0);
 }
 
 }  // namespace

@@ -21,6 +21,13 @@ class FakeFilePanel : public platform::FilePanel {
 
     // What the player types into a box.
     void type(platform::PanelBox box, const std::string& text) { setText(box, text); }
+    // Enter in the file-name box (or the RETURN button), and Esc.
+    void pressReturn() {
+        if (onReturn) onReturn();
+    }
+    void pressEscape() {
+        if (onCancel) onCancel();
+    }
 
     void setDirectoryListVisible(bool on) override { directoryVisible = on; }
     void setFileListVisible(bool on) override { fileVisible = on; }
