@@ -80,12 +80,23 @@ MainWindow::MainWindow(WindowSetup setup)
     filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
 
-    game_ = std::make_unique<flow::Game>(flow::Boundaries{
-        canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_,
-        setup_.settingsFolder, setup_.keepsRecovery, setup_.systemLanguage});
+    flow::Boundaries outside{canvas_,
+                             *dialogs,
+                             clock_,
+                             timer_,
+                             *sound,
+                             *this,
+                             setup_.folder,
+                             filePanel_,
+                             setup_.settingsFolder,
+                             setup_.keepsRecovery,
+                             setup_.systemLanguage};
+    outside.guiThread = &guiThread_;
+    game_ = std::make_unique<flow::Game>(outside);
 
     list_ = new MoveListView(*game_);
     list_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
+    list_->onRecordChange = [this] { followReview(); };
     listDock_ = new QDockWidget(this);
     listDock_->setObjectName(QStringLiteral("MOVE_LIST_DOCK"));
     listDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
@@ -188,6 +199,7 @@ void MainWindow::sync() {
     followListOption();
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();
+    followReview();
     view_->update();
 }
 
@@ -339,6 +351,21 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::captionMenus() {
     for (const auto& [action, caption] : captions_)
         action->setText(platform::translatedQ("Menu", caption));
+    followReview();
+}
+
+void MainWindow::followReview() {
+    if (!game_) return;
+    static const char* const kStopCaption = KZ_TEXT("Menu", "解析中止");
+    if (auto* item = findChild<QAction*>(QStringLiteral("KIFU_ANALYSE"))) {
+        item->setText(game_->analysing() ? platform::translatedQ("Menu", kStopCaption)
+                                         : platform::translatedQ("Menu", "棋譜解析"));
+    }
+    // The progress stands in the title bar while the review runs.
+    const std::string progress = game_->analysisProgress();
+    setWindowTitle(progress.empty()
+                       ? QStringLiteral("KZ ソラワ")
+                       : QStringLiteral("KZ ソラワ  ") + QString::fromStdString(progress));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

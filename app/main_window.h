@@ -24,6 +24,7 @@
 #include "app/window_scaling.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
+#include "platform/qt_gui_thread.h"
 #include "platform/system_clock.h"
 
 class QDockWidget;
@@ -98,6 +99,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     // Check marks and picture follow the game.
     void sync();
     void captionMenus();
+    // The review's menu item and progress follow it.
+    void followReview();
     // The game's area in game pixels: the window's size in twips without the menu bar.
     QSizeF naturalSize() const;
     // Makes the window its size in twips at the present scale (width, height or both).
@@ -127,6 +130,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     MoveListView* list_ = nullptr;
     LegendWindow* legend_ = nullptr;  // made when first asked for
     bool listShown_ = false;
+    platform::QtGuiThread guiThread_;
     std::unique_ptr<flow::Game> game_;
     // Every menu entry with its caption's source, and every check mark with its query.
     std::vector<std::pair<QAction*, const char*>> captions_;

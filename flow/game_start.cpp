@@ -26,6 +26,8 @@ void Game::clearSelection() {
 }
 
 void Game::MATCH_MAN_Click() {
+    // A game starting stops the review at once; its results stay with the record.
+    review_.stop();
     // A game begun at the start position is a new one: the game before it is not offered again.
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
     if (moves_.currentMove == 0) panel_.removeRecovery();
@@ -50,6 +52,8 @@ void Game::MATCH_MAN_Click() {
 }
 
 void Game::START2_Click() {
+    // A game starting stops the review at once; its results stay with the record.
+    review_.stop();
     if (moves_.currentMove == 0) panel_.removeRecovery();
     panel_.描画_棋譜読込み部分消去();
     clearSelection();
