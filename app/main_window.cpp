@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <cmath>
 #include <map>
 
@@ -101,7 +102,16 @@ MainWindow::MainWindow(WindowSetup setup)
     listDock_->setObjectName(QStringLiteral("MOVE_LIST_DOCK"));
     listDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     listDock_->setTitleBarWidget(new QWidget(listDock_));  // no title bar: a plain side panel
-    listDock_->setWidget(list_);
+    graph_ = new ReviewGraph(*game_);
+    graph_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
+    // The graph of the review stands under the list.
+    auto* listPanel = new QWidget;
+    auto* column = new QVBoxLayout(listPanel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(list_);
+    column->addWidget(graph_);
+    listDock_->setWidget(listPanel);
     addDockWidget(Qt::RightDockWidgetArea, listDock_);
     listDock_->hide();
     game_->setRecordListener(list_);
@@ -200,6 +210,7 @@ void MainWindow::sync() {
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();
     followReview();
+    graph_->update();
     view_->update();
 }
 
@@ -227,6 +238,7 @@ int MainWindow::listWidth(double scale) const {
 void MainWindow::fitList(double scale) {
     listDock_->setFixedWidth(static_cast<int>(std::lround(MoveListView::kWidthPx * scale)));
     list_->setScale(scale);
+    graph_->setScale(scale);
 }
 
 void MainWindow::followListOption() {
@@ -361,6 +373,7 @@ void MainWindow::followReview() {
         item->setText(game_->analysing() ? platform::translatedQ("Menu", kStopCaption)
                                          : platform::translatedQ("Menu", "棋譜解析"));
     }
+    if (graph_ != nullptr) graph_->update();
     // The progress stands in the title bar while the review runs.
     const std::string progress = game_->analysisProgress();
     setWindowTitle(progress.empty()

@@ -21,6 +21,7 @@
 #include "app/canvas_widget.h"
 #include "app/menu_table.h"
 #include "app/move_list_view.h"
+#include "app/review_graph.h"
 #include "app/window_scaling.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
@@ -69,6 +70,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     CanvasWidget* canvasWidget() { return view_; }
     platform::QtFilePanel* filePanel() { return filePanel_; }
     MoveListView* moveList() { return list_; }
+    ReviewGraph* reviewGraph() { return graph_; }
     // The window's outer size that shows the game's area at `scale`, the move list included
     // while it is shown.
     QSize sizeFor(double scale) const;
@@ -128,6 +130,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     QDockWidget* listDock_ = nullptr;
     MoveListView* list_ = nullptr;
+    ReviewGraph* graph_ = nullptr;
     LegendWindow* legend_ = nullptr;  // made when first asked for
     bool listShown_ = false;
     platform::QtGuiThread guiThread_;

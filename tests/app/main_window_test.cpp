@@ -217,3 +217,22 @@ TEST_F(MainWindowTest, EndsWhenTheWindowIsClosed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheReviewCaptionsItsItemAndFillsTheListAndTheGraph) {
+    action("KIFU_ANALYSE")->trigger();
+    EXPECT_EQ(action("KIFU_ANALYSE")->text(), QStringLiteral("解析中止"));
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("解析中 "))) << "the progress shows";
+    for (int i = 0; i < 3000 && window->game().analysing(); ++i) QTest::qWait(10);
+    ASSERT_FALSE(window->game().analysing());
+    EXPECT_EQ(action("KIFU_ANALYSE")->text(), QStringLiteral("棋譜解析"));
+
+    const std::vector<flow::ReviewRow> rows = window->game().reviewRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(window->reviewGraph()->points(),
+              (std::vector<std::optional<double>>{rows[0].graphScore}));
+    EXPECT_EQ(window->moveList()->item(0, 3)->text().toStdString(), rows[0].score);
+}
+
+}  // namespace
