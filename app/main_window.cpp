@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <cmath>
 #include <map>
 
@@ -81,17 +82,37 @@ MainWindow::MainWindow(WindowSetup setup)
     filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
     filePanel_->onCancel = [this] { run([this] { game_->closeFilePanel(); }); };
 
-    game_ = std::make_unique<flow::Game>(flow::Boundaries{
-        canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_,
-        setup_.settingsFolder, setup_.keepsRecovery, setup_.systemLanguage});
+    flow::Boundaries outside{canvas_,
+                             *dialogs,
+                             clock_,
+                             timer_,
+                             *sound,
+                             *this,
+                             setup_.folder,
+                             filePanel_,
+                             setup_.settingsFolder,
+                             setup_.keepsRecovery,
+                             setup_.systemLanguage};
+    outside.guiThread = &guiThread_;
+    game_ = std::make_unique<flow::Game>(outside);
 
     list_ = new MoveListView(*game_);
     list_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
+    list_->onRecordChange = [this] { followReview(); };
     listDock_ = new QDockWidget(this);
     listDock_->setObjectName(QStringLiteral("MOVE_LIST_DOCK"));
     listDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     listDock_->setTitleBarWidget(new QWidget(listDock_));  // no title bar: a plain side panel
-    listDock_->setWidget(list_);
+    graph_ = new ReviewGraph(*game_);
+    graph_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
+    // The graph of the review stands under the list.
+    auto* listPanel = new QWidget;
+    auto* column = new QVBoxLayout(listPanel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(list_);
+    column->addWidget(graph_);
+    listDock_->setWidget(listPanel);
     addDockWidget(Qt::RightDockWidgetArea, listDock_);
     listDock_->hide();
     game_->setRecordListener(list_);
@@ -189,6 +210,8 @@ void MainWindow::sync() {
     followListOption();
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();
+    followReview();
+    graph_->update();
     view_->update();
 }
 
@@ -216,6 +239,7 @@ int MainWindow::listWidth(double scale) const {
 void MainWindow::fitList(double scale) {
     listDock_->setFixedWidth(static_cast<int>(std::lround(MoveListView::kWidthPx * scale)));
     list_->setScale(scale);
+    graph_->setScale(scale);
 }
 
 void MainWindow::followListOption() {
@@ -341,6 +365,22 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::captionMenus() {
     for (const auto& [action, caption] : captions_)
         action->setText(platform::translatedQ("Menu", caption));
+    followReview();
+}
+
+void MainWindow::followReview() {
+    if (!game_) return;
+    static const char* const kStopCaption = KZ_TEXT("Menu", "解析中止");
+    if (auto* item = findChild<QAction*>(QStringLiteral("KIFU_ANALYSE"))) {
+        item->setText(game_->analysing() ? platform::translatedQ("Menu", kStopCaption)
+                                         : platform::translatedQ("Menu", "棋譜解析"));
+    }
+    if (graph_ != nullptr) graph_->update();
+    // The progress stands in the title bar while the review runs.
+    const std::string progress = game_->analysisProgress();
+    setWindowTitle(progress.empty()
+                       ? QStringLiteral("KZ ソラワ")
+                       : QStringLiteral("KZ ソラワ  ") + QString::fromStdString(progress));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

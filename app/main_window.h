@@ -21,9 +21,11 @@
 #include "app/canvas_widget.h"
 #include "app/menu_table.h"
 #include "app/move_list_view.h"
+#include "app/review_graph.h"
 #include "app/window_scaling.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
+#include "platform/qt_gui_thread.h"
 #include "platform/system_clock.h"
 
 class QDockWidget;
@@ -69,6 +71,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     CanvasWidget* canvasWidget() { return view_; }
     platform::QtFilePanel* filePanel() { return filePanel_; }
     MoveListView* moveList() { return list_; }
+    ReviewGraph* reviewGraph() { return graph_; }
     // The window's outer size that shows the game's area at `scale`, the move list included
     // while it is shown.
     QSize sizeFor(double scale) const;
@@ -99,6 +102,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     // Check marks and picture follow the game.
     void sync();
     void captionMenus();
+    // The review's menu item and progress follow it.
+    void followReview();
     // The game's area in game pixels: the window's size in twips without the menu bar.
     QSizeF naturalSize() const;
     // Makes the window its size in twips at the present scale (width, height or both).
@@ -126,8 +131,10 @@ class MainWindow : public QMainWindow, public platform::Frame {
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     QDockWidget* listDock_ = nullptr;
     MoveListView* list_ = nullptr;
+    ReviewGraph* graph_ = nullptr;
     LegendWindow* legend_ = nullptr;  // made when first asked for
     bool listShown_ = false;
+    platform::QtGuiThread guiThread_;
     std::unique_ptr<flow::Game> game_;
     // Every menu entry with its caption's source, and every check mark with its query.
     std::vector<std::pair<QAction*, const char*>> captions_;

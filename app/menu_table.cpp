@@ -61,6 +61,8 @@ const std::vector<MenuRow>& menuRows() {
         menu(0, KZ_TEXT("Menu", "棋譜"), "KIFU"),
         item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),
         item(1, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click),
+        // Captioned 解析中止 by the window while the review runs.
+        item(1, KZ_TEXT("Menu", "棋譜解析"), "KIFU_ANALYSE", &G::KIFU_ANALYSE_Click),
 
         menu(0, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION", &G::OPTION_Click),
         menu(1, KZ_TEXT("Menu", "背景画"), "HAIKEI_GA"),

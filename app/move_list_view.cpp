@@ -14,7 +14,8 @@ namespace {
 
 // Column headings.
 const char* const kHeadings[] = {KZ_TEXT("MoveList", "手"), KZ_TEXT("MoveList", "指し手"),
-                                 KZ_TEXT("MoveList", "時間")};
+                                 KZ_TEXT("MoveList", "時間"), KZ_TEXT("MoveList", "評価")};
+constexpr int kColumns = 4;
 
 // Sizes in game pixels.
 constexpr double kFontPx = 12;
@@ -24,6 +25,20 @@ constexpr double kMoveColumnPx = 84;
 constexpr double kClockColumnPx = 66;
 // Room on either side of a cell's text, so that the number and the move never touch.
 constexpr double kCellPaddingPx = 3;
+constexpr double kScoreColumnPx = 110;
+
+// The rows of marked moves stand out, each mark in its own colour.
+QBrush markBrush(com::MoveMark mark) {
+    switch (mark) {
+        case com::MoveMark::Blunder:
+            return QColor(255, 176, 176);
+        case com::MoveMark::Dubious:
+            return QColor(255, 236, 160);
+        case com::MoveMark::None:
+            break;
+    }
+    return QBrush();
+}
 
 int scaled(double px, double scale) {
     return std::max(1, static_cast<int>(std::lround(px * scale)));
@@ -32,7 +47,7 @@ int scaled(double px, double scale) {
 }  // namespace
 
 MoveListView::MoveListView(const flow::Game& game, QWidget* parent)
-    : QTableWidget(0, 3, parent), game_(game) {
+    : QTableWidget(0, kColumns, parent), game_(game) {
     setObjectName(QStringLiteral("MOVE_LIST_VIEW"));
     captionHeadings();
     verticalHeader()->hide();
@@ -73,12 +88,19 @@ void MoveListView::changeEvent(QEvent* event) {
 
 void MoveListView::recordChanged() {
     const std::vector<record::MoveListRow> rows = game_.moveListRows();
+    const std::vector<flow::ReviewRow> review = game_.reviewRows();
     setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < rowCount(); ++i) {
         const record::MoveListRow& r = rows[i];
-        const QString texts[3] = {QString::number(r.number), QString::fromStdString(r.move),
-                                  QString::fromStdString(r.clock)};
-        for (int c = 0; c < 3; ++c) {
+        const flow::ReviewRow judged =
+            i < static_cast<int>(review.size()) ? review[i] : flow::ReviewRow{};
+        std::string score = judged.score;
+        if (!judged.better.empty()) score += " " + judged.better;
+        const QString texts[kColumns] = {
+            QString::number(r.number),
+            QString::fromStdString(r.move) + QString::fromUtf8(flow::markText(judged.mark)),
+            QString::fromStdString(r.clock), QString::fromStdString(score)};
+        for (int c = 0; c < kColumns; ++c) {
             QTableWidgetItem* it = item(i, c);
             if (it == nullptr) {
                 it = new QTableWidgetItem;
@@ -87,6 +109,7 @@ void MoveListView::recordChanged() {
                 setItem(i, c, it);
             }
             if (it->text() != texts[c]) it->setText(texts[c]);
+            it->setBackground(markBrush(judged.mark));
         }
     }
     // The start row has no clock: its text (the handicap grade's label with it) takes the
@@ -96,6 +119,7 @@ void MoveListView::recordChanged() {
         item(0, 1)->setToolTip(item(0, 1)->text());
     }
     followCurrent();
+    if (onRecordChange) onRecordChange();
 }
 
 void MoveListView::followCurrent() {
@@ -120,6 +144,7 @@ void MoveListView::setScale(double scale) {
     setColumnWidth(2, scaled(kClockColumnPx, scale));
     setStyleSheet(QStringLiteral("QTableView::item { padding: 0px %1px; }")
                       .arg(scaled(kCellPaddingPx, scale)));
+    setColumnWidth(3, scaled(kScoreColumnPx, scale));
 }
 
 void MoveListView::keyPressEvent(QKeyEvent* event) {

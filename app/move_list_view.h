@@ -1,6 +1,7 @@
-// The move list beside the board: a read-only table of the game's rows (number, move, the
-// mover's clock) with the entry on the board highlighted and kept in view. A click on a row, or
-// Enter on a row picked with ↑ / ↓, asks for that entry; every other key goes on to the window.
+// The move list beside the board: a read-only table of the game's rows (number, move with the
+// review's mark, the mover's clock, the review's score and better move) with the entry on the board
+// highlighted and kept in view. A click on a row, or Enter on a row picked with ↑ / ↓, asks for
+// that entry; every other key goes on to the window.
 #pragma once
 
 #include <QTableWidget>
@@ -18,7 +19,7 @@ class MoveListView : public QTableWidget, public flow::RecordListener {
     Q_OBJECT
   public:
     // The list's width in game pixels; it is shown at the window's scale.
-    static constexpr int kWidthPx = 200;
+    static constexpr int kWidthPx = 310;
 
     MoveListView(const flow::Game& game, QWidget* parent = nullptr);
 
@@ -31,6 +32,8 @@ class MoveListView : public QTableWidget, public flow::RecordListener {
 
     // Runs with the entry a row click or Enter asks for.
     std::function<void(int entry)> onChoose;
+    // Runs after the rows were read again (a move, a step, a result of the review).
+    std::function<void()> onRecordChange;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

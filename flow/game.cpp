@@ -29,7 +29,8 @@ Game::Game(const Boundaries& outside)
              outside.dialogs, screen_, outside.canvas, options_, moves_, position_),
       menu_(options_, screen_, outside.canvas, outside.frame, sounds_, outside.dialogs,
             settingsFolderOf(outside) + "/" + settings::kSettingsFileName, outside.systemLanguage,
-            [this] { 画面_再描画(); }) {}
+            [this] { 画面_再描画(); }),
+      review_(outside.guiThread, outside.reviewNodes, [this] { recordChanged(); }) {}
 
 void Game::Form_Load() {
     // The first message may come from the sound library, so the language comes first.
@@ -58,6 +59,8 @@ void Game::Form_Load() {
 }
 
 void Game::初期設定() {
+    // A new game: the review of the record before it stops at once, and its results go.
+    review_.clear();
     state_.handicapGrade = 0;
     state_.handicapSet = false;
     position_.winnerSide = 0;
@@ -113,6 +116,7 @@ void Game::終了処理() {
     // once the current event is over.
     if (shutDown_) return;
     shutDown_ = true;
+    review_.stop();
     clocks_.run(false);
     sounds_.終了処理();
     frame_.quit();

@@ -13,11 +13,13 @@
 #include "flow/option_menu.h"
 #include "flow/record_listener.h"
 #include "flow/record_panel.h"
+#include "flow/review.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/file_panel.h"
 #include "platform/frame.h"
+#include "platform/gui_thread.h"
 #include "platform/sound_library.h"
 #include "record/kifu_file.h"
 #include "record/move_list.h"
@@ -49,6 +51,10 @@ struct Boundaries {
     bool keepsRecovery = false;
     // The language the system names: the game's until the player picks one.
     lang::Language systemLanguage = lang::Language::Japanese;
+    // Where the review's workers send their results; without one, 棋譜解析 does nothing.
+    platform::GuiThread* guiThread = nullptr;
+    // Nodes the review searches in each entry.
+    long reviewNodes = com::kAnalysisNodes;
 };
 
 // Mouse buttons as the window reports them.
@@ -107,6 +113,14 @@ class Game : private MoveListener {
     void Command1_Click();
     // Esc in the shown panel: it closes and nothing else happens.
     void closeFilePanel();
+    // 棋譜解析 (review_menu.cpp) reviews the record in memory off the GUI thread, or stops the
+    // review that runs. Its results stay until the record changes.
+    void KIFU_ANALYSE_Click();
+    bool analysing() const { return review_.running(); }
+    // "解析中 37 / 120" while the review runs; empty otherwise.
+    std::string analysisProgress() const { return review_.progressText(); }
+    // One row per entry of the reviewed record (empty before a review), in the piece set's names.
+    std::vector<ReviewRow> reviewRows() const;
     // Once the window is shown, a game an earlier run left in the recovery record is offered;
     // Yes shows it in record mode at its last entry.
     void offerRecovery();
@@ -259,6 +273,8 @@ class Game : private MoveListener {
     OptionMenu menu_;
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
+    // Last: its workers are stopped before anything they report to goes.
+    Review review_;
 };
 
 }  // namespace flow

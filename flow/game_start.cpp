@@ -30,6 +30,8 @@ void Game::eraseRecordHeaders() {
 }
 
 void Game::MATCH_MAN_Click() {
+    // A game starting stops the review at once; its results stay with the record.
+    review_.stop();
     // A game begun at the start position is a new one: the game before it is not offered again.
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
     if (moves_.currentMove == 0) panel_.removeRecovery();
@@ -54,6 +56,8 @@ void Game::MATCH_MAN_Click() {
 }
 
 void Game::START2_Click() {
+    // A game starting stops the review at once; its results stay with the record.
+    review_.stop();
     if (moves_.currentMove == 0) panel_.removeRecovery();
     eraseRecordHeaders();
     clearSelection();

@@ -1,6 +1,7 @@
 // The move list beside the board: its rows and a jump to one of its entries.
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "record/entry_position.h"
 #include "view/piece_names.h"
 
 namespace flow {
@@ -17,6 +18,8 @@ void Game::setRecordListener(RecordListener* listener) {
 }
 
 void Game::recordChanged() {
+    // Results found on another record are dropped.
+    if (review_.hasResults()) review_.follow(record::positionsOf(moves_, moves_.lastMove));
     if (recordListener_ != nullptr) recordListener_->recordChanged();
 }
 

@@ -237,6 +237,14 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>前回の対局を再開しますか？</source>
         <translation>Resume the last game?</translation>
     </message>
+    <message>
+        <source>解析中 %1 / %2</source>
+        <translation>Analysing %1 / %2</translation>
+    </message>
+    <message>
+        <source>玉取 %1手</source>
+        <translation>King taken in %1</translation>
+    </message>
 </context>
 <context>
     <name>Legend</name>
@@ -531,6 +539,14 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>駒の動き</source>
         <translation>How the pieces move</translation>
     </message>
+    <message>
+        <source>棋譜解析</source>
+        <translation>Analyse game</translation>
+    </message>
+    <message>
+        <source>解析中止</source>
+        <translation>Stop analysis</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -545,6 +561,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>時間</source>
         <translation>Time</translation>
+    </message>
+    <message>
+        <source>評価</source>
+        <translation>Score</translation>
     </message>
 </context>
 <context>

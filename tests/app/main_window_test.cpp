@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
         layout(window->menuBar()->actions()),
         QStringLiteral(
             "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
-            "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
+            "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込,棋譜解析},"
             "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
             "棋譜一覧,言語 / Language{日本語,English},駒の種類{漢字,International}},"
             "その他,ヘルプ{駒の動き}"));
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
               QStringLiteral(
                   "Game{Game (human),Game (computer),Computer "
                   "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
-                  "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
+                  "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save,Analyse game},"
                   "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
                   "Chinese drops,BGM,Move list,言語 / Language{日本語,English},"
                   "Pieces{Kanji,International}},About,Help{How the pieces move}"));
@@ -214,6 +214,25 @@ TEST_F(MainWindowTest, EndsWhenTheWindowIsClosed) {
     window->show();
     window->close();
     expectOrderlyEnd();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, TheReviewCaptionsItsItemAndFillsTheListAndTheGraph) {
+    action("KIFU_ANALYSE")->trigger();
+    EXPECT_EQ(action("KIFU_ANALYSE")->text(), QStringLiteral("解析中止"));
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("解析中 "))) << "the progress shows";
+    for (int i = 0; i < 3000 && window->game().analysing(); ++i) QTest::qWait(10);
+    ASSERT_FALSE(window->game().analysing());
+    EXPECT_EQ(action("KIFU_ANALYSE")->text(), QStringLiteral("棋譜解析"));
+
+    const std::vector<flow::ReviewRow> rows = window->game().reviewRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(window->reviewGraph()->points(),
+              (std::vector<std::optional<double>>{rows[0].graphScore}));
+    EXPECT_EQ(window->moveList()->item(0, 3)->text().toStdString(), rows[0].score);
 }
 
 }  // namespace

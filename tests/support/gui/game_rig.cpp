@@ -29,6 +29,8 @@ std::unique_ptr<flow::Game> GameRig::makeGame(bool keepsRecovery) {
                              &panel};
     outside.keepsRecovery = keepsRecovery;
     outside.systemLanguage = systemLanguage;
+    outside.guiThread = &gui;
+    outside.reviewNodes = kReviewNodes;
     return std::make_unique<flow::Game>(outside);
 }
 

@@ -9,6 +9,7 @@
 
 #include "flow/game.h"
 #include "platform/canvas.h"
+#include "support/fake_gui_thread.h"
 #include "support/gui/fake_clock.h"
 #include "support/gui/fake_file_panel.h"
 #include "support/gui/fake_frame.h"
@@ -33,6 +34,7 @@ struct GameRig {
     FakeSoundLibrary sound;
     FakeFrame frame;
     FakeFilePanel panel;  // both lists start in the rig's folder
+    FakeGuiThread gui;    // the review's results wait here until delivered
     lang::Language systemLanguage;
     std::unique_ptr<flow::Game> game;
 
@@ -40,6 +42,9 @@ struct GameRig {
     std::unique_ptr<flow::Game> makeGame(bool keepsRecovery = false);
 
     // The buffer id the fake library gave the wave loaded in that place (その他 first).
+    // The review's node budget in a rig: small, so that a record is reviewed in moments.
+    static constexpr long kReviewNodes = 2000;
+
     static std::int32_t idOf(settings::Sound s) {
         return FakeSoundLibrary::kFirstId + static_cast<int>(s);
     }

@@ -1,0 +1,15 @@
+// 棋譜 → 棋譜解析: the review of the record in memory, as far as it is recorded.
+#include "flow/game.h"
+#include "record/entry_position.h"
+
+namespace flow {
+
+void Game::KIFU_ANALYSE_Click() {
+    review_.toggle(record::positionsOf(moves_, moves_.lastMove), options_.chineseDrops);
+}
+
+std::vector<ReviewRow> Game::reviewRows() const {
+    return review_.rows(options_.pieceSet);
+}
+
+}  // namespace flow

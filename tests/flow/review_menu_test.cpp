@@ -1,0 +1,59 @@
+// 棋譜解析 through the controller: started and stopped from the menu, its results in the rows,
+// dropped with the record they were found on.
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "computer_rig.h"
+
+namespace {
+
+class ReviewMenu : public testsupport::ComputerGameTest {
+  protected:
+    // Hears the workers until the review ends.
+    void finish() {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (game().analysing() && std::chrono::steady_clock::now() < end) {
+            if (rig.gui.deliver() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        ASSERT_FALSE(game().analysing());
+    }
+};
+
+TEST_F(ReviewMenu, StartsStopsAndFillsTheRowsOfThePlayedRecord) {
+    playByHand({{3, 7, 3, 6}, {3, 4, 3, 5}, {3, 6, 3, 5}});
+    game().KIFU_ANALYSE_Click();
+    EXPECT_TRUE(game().analysing());
+    EXPECT_EQ(game().analysisProgress().rfind("解析中 ", 0), 0u) << game().analysisProgress();
+    game().KIFU_ANALYSE_Click();
+    EXPECT_FALSE(game().analysing()) << "a second press stops it at once";
+    EXPECT_EQ(game().analysisProgress(), "");
+
+    game().KIFU_ANALYSE_Click();
+    finish();
+    const std::vector<flow::ReviewRow> rows = game().reviewRows();
+    ASSERT_EQ(rows.size(), 4u);
+    for (const flow::ReviewRow& r : rows) {
+        EXPECT_TRUE(r.done);
+        EXPECT_TRUE(r.score[0] == '+' || r.score[0] == '-') << r.score;
+        EXPECT_LE(std::abs(r.graphScore), com::kMarkClip);
+    }
+}
+
+TEST_F(ReviewMenu, ANewMoveDropsTheResultsAndANewGameStopsTheReview) {
+    playByHand({{3, 7, 3, 6}, {3, 4, 3, 5}});
+    game().KIFU_ANALYSE_Click();
+    finish();
+    ASSERT_EQ(game().reviewRows().size(), 3u);
+    move(3, 6, 3, 5);
+    EXPECT_TRUE(game().reviewRows().empty()) << "found on another record";
+
+    game().KIFU_ANALYSE_Click();
+    ASSERT_TRUE(game().analysing());
+    startGame("後手の番です");  // the game goes on from the record
+    EXPECT_FALSE(game().analysing());
+    rig.gui.deliver();
+    EXPECT_EQ(game().analysisProgress(), "") << "what the stopped workers posted goes unheard";
+}
+
+}  // namespace
