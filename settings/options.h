@@ -6,6 +6,7 @@
 
 #include "platform/language.h"
 #include "platform/palette.h"
+#include "record/time_control.h"
 #include "view/layout.h"
 
 namespace settings {
@@ -33,6 +34,8 @@ struct Options {
     // The language ticked in 言語 / Language; none until the player picks one, and then the
     // system's language is used.
     std::optional<platform::Language> language;
+    // 持ち時間: the time control both armies play to; none keeps the clocks adding up.
+    record::TimeControl timeControl;
 
     // Values that follow from them.
     int background = kTatami;             // current background picture code

@@ -16,7 +16,9 @@ namespace {
 constexpr int kRequiredLines = 5;
 // The language line comes after those, once the player has picked a language.
 constexpr int kLanguageLine = 6;
-constexpr int kReadLines = 7;
+// The time control's line, once the player has chosen one.
+constexpr int kTimeControlLine = 8;
+constexpr int kReadLines = kTimeControlLine + 1;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
 constexpr std::size_t kLineKeep = 64;
 
@@ -41,6 +43,7 @@ constexpr const char* kMoveListOn = "棋譜一覧=ON";
 constexpr const char* kMoveListOff = "棋譜一覧=OFF";
 constexpr const char* kJapaneseLine = "言語=日本語";
 constexpr const char* kEnglishLine = "言語=English";
+constexpr const char* kTimeControlKey = "持ち時間=";
 
 // A literal as the bytes it has in the file.
 std::string fileForm(const char* literal) {
@@ -51,7 +54,7 @@ bool lineIs(const std::string& line, const char* literal) {
     return line == fileForm(literal);
 }
 
-// The first seven lines, each ended by CR LF, LF or CR (the last one may end the file instead);
+// The first nine lines, each ended by CR LF, LF or CR (the last one may end the file instead);
 // missing lines after the fifth are left empty. Nothing when the file cannot be opened or holds
 // fewer than five lines.
 std::optional<std::array<std::string, kReadLines>> readLines(const std::string& path) {
@@ -107,6 +110,7 @@ void resetCheckMarks(Options& options) {
     options.applyDropsLayout(false);  // the layout always follows the mark
     options.music = true;
     options.moveList = true;
+    options.timeControl = {};
 }
 
 const char* backgroundLine(const Options& options) {
@@ -161,6 +165,15 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     if (options.music) effects.startMusic();
 
     options.moveList = lineIs(l[5], kMoveListOn);  // a file from before the list reads as off
+
+    options.timeControl = {};
+    const std::string key = fileForm(kTimeControlKey);
+    const std::string& timeLine = l[kTimeControlLine];
+    if (timeLine.starts_with(key)) {
+        const auto text = record::fromCp932(timeLine.substr(key.size()));
+        if (text)
+            options.timeControl = record::readTimeControl(*text).value_or(options.timeControl);
+    }
 }
 
 std::optional<platform::Language> readLanguage(const std::string& path) {
@@ -184,6 +197,12 @@ bool writeSettingsFile(Options& options, const std::string& path) {
     if (options.language)
         lines.push_back(*options.language == platform::Language::English ? kEnglishLine
                                                                          : kJapaneseLine);
+    std::string timeLine;  // kept alive until the lines are written
+    if (options.timeControl.kind != record::TimeControlKind::None) {
+        timeLine = kTimeControlKey + record::timeControlText(options.timeControl);
+        lines.resize(kTimeControlLine, "");
+        lines.push_back(timeLine.c_str());
+    }
     if (writeLines(path, lines)) return true;
     writeLines(path, kDefaultLines);
     resetCheckMarks(options);

@@ -6,7 +6,9 @@
 //
 // A file of only the first five lines (written before the move list existed) reads the list as off.
 // The seventh line is there only once the player has picked a language; without it the system's
-// language is used.
+// language is used. The ninth, 持ち時間=… in the text form of record/time_control.h, is there only
+// once the player has chosen a time control (lines before it that have no value yet are written
+// empty); without it, or with one that cannot be read, games have none.
 // Each line is compared whole with its own literals; anything else reads as off (or, for the
 // background, as no change).
 #pragma once
@@ -42,10 +44,10 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
 // The language the seventh line names; none when the file has no such line.
 std::optional<platform::Language> readLanguage(const std::string& path = kSettingsFileName);
 
-// Writes the six lines from the check marks, and the language line once a language has been
-// picked. When that fails the default lines are written
-// instead and the check marks are reset to the defaults; the music, the layout and the current
-// background stay as they are. Returns false when the check marks were reset.
+// Writes the six lines from the check marks, the language line once a language has been picked
+// and the time-control line once there is a time control. When that fails the default lines are
+// written instead and the check marks are reset to the defaults; the music, the layout and the
+// current background stay as they are. Returns false when the check marks were reset.
 bool writeSettingsFile(Options& options, const std::string& path = kSettingsFileName);
 
 }  // namespace settings

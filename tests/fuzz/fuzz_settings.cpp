@@ -80,7 +80,7 @@ bool sameLayout(const Options& a, const Options& b) {
 bool sameMarks(const Options& a, const Options& b) {
     return a.checkedBackground == b.checkedBackground && a.guidance == b.guidance &&
            a.elapsedTime == b.elapsedTime && a.chineseDrops == b.chineseDrops &&
-           a.music == b.music && a.moveList == b.moveList;
+           a.music == b.music && a.moveList == b.moveList && a.timeControl == b.timeControl;
 }
 
 std::string defaultFile() {
