@@ -1,8 +1,9 @@
-// The players' clocks: the tick that measures the turn and keeps the mover's clock current on
-// the screen, and the drawing of both clocks beside the board.
-#include <cmath>
+#include "flow/clocks.h"
 
-#include "flow/game.h"
+#include <cmath>
+#include <utility>
+
+#include "flow/game_state.h"
 #include "record/clock_text.h"
 
 namespace flow {
@@ -22,27 +23,85 @@ constexpr int kClockColour = platform::palette::kWhite;
 
 }  // namespace
 
-void Game::Timer1_Timer() {
+Clocks::Clocks(platform::DayClock& clock, platform::Timer& timer, platform::Canvas& canvas,
+               view::Screen& screen, const rules::Position& position,
+               const settings::Options& options)
+    : clock_(clock),
+      timer_(timer),
+      canvas_(canvas),
+      screen_(screen),
+      position_(position),
+      options_(options) {}
+
+void Clocks::tick(rules::SideId sideToMove) {
     if (!timer_.enabled()) return;
-    GameState& s = state_;
-    s.turnSeconds = record::調査_経過秒(s.turnStart, clock_.secondsSinceMidnight());
-    const int second = static_cast<int>(std::floor(s.turnSeconds));
-    if (second == s.lastShownSecond) return;
-    s.lastShownSecond = second;
-    if (s.sideToMove == position_.topSide) {
-        描画_所有時間(position_.topSide, s.topClock + s.turnSeconds);
-    } else if (s.sideToMove == position_.bottomSide) {
-        描画_所有時間(position_.bottomSide, s.bottomClock + s.turnSeconds);
+    ClockTimes& t = times_;
+    t.turnSeconds = record::調査_経過秒(t.turnStart, clock_.secondsSinceMidnight());
+    const int second = static_cast<int>(std::floor(t.turnSeconds));
+    if (second == t.lastShownSecond) return;
+    t.lastShownSecond = second;
+    if (sideToMove == position_.topSide) {
+        描画_所有時間(position_.topSide, t.topClock + t.turnSeconds);
+    } else if (sideToMove == position_.bottomSide) {
+        描画_所有時間(position_.bottomSide, t.bottomClock + t.turnSeconds);
     }
     canvas_.repaintNow();
 }
 
-bool Game::gameBeingPlayed() const {
-    return state_.sideToMove != 0 && state_.kifuMode == 0 && state_.resumePending == 0 &&
-           !recordFull();
+void Clocks::run(bool on) {
+    timer_.setEnabled(on);
 }
 
-void Game::描画_所有時間(rules::SideId side, double seconds) {
+void Clocks::startTurn() {
+    markTurnStart();
+    if (options_.elapsedTime) timer_.setEnabled(true);
+}
+
+void Clocks::markTurnStart() {
+    times_.turnStart = clock_.secondsSinceMidnight();
+}
+
+void Clocks::addTurn(bool bottom) {
+    (bottom ? times_.bottomClock : times_.topClock) += times_.turnSeconds;
+}
+
+void Clocks::reset() {
+    times_.bottomClock = 0;
+    times_.topClock = 0;
+    times_.turnSeconds = 0;
+    times_.lastShownSecond = 0;
+    timer_.setEnabled(false);
+}
+
+void Clocks::show(double topClock, double bottomClock) {
+    times_.topClock = topClock;
+    描画_所有時間(position_.topSide, topClock);
+    times_.bottomClock = bottomClock;
+    描画_所有時間(position_.bottomSide, bottomClock);
+}
+
+void Clocks::exchange() {
+    std::swap(times_.bottomClock, times_.topClock);
+}
+
+void Clocks::showElapsedTime(bool on, bool playing) {
+    if (!on) {
+        timer_.setEnabled(false);
+        消去_所有時間(position_.topSide);
+        消去_所有時間(position_.bottomSide);
+        return;
+    }
+    // Only a game being played has a clock to run; the mover's goes on from its turn's start.
+    timer_.setEnabled(playing);
+    drawBoth();
+}
+
+void Clocks::drawBoth() {
+    描画_所有時間(position_.topSide, times_.topClock);
+    描画_所有時間(position_.bottomSide, times_.bottomClock);
+}
+
+void Clocks::描画_所有時間(rules::SideId side, double seconds) {
     if (!options_.elapsedTime) return;
     const bool top = side == position_.topSide;
     if (!top && side != position_.bottomSide) return;
@@ -55,7 +114,7 @@ void Game::描画_所有時間(rules::SideId side, double seconds) {
     if (top) screen_.描画_桝輪郭(kWindowColour, 1, 9);
 }
 
-void Game::消去_所有時間(rules::SideId side) {
+void Clocks::消去_所有時間(rules::SideId side) {
     const ClockSpot* spot = side == position_.topSide      ? &kTopClock
                             : side == position_.bottomSide ? &kBottomClock
                                                            : nullptr;

@@ -18,21 +18,22 @@ std::string settingsFolderOf(const Boundaries& outside) {
 Game::Game(const Boundaries& outside)
     : canvas_(outside.canvas),
       dialogs_(outside.dialogs),
-      clock_(outside.clock),
-      timer_(outside.timer),
       frame_(outside.frame),
-      settingsPath_(settingsFolderOf(outside) + "/" + settings::kSettingsFileName),
-      recoveryPath_(outside.keepsRecovery ? settingsFolderOf(outside) + "/" + kRecoveryFileName
-                                          : std::string()),
-      systemLanguage_(outside.systemLanguage),
-      noFilePanel_(outside.folder),
-      filePanel_(outside.filePanel != nullptr ? *outside.filePanel : noFilePanel_),
       screen_(outside.canvas, outside.clock, position_, options_),
-      sounds_(outside.soundLibrary, outside.dialogs, outside.folder) {}
+      sounds_(outside.soundLibrary, outside.dialogs, outside.folder),
+      clocks_(outside.clock, outside.timer, outside.canvas, screen_, position_, options_),
+      computer_(screen_, outside.canvas, outside.dialogs, options_),
+      panel_(outside.filePanel, outside.folder,
+             outside.keepsRecovery ? settingsFolderOf(outside) + "/" + kRecoveryFileName
+                                   : std::string(),
+             outside.dialogs, screen_, outside.canvas, options_, moves_, position_),
+      menu_(options_, screen_, outside.canvas, outside.frame, sounds_, outside.dialogs,
+            settingsFolderOf(outside) + "/" + settings::kSettingsFileName, outside.systemLanguage,
+            [this] { 画面_再描画(); }) {}
 
 void Game::Form_Load() {
     // The first message may come from the sound library, so the language comes first.
-    applyStartLanguage();
+    menu_.applyStartLanguage();
     sounds_.startUp(frame_.handle());
 
     // Fixed values.
@@ -41,14 +42,14 @@ void Game::Form_Load() {
     state_.comLevel = com::kStartLevel;
     state_.checkedLevel = com::kStartLevel;
     moves_.lastMove = 0;
-    state_.kifuMode = 0;
+    state_.kifuMode = false;
     options_.guidance = false;
     options_.guidanceColour = settings::kOutlineColour;
     options_.boardTop = view::kDropsOnLayout.boardTop;
     canvas_.fill(kWindowColour, 0, 0, canvas_.widthTwips(), canvas_.heightTwips());
 
     初期設定();
-    loadSettings();
+    menu_.loadSettings();
     画面_再描画();
 
     if (!frame_.maximized()) frame_.setWidthTwips(view::kWindowWidth);
@@ -56,7 +57,7 @@ void Game::Form_Load() {
 
 void Game::初期設定() {
     state_.handicapGrade = 0;
-    state_.handicapSet = 0;
+    state_.handicapSet = false;
     position_.winnerSide = 0;
     state_.sideToMove = 0;
     // The reset lays out the shogi army at the bottom, so both side ids go back with it.
@@ -65,19 +66,16 @@ void Game::初期設定() {
 
     moves_.currentMove = 0;
     moves_.moveCount = 0;
-    state_.reversed = 0;
-    state_.kifuMode = 0;
-    state_.gameMode = 0;
-    state_.resumePending = 0;
-    state_.selectState = 0;
-    state_.bottomClock = 0;
-    state_.topClock = 0;
-    state_.turnSeconds = 0;
-    state_.lastShownSecond = 0;
-    timer_.setEnabled(false);
-    // A new game: no king square or computer's turn of the game before may linger.
-    map_.clearAll();
-    comState_.reset();
+    state_.reversed = false;
+    state_.kifuMode = false;
+    state_.gameMode = GameMode::TwoHumans;
+    state_.resumePending = false;
+    state_.selectState = false;
+    clocks_.reset();
+    // A new game: no king square or computer's turn of the game before may linger, and no
+    // answer asked for in it is heard.
+    computer_.cancel();
+    computer_.reset();
 
     rules::layOutStartPosition(position_);
     // Entry 0 is the start of the record kept: one played on a turned board starts from the
@@ -85,7 +83,7 @@ void Game::初期設定() {
     if (moves_.lastMove >= 1 && rules::wayUp(moves_[1].boardAt) == -1) {
         rules::flipPosition(position_);
         rules::調査_先手後手(position_);
-        state_.reversed = 1;
+        state_.reversed = true;
     }
     record::MoveEntry& start = moves_[moves_.currentMove];
     start.boardAt = position_.board;
@@ -101,10 +99,9 @@ void Game::画面_再描画() {
     screen_.描画_自持盤();
     screen_.描画_敵持盤();
     screen_.描画_盤();
-    描画_所有時間(position_.topSide, state_.topClock);
-    描画_所有時間(position_.bottomSide, state_.bottomClock);
-    if (state_.gameMode == 1) screen_.描画_レベル(state_.comLevel);
-    if (state_.handicapSet == 1) screen_.描画_ハンデレベル(state_.handicapGrade);
+    clocks_.drawBoth();
+    if (state_.gameMode == GameMode::AgainstComputer) screen_.描画_レベル(state_.comLevel);
+    if (state_.handicapSet) screen_.描画_ハンデレベル(state_.handicapGrade);
     screen_.描画_絵(settings::kTitlePicture, 10.8, -1);
     canvas_.repaintNow();
 }
@@ -114,7 +111,7 @@ void Game::終了処理() {
     // once the current event is over.
     if (shutDown_) return;
     shutDown_ = true;
-    timer_.setEnabled(false);
+    clocks_.run(false);
     sounds_.終了処理();
     frame_.quit();
 }
@@ -130,6 +127,14 @@ void Game::Form_KeyPress(int key) {
 
 void Game::OWARI_Click() {
     終了処理();
+}
+
+void Game::Timer1_Timer() {
+    clocks_.tick(state_.sideToMove);
+}
+
+bool Game::gameBeingPlayed() const {
+    return state_.sideToMove != 0 && !state_.kifuMode && !state_.resumePending && !recordFull();
 }
 
 rules::SideId Game::sideToMoveAt(int n) const {

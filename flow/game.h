@@ -1,15 +1,18 @@
-// The game controller: owns the position, the record, the game state, the options, the screen
-// and the sounds, and carries out every window event. The routines are grouped by topic, one
-// source file per group.
+// The game controller: the façade the window calls. It owns the position, the record, the game
+// state, the options, the screen and the sounds, and carries out turns, selection and record
+// stepping itself; the computer player, the clocks, the record panel and the option menu each own
+// their part behind it. The routines are grouped by topic, one source file per group.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "com/com_state.h"
-#include "com/influence_map.h"
+#include "flow/clocks.h"
+#include "flow/computer_player.h"
 #include "flow/game_state.h"
+#include "flow/option_menu.h"
 #include "flow/record_listener.h"
+#include "flow/record_panel.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -22,7 +25,6 @@
 #include "rules/make_move.h"
 #include "rules/position.h"
 #include "settings/options.h"
-#include "settings/settings_file.h"
 #include "settings/sounds.h"
 #include "view/screen.h"
 
@@ -56,11 +58,8 @@ constexpr int kEscapeKey = 27;
 // H (or h) asks for a hint.
 constexpr int kHintKey = 'H';
 
-// The recovery record in the settings folder: the game in progress, in the record file's format.
-inline const char* const kRecoveryFileName = "KZソラワ.recovery";
-
-// The game also carries out what reading the settings file asks for (settings_wiring.cpp).
-class Game : private settings::SettingsEffects {
+// The game hears the computer's answers for its own turns.
+class Game : private MoveListener {
   public:
     explicit Game(const Boundaries& outside);
     Game(const Game&) = delete;
@@ -69,7 +68,7 @@ class Game : private settings::SettingsEffects {
     // Start-up, redraw and shutdown (game.cpp).
     void Form_Load();
     void 初期設定();
-    void 画面_再描画() override;
+    void 画面_再描画();
     void 終了処理();
     void Form_Unload();
     void Form_KeyPress(int key);
@@ -96,10 +95,8 @@ class Game : private settings::SettingsEffects {
     // Handicap buttons (handicap.cpp).
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
-    // For the flip, once the board is turned: a grade that is shown turns over with it.
-    void negateHandicapGrade();
 
-    // 棋譜 menu and the file panel (file_panel.cpp).
+    // 棋譜 menu and the file panel (record_mode.cpp; the panel itself is record_panel.h).
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
     // The panel's own events: the directory list entered a folder, a file of the file list was
@@ -107,8 +104,12 @@ class Game : private settings::SettingsEffects {
     void Dir1_Change();
     void File1_Click();
     void Command1_Click();
+    // Once the window is shown, a game an earlier run left in the recovery record is offered;
+    // Yes shows it in record mode at its last entry.
+    void offerRecovery();
 
-    // ｵﾌﾟｼｮﾝ menu and その他 (option_menu.cpp).
+    // ｵﾌﾟｼｮﾝ menu, その他 and the 言語 / Language submenu (options.cpp; the menu itself is
+    // option_menu.h).
     void OPTION_Click();
     void MIDORI_Click();
     void TATAMI_Click();
@@ -120,11 +121,9 @@ class Game : private settings::SettingsEffects {
     void CHESS_MOCHIKOMA_Click();
     void BGM_Click();
     void VER_Click();
-    // 言語 / Language submenu (option_menu.cpp): the texts change at once, and the choice is kept.
     void JAPANESE_Click();
     void ENGLISH_Click();
-    // The language the texts are shown in: the one picked, else the system's.
-    platform::Language language() const;
+    platform::Language language() const { return menu_.language(); }
 
     // The move list beside the board (record_view.cpp). The listener is told whenever the list
     // or the entry shown changes; stepToEntry shows entry n as a run of 戻 or 進 would.
@@ -133,26 +132,22 @@ class Game : private settings::SettingsEffects {
     void stepToEntry(int n);
     void MOVE_LIST_Click();
 
-    // The hint (hint.cpp): the computer's choice for the army to move, shown without playing it.
+    // The hint (computer_turn.cpp): the computer's choice for the army to move, shown without
+    // playing it.
     void HINT_Click();
 
-    // Mouse and clock (mouse_input.cpp, clocks.cpp). Positions are twips of the client area.
+    // Mouse and clock (mouse_input.cpp, game.cpp). Positions are twips of the client area.
     void Form_MouseDown(int button, double xTwips, double yTwips);
     void Timer1_Timer();
 
     const rules::Position& position() const { return position_; }
     const record::MoveList& moves() const { return moves_; }
     const GameState& state() const { return state_; }
+    const ClockTimes& clockTimes() const { return clocks_.times(); }
     const settings::Options& options() const { return options_; }
-    // What the computer player knows: the influence map and what its last turn kept.
-    const com::InfluenceMap& influenceMap() const { return map_; }
-    const com::ComState& comState() const { return comState_; }
+    const ComputerPlayer& computer() const { return computer_; }
     view::Screen& screen() { return screen_; }
     settings::Sounds& sounds() { return sounds_; }
-    // The recovery record (recovery.cpp): once the window is shown, a game an earlier run left
-    // in it is offered; Yes shows it in record mode at its last entry, No removes it, and one
-    // that does not read is set aside under another name.
-    void offerRecovery();
 
     // True once 終了処理 has run: the program is ending.
     bool shutDown() const { return shutDown_; }
@@ -165,65 +160,33 @@ class Game : private settings::SettingsEffects {
     void レベル_設定(int n);
     void levelClick(int n);
 
-    // File panel (file_panel.cpp).
-    void 描画_可視(bool drive, bool directory, bool file);
-    void 描画_棋譜_IO(int mode);
-    void 描画_棋譜読込み部分消去();
-    void hideFilePanel();
-
     // Puts a record read from a file on the board in record mode, its header lines printed and
-    // its entries in the move list, the cursors at the start.
+    // its entries in the move list, the cursors at the start (record_mode.cpp).
     void enterRecordMode(const record::KifuLoad& loaded);
-
-    // The recovery record (recovery.cpp): written after each recorded move, removed once the
-    // game is over, saved, or a new one begins.
-    void writeRecovery();
-    void removeRecovery();
     // Shows the last entry of the move list as that many steps of 進 would.
     void showLastEntry();
 
     // Handicap (handicap.cpp).
     void handicapClick(int direction);
-    void 描画_メッセージ(int reason);
+    // For the flip, once the board is turned: a grade that is shown turns over with it.
+    void negateHandicapGrade();
 
-    // Settings file (settings_wiring.cpp).
-    void loadSettings();
-    void 描画_背景(int pictureCode) override;
-    void startMusic() override;
-
-    // Options (option_menu.cpp).
-    void backgroundClick(int code);
-    void languageClick(platform::Language language);
-    // Shows the texts in the language of the settings file, or else the system's.
-    void applyStartLanguage();
-    void writeSettings();
-
-    // Clocks (clocks.cpp).
     // True while a game is being played: not before or after one, not in record mode, not
     // paused by stepping until a press resumes it, and not at a full record.
     bool gameBeingPlayed() const;
-    void 描画_所有時間(rules::SideId side, double seconds);
-    void 消去_所有時間(rules::SideId side);
 
-    // The computer's move (computer_turn.cpp): thinks, plays one move for the top army, records
-    // and announces it, and hands the turn back to the human.
+    // The computer's turn (computer_turn.cpp): asks the computer player for the top army's move,
+    // then plays it, records and announces it, and hands the turn back to the human.
     void com_ban();
-    void openComTurn();
-    void showThinking();
-    void hideThinking();
-    void playComMove(const com::ComMove& move);
-    // After the computer's move: "よし！!" on mate of the human, else a check message.
-    void announceComMove(rules::PieceCode after);
+    void thinking() override;
+    void moveChosen(const MoveAnswer& answer) override;
 
     // Mouse input (mouse_input.cpp): one press on a board square or on a hand-stand cell. A
     // top-stand press gives its display row (view::topStandCell turns it into the stand's cell).
     void pressBoardSquare(int button, int c, int r);
-    void pressBottomStand(int k);
-    void pressTopStand(int row);
+    void pressStand(SelectionFrom stand, int row);
     // True when the piece belongs to the side to move.
     bool ownsPiece(rules::PieceCode piece) const;
-    // The hand index of a selected stand piece, or the board row of a selected board piece.
-    int fromCell() const;
     // True when presses on cell k of the stand in column standX are taken: with Chinese drops
     // off some stands are only shown.
     bool standCellOpen(int standX, int k) const;
@@ -261,8 +224,6 @@ class Game : private settings::SettingsEffects {
 
     // Tells the record's listener of a change (record_view.cpp).
     void recordChanged();
-    // Takes the hint's outlines off the board and stands (hint.cpp).
-    void eraseHint();
 
     // The last move of each army beside the board (move_result_display.cpp).
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
@@ -271,31 +232,20 @@ class Game : private settings::SettingsEffects {
 
     platform::Canvas& canvas_;
     platform::Dialogs& dialogs_;
-    platform::DayClock& clock_;
-    platform::Timer& timer_;
     platform::Frame& frame_;
-    std::string settingsPath_;
-    std::string recoveryPath_;  // empty when no recovery record is kept
-    platform::Language systemLanguage_;
-    platform::NoFilePanel noFilePanel_;
-    platform::FilePanel& filePanel_;
 
     rules::Position position_;
     record::MoveList moves_;
     GameState state_;
-    com::InfluenceMap map_;
-    com::ComState comState_;
     settings::Options options_;
     view::Screen screen_;
     settings::Sounds sounds_;
+    Clocks clocks_;
+    ComputerPlayer computer_;
+    RecordPanel panel_;
+    OptionMenu menu_;
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
-    // The cells the hint outlines until the next press (stand cells as they are drawn).
-    struct HintCells {
-        bool shown = false;
-        int fromX = 0, fromY = 0, toX = 0, toY = 0;
-    };
-    HintCells hint_;
 };
 
 }  // namespace flow

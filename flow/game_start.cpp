@@ -14,11 +14,11 @@ namespace {
 }  // namespace
 
 void Game::TAIKYOKU_Click() {
-    hideFilePanel();
+    panel_.hide();
 }
 
 void Game::clearSelection() {
-    state_.selectState = 0;
+    state_.selectState = false;
     screen_.描画_将棋盤桝();
     // The stands are drawn again with their plain outlines.
     screen_.描画_自持盤();
@@ -28,16 +28,15 @@ void Game::clearSelection() {
 void Game::MATCH_MAN_Click() {
     // A game begun at the start position is a new one: the game before it is not offered again.
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
-    if (moves_.currentMove == 0) removeRecovery();
-    描画_棋譜読込み部分消去();
+    if (moves_.currentMove == 0) panel_.removeRecovery();
+    panel_.描画_棋譜読込み部分消去();
     clearSelection();
-    state_.turnStart = clock_.secondsSinceMidnight();
-    if (options_.elapsedTime) timer_.setEnabled(true);
-    state_.gameMode = 0;
-    state_.kifuMode = 0;
+    clocks_.startTurn();
+    state_.gameMode = GameMode::TwoHumans;
+    state_.kifuMode = false;
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
-    state_.resumePending = 0;
+    state_.resumePending = false;
     if (announceTakenKing()) return;
     if (recordFull()) {
         refuseFullRecord();
@@ -51,16 +50,17 @@ void Game::MATCH_MAN_Click() {
 }
 
 void Game::START2_Click() {
-    if (moves_.currentMove == 0) removeRecovery();
-    描画_棋譜読込み部分消去();
+    if (moves_.currentMove == 0) panel_.removeRecovery();
+    panel_.描画_棋譜読込み部分消去();
     clearSelection();
     screen_.描画_レベル(state_.comLevel);
-    state_.gameMode = 1;
-    state_.kifuMode = 0;
+    state_.gameMode = GameMode::AgainstComputer;
+    state_.kifuMode = false;
     moves_.lastMove = moves_.moveCount;
     recordChanged();
-    state_.turnStart = clock_.secondsSinceMidnight();
-    timer_.setEnabled(true);
+    // Against the computer the turn is always measured, shown or not.
+    clocks_.markTurnStart();
+    clocks_.run(true);
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
     if (announceTakenKing()) return;
@@ -70,7 +70,7 @@ void Game::START2_Click() {
     }
     if (state_.sideToMove == position_.bottomSide) {
         dialogs_.show(translated("Game", "MANの番です"), " ", platform::Buttons::Ok);
-        state_.resumePending = 0;
+        state_.resumePending = false;
     } else if (state_.sideToMove == position_.topSide) {
         com_ban();
     }
@@ -85,7 +85,7 @@ void Game::終了(const std::string& name) {
         dialogs_.show(translated("Game", "続けますか？"), translated("Game", "再ゲーム"),
                       platform::Buttons::YesNo);
     // The game is over either way: nothing is left to resume.
-    removeRecovery();
+    panel_.removeRecovery();
     if (again == platform::Answer::Yes) {
         初期設定();
     } else {

@@ -1,10 +1,11 @@
 // The game's own state between events: whose turn it is, the kind of game, the selection kept
-// between presses, the clocks, the computer's level and the handicap.
+// between presses, the computer's level and the handicap. The clocks keep their own (clocks.h).
 #pragma once
 
 #include "com/com_state.h"
 #include "platform/palette.h"
 #include "rules/piece.h"
+#include "view/layout.h"
 
 namespace flow {
 
@@ -15,31 +16,36 @@ constexpr int kWindowColour = platform::palette::kGreen;  // the window's own ba
 constexpr int kShadowColour = platform::palette::kBlack;  // the shadow under a printed text
 constexpr double kShadowOffset = 0.1;  // how far the shadow lies right and down (board units)
 
+// Who plays the top army: a second human (also while no game runs) or the computer.
+enum class GameMode { TwoHumans, AgainstComputer };
+
+// Where the piece last pressed was taken from.
+enum class SelectionFrom { Board, BottomStand, TopStand };
+
 struct GameState {
     rules::SideId sideToMove = 0;  // 0 while no game is in progress
-    int gameMode = 0;              // 0 two humans (also while no game runs), 1 against the computer
-    int kifuMode = 0;              // 1 while a loaded record is stepped through
-    int reversed = 0;              // 1 once the board was turned since the last reset
-    int resumePending = 0;         // 1 after 戻/進: the next press announces the turn again
+    GameMode gameMode = GameMode::TwoHumans;
+    bool kifuMode = false;       // while a loaded record is stepped through
+    bool reversed = false;       // once the board was turned since the last reset
+    bool resumePending = false;  // after 戻/進: the next press announces the turn again
 
-    // Selection between presses.
-    int selectState = 0;  // 1 while a piece is selected
+    // Selection between presses. (fromX, fromY) is the cell as it is drawn: a board square, or a
+    // stand cell (the bottom stand counts down from row 1, the top stand up from row 9).
+    bool selectState = false;  // while a piece is held
+    SelectionFrom from = SelectionFrom::Board;
     int fromX = 0, fromY = 0;
     int toX = 0, toY = 0;
     rules::PieceCode movePiece = 0;
-
-    // Clocks, in seconds.
-    double bottomClock = 0;
-    double topClock = 0;
-    double turnStart = 0;    // day-clock reading when the turn began
-    double turnSeconds = 0;  // refreshed by the tick
-    int lastShownSecond = 0;
+    // The hand index of a held stand piece, or the board row of a held board piece.
+    int fromCell() const {
+        return from == SelectionFrom::TopStand ? view::topStandCell(fromY) : fromY;
+    }
 
     int comLevel = com::kStartLevel;      // the computer's strength, 1..4
     int checkedLevel = com::kStartLevel;  // the ticked COM対局ﾚﾍﾞﾙ item, 0 = none
 
     int handicapGrade = 0;
-    int handicapSet = 0;  // 1 once △ or ▽ was accepted; the grade is shown only then
+    bool handicapSet = false;  // once △ or ▽ was accepted; the grade is shown only then
 
     bool operator==(const GameState&) const = default;
 };

@@ -20,6 +20,14 @@ const char* reasonText(int reason) {
     }
 }
 
+// Why the grade cannot change now, and how to make it possible.
+void 描画_メッセージ(platform::Dialogs& dialogs, int reason) {
+    const char* why = reasonText(reason);
+    dialogs.show(
+        (*why ? translated("Game", why) : "") + translated("Game", "\r\r局面→最初にして下さい"),
+        translated("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"), platform::Buttons::Ok);
+}
+
 }  // namespace
 
 void Game::LBEL_UP_Click() {
@@ -31,19 +39,19 @@ void Game::LEBEL_DOWN_Click() {
 }
 
 void Game::handicapClick(int direction) {
-    hideFilePanel();
+    panel_.hide();
     // The grade can change only on the untouched starting position.
     int refusal = 0;
-    if (state_.kifuMode == 1) {
+    if (state_.kifuMode) {
         refusal = 1;
     } else if (moves_.currentMove > 0) {
         refusal = 2;
-    } else if (state_.reversed == 1) {
+    } else if (state_.reversed) {
         refusal = 3;
     }
     if (refusal != 0) {
         sounds_.play(settings::Sound::禁止);
-        描画_メッセージ(refusal);
+        描画_メッセージ(dialogs_, refusal);
         return;
     }
 
@@ -62,30 +70,23 @@ void Game::handicapClick(int direction) {
             // find the pieces missing too.
             moves_[moves_.currentMove].boardAt = position_.board;
             // A piece taken off while it was held is let go: it cannot move any more.
-            if (state_.selectState == 1 && state_.fromX == sq.x && state_.fromY == sq.y) {
-                state_.selectState = 0;
+            if (state_.selectState && state_.fromX == sq.x && state_.fromY == sq.y) {
+                state_.selectState = false;
                 screen_.描画_将棋盤桝();
-            } else if (state_.selectState == 1) {
+            } else if (state_.selectState) {
                 // A piece still held may now go where a piece went, or no longer go there.
-                screen_.描画_移動可能桝色(state_.fromX, fromCell(), options_.guidanceColour,
+                screen_.描画_移動可能桝色(state_.fromX, state_.fromCell(), options_.guidanceColour,
                                           state_.movePiece);
                 screen_.描画_桝輪郭(kSelectColour, state_.fromX, state_.fromY);
             }
         }
     }
-    state_.handicapSet = 1;
+    state_.handicapSet = true;
     recordChanged();
 }
 
-void Game::描画_メッセージ(int reason) {
-    const char* why = reasonText(reason);
-    dialogs_.show(
-        (*why ? translated("Game", why) : "") + translated("Game", "\r\r局面→最初にして下さい"),
-        translated("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"), platform::Buttons::Ok);
-}
-
 void Game::negateHandicapGrade() {
-    if (state_.handicapSet != 1) return;
+    if (!state_.handicapSet) return;
     state_.handicapGrade = -state_.handicapGrade;
     screen_.描画_ハンデレベル(state_.handicapGrade);
 }

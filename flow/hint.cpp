@@ -1,8 +1,7 @@
 // The hint: the move the computer would play for the army to move, at the present level and
 // drops option, outlined on the board and named in a box, without playing it. The outlines stay
 // until the next press.
-#include "com/choose_move.h"
-#include "flow/game.h"
+#include "flow/computer_player.h"
 #include "flow/texts.h"
 #include "record/notation.h"
 #include "view/layout.h"
@@ -23,29 +22,17 @@ constexpr double kInsetTwips = platform::kTwipsPerPixel;
 
 }  // namespace
 
-void Game::HINT_Click() {
-    const GameState& s = state_;
-    // Only a human whose turn it is may ask: not before a game, not in record mode and not on
-    // the computer's turn.
-    const bool humansTurn = s.sideToMove != 0 && s.kifuMode == 0 && position_.winnerSide == 0 &&
-                            (s.sideToMove == position_.bottomSide ||
-                             (s.sideToMove == position_.topSide && s.gameMode == 0));
-    if (!humansTurn) {
-        sounds_.play(settings::Sound::禁止);
-        return;
-    }
-    eraseHint();
+void ComputerPlayer::hint(const MoveRequest& request) {
+    ask(request, hintListener_);
+}
 
-    com::SearchSettings settings;
-    settings.comLevel = s.comLevel;
-    settings.chineseDrops = options_.chineseDrops;
-    const com::Choice choice = com::chooseMoveForSide(position_, s.sideToMove, settings);
-    if (!choice.found) {
+void ComputerPlayer::showHint(const MoveAnswer& answer) {
+    if (!answer.found) {
         dialogs_.show(translated("Game", kNoMoveText), translated("Game", kHintTitle),
                       platform::Buttons::Ok);
         return;
     }
-    const com::ComMove& m = choice.move;
+    const com::ComMove& m = answer.move;
     hint_ = {true, m.fromX, m.fromY, m.toX, m.toY};
     // A drop starts from the stand cell as it is drawn: the top stand counts up from row 9.
     if (m.fromX == rules::kTopHandX) hint_.fromY = view::topStandRow(m.fromY);
@@ -62,19 +49,18 @@ void Game::HINT_Click() {
     dialogs_.show(text, translated("Game", kHintTitle), platform::Buttons::Ok);
 }
 
-void Game::eraseHint() {
+void ComputerPlayer::eraseHint(const rules::Position& pos, const GameState& s) {
     if (!hint_.shown) return;
     hint_.shown = false;
-    const GameState& s = state_;
     for (const auto& [c, r] : {std::pair{hint_.fromX, hint_.fromY}, {hint_.toX, hint_.toY}}) {
         if (rules::Board::onBoard(c, r)) {
-            screen_.描画_絵(position_.board(c, r), c, r);
+            screen_.描画_絵(pos.board(c, r), c, r);
         } else if (c == rules::kBottomHandX) {
             screen_.描画_自持盤();
         } else {
             screen_.描画_敵持盤();
         }
-        const bool held = s.selectState == 1 && s.fromX == c && s.fromY == r;
+        const bool held = s.selectState && s.fromX == c && s.fromY == r;
         screen_.描画_桝輪郭(held ? kSelectColour : settings::kOutlineColour, c, r);
     }
 }

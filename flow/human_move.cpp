@@ -6,24 +6,25 @@ namespace flow {
 
 void Game::makeHumanMove() {
     GameState& s = state_;
-    s.selectState = 0;
+    s.selectState = false;
     screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
     screen_.描画_桝輪郭(settings::kOutlineColour, s.toX, s.toY);
     screen_.描画_将棋盤桝();
 
     const int fromX = s.fromX;
-    const int fromY = fromCell();
+    const int fromY = s.fromCell();
     const rules::MoveEffect effect =
         rules::駒移動(position_, fromX, fromY, s.toX, s.toY, s.movePiece);
     drawMove(fromX, fromY, s.toX, s.toY, effect);
     sounds_.駒移動音(s.movePiece);
 
     // Only the mover's clock grows within one recorded move.
+    const ClockTimes& t = clocks_.times();
     const bool bottomMoved = s.sideToMove == position_.bottomSide;
-    const double bottomAfter = s.bottomClock + (bottomMoved ? s.turnSeconds : 0);
-    const double topAfter = s.topClock + (bottomMoved ? 0 : s.turnSeconds);
+    const double bottomAfter = t.bottomClock + (bottomMoved ? t.turnSeconds : 0);
+    const double topAfter = t.topClock + (bottomMoved ? 0 : t.turnSeconds);
     ++moves_.currentMove;
-    手順保存(s.bottomClock, bottomAfter, s.topClock, topAfter);
+    手順保存(t.bottomClock, bottomAfter, t.topClock, topAfter);
     ++moves_.moveCount;
     screen_.描画_手数(moves_.moveCount);
 

@@ -28,7 +28,7 @@ void Game::レベル_設定(int n) {
         state_.checkedLevel = n;
         state_.comLevel = n;
     }
-    if (state_.gameMode == 1) screen_.描画_レベル(state_.comLevel);
+    if (state_.gameMode == GameMode::AgainstComputer) screen_.描画_レベル(state_.comLevel);
 }
 
 }  // namespace flow

@@ -48,9 +48,9 @@ constexpr int kLastSwitchableCell = 5;
 }  // namespace
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
-    hideFilePanel();
-    eraseHint();
-    if (state_.kifuMode == 1) {
+    panel_.hide();
+    computer_.eraseHint(position_, state_);
+    if (state_.kifuMode) {
         const platform::Answer a =
             dialogs_.show(translated("Game", "棋譜を '進 'で進めて下さい"),
                           translated("Game", "棋譜"), platform::Buttons::YesNo);
@@ -84,9 +84,9 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
     if (rules::Board::onBoard(c, r)) {
         pressBoardSquare(button, c, r);
     } else if (c == rules::kBottomHandX && r >= 1 && r <= kStandCells) {
-        pressBottomStand(r);
+        pressStand(SelectionFrom::BottomStand, r);
     } else if (c == rules::kTopHandX && r >= kTopStandFirstRow && r <= kTopStandLastRow) {
-        pressTopStand(r);
+        pressStand(SelectionFrom::TopStand, r);
     }
 }
 
@@ -95,24 +95,21 @@ bool Game::ownsPiece(rules::PieceCode piece) const {
            (rules::isTop(piece) && state_.sideToMove == position_.topSide);
 }
 
-int Game::fromCell() const {
-    return state_.fromX == rules::kTopHandX ? view::topStandCell(state_.fromY) : state_.fromY;
-}
-
 void Game::pressBoardSquare(int button, int c, int r) {
     GameState& s = state_;
     const int hint = options_.guidanceColour;
     const rules::PieceCode piece = position_.board(c, r);
 
-    if (s.selectState == 0) {
+    if (!s.selectState) {
         if (piece == rules::空) return;
         // Either army's piece shows where it may go; only the mover's own is taken up.
+        s.from = SelectionFrom::Board;
         s.fromX = c;
         s.fromY = r;
         s.movePiece = piece;
         screen_.描画_移動可能桝色(c, r, hint, piece);
         if (ownsPiece(piece)) {
-            s.selectState = 1;
+            s.selectState = true;
             screen_.描画_桝輪郭(kSelectColour, c, r);
         } else {
             screen_.描画_桝輪郭(hint, c, r);
@@ -128,6 +125,7 @@ void Game::pressBoardSquare(int button, int c, int r) {
             return;
         }
         screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
+        s.from = SelectionFrom::Board;
         s.fromX = c;
         s.fromY = r;
         s.movePiece = piece;
@@ -136,9 +134,9 @@ void Game::pressBoardSquare(int button, int c, int r) {
         return;
     }
 
-    if (rules::移動チェック(position_, s.fromX, fromCell(), c, r, s.movePiece) == 0) {
+    if (rules::移動チェック(position_, s.fromX, s.fromCell(), c, r, s.movePiece) == 0) {
         sounds_.play(settings::Sound::禁止);
-        s.selectState = 0;
+        s.selectState = false;
         screen_.描画_将棋盤桝();
         // A stand cell keeps no selection mark once the selection is gone.
         if (rules::isDropFrom(s.fromX)) {
@@ -157,7 +155,7 @@ void Game::pressBoardSquare(int button, int c, int r) {
     }
 
     if (button == kRightButton && promotable(s.movePiece) &&
-        rules::調査_駒成(position_, s.fromX, fromCell(), c, r, s.movePiece) == 1) {
+        rules::調査_駒成(position_, s.fromX, s.fromCell(), c, r, s.movePiece) == 1) {
         s.movePiece = position_.promotedCode;
     }
     makeHumanMove();
@@ -174,48 +172,32 @@ bool Game::standCellOpen(int standX, int k) const {
     return position_.bottomSide != rules::SENTE;
 }
 
-void Game::pressBottomStand(int k) {
+void Game::pressStand(SelectionFrom stand, int row) {
     GameState& s = state_;
-    if (!standCellOpen(rules::kBottomHandX, k)) return;
-    if (rules::isBottom(s.movePiece)) {
+    // The bottom army's stand runs down from row 1 by hand index; the top army's runs up from
+    // row 9, and holds the pieces of the other sign.
+    const bool bottom = stand == SelectionFrom::BottomStand;
+    const int standX = bottom ? rules::kBottomHandX : rules::kTopHandX;
+    const int k = bottom ? row : view::topStandCell(row);
+    if (!standCellOpen(standX, k)) return;
+    if (bottom ? rules::isBottom(s.movePiece) : rules::isTop(s.movePiece)) {
         screen_.描画_将棋盤桝();
         screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
     }
-    if (position_.ownHand[k] <= 0) return;
+    if ((bottom ? position_.ownHand[k] : position_.enemyHand[k]) <= 0) return;
     rules::調査_2歩フラグ設定(position_);
-    const bool mine = s.sideToMove == position_.bottomSide;
-    if (!mine && s.selectState == 1) {
+    const bool mine = s.sideToMove == (bottom ? position_.bottomSide : position_.topSide);
+    if (!mine && s.selectState) {
         screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
     }
     // The other player's stand is only looked at: its guidance shows, nothing is taken up.
-    s.selectState = mine ? 1 : 0;
-    s.fromX = rules::kBottomHandX;
-    s.fromY = k;
-    s.movePiece = -rules::kHandKind[k];
-    screen_.描画_桝輪郭(mine ? kSelectColour : options_.guidanceColour, rules::kBottomHandX, k);
-    screen_.描画_移動可能桝色(rules::kBottomHandX, k, options_.guidanceColour, s.movePiece);
-}
-
-void Game::pressTopStand(int row) {
-    GameState& s = state_;
-    const int k = view::topStandCell(row);
-    if (!standCellOpen(rules::kTopHandX, k)) return;
-    if (rules::isTop(s.movePiece)) {
-        screen_.描画_将棋盤桝();
-        screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
-    }
-    if (position_.enemyHand[k] <= 0) return;
-    rules::調査_2歩フラグ設定(position_);
-    const bool mine = s.sideToMove == position_.topSide;
-    if (!mine && s.selectState == 1) {
-        screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);
-    }
-    s.selectState = mine ? 1 : 0;
-    s.fromX = rules::kTopHandX;
+    s.selectState = mine;
+    s.from = stand;
+    s.fromX = standX;
     s.fromY = row;
-    s.movePiece = rules::kHandKind[k];
-    screen_.描画_桝輪郭(mine ? kSelectColour : options_.guidanceColour, rules::kTopHandX, row);
-    screen_.描画_移動可能桝色(rules::kTopHandX, k, options_.guidanceColour, s.movePiece);
+    s.movePiece = bottom ? -rules::kHandKind[k] : rules::kHandKind[k];
+    screen_.描画_桝輪郭(mine ? kSelectColour : options_.guidanceColour, standX, row);
+    screen_.描画_移動可能桝色(standX, k, options_.guidanceColour, s.movePiece);
 }
 
 }  // namespace flow

@@ -1,4 +1,5 @@
-#include "flow/game.h"
+#include "flow/option_menu.h"
+
 #include "flow/texts.h"
 
 namespace flow {
@@ -20,36 +21,30 @@ const char* const kAboutTitle = "KZ ソラワ";
 
 }  // namespace
 
-void Game::OPTION_Click() {
-    hideFilePanel();
-}
+OptionMenu::OptionMenu(settings::Options& options, view::Screen& screen, platform::Canvas& canvas,
+                       platform::Frame& frame, settings::Sounds& sounds, platform::Dialogs& dialogs,
+                       std::string settingsPath, platform::Language systemLanguage,
+                       std::function<void()> redrawAll)
+    : options_(options),
+      screen_(screen),
+      canvas_(canvas),
+      frame_(frame),
+      sounds_(sounds),
+      dialogs_(dialogs),
+      settingsPath_(std::move(settingsPath)),
+      systemLanguage_(systemLanguage),
+      redrawAll_(std::move(redrawAll)) {}
 
-void Game::MIDORI_Click() {
-    backgroundClick(settings::kMidori);
-}
-void Game::TATAMI_Click() {
-    backgroundClick(settings::kTatami);
-}
-void Game::TAKE_Click() {
-    backgroundClick(settings::kTake);
-}
-void Game::UCHU_Click() {
-    backgroundClick(settings::kUchu);
-}
-void Game::RENGA_Click() {
-    backgroundClick(settings::kRenga);
-}
-
-void Game::backgroundClick(int code) {
+void OptionMenu::backgroundClick(int code) {
     if (options_.checkedBackground != code) {
         settings::selectBackground(options_, code);
         options_.background = code;
     }
     writeSettings();
-    画面_再描画();
+    redrawAll_();
 }
 
-void Game::SIDOU_Click() {
+void OptionMenu::SIDOU_Click() {
     if (options_.guidance) {
         // Switching guidance off wipes every mark it may have left.
         screen_.描画_将棋盤桝();
@@ -66,43 +61,21 @@ void Game::SIDOU_Click() {
     writeSettings();
 }
 
-void Game::KEIKA_Click() {
-    if (options_.elapsedTime) {
-        options_.elapsedTime = false;
-        timer_.setEnabled(false);
-        消去_所有時間(position_.topSide);
-        消去_所有時間(position_.bottomSide);
-    } else {
-        options_.elapsedTime = true;
-        // Only a game being played has a clock to run; the mover's goes on from its turn's start.
-        timer_.setEnabled(gameBeingPlayed());
-        描画_所有時間(position_.topSide, state_.topClock);
-        描画_所有時間(position_.bottomSide, state_.bottomClock);
-    }
+void OptionMenu::KEIKA_Click() {
+    options_.elapsedTime = !options_.elapsedTime;
     writeSettings();
 }
 
-void Game::CHESS_MOCHIKOMA_Click() {
-    if (options_.chineseDrops) {
-        options_.chineseDrops = false;
-        options_.applyDropsLayout(false);
-        frame_.setHeightTwips(options_.windowHeight);
-        // A piece held on a stand that has just closed is let go: it may not be dropped now.
-        if (state_.selectState == 1 && rules::isDropFrom(state_.fromX) &&
-            !standCellOpen(state_.fromX, fromCell())) {
-            state_.selectState = 0;
-        }
-    } else {
-        options_.chineseDrops = true;
-        options_.applyDropsLayout(true);
-        frame_.setHeightTwips(options_.windowHeight);
-        frame_.moveToTop();
-    }
+void OptionMenu::CHESS_MOCHIKOMA_Click() {
+    options_.chineseDrops = !options_.chineseDrops;
+    options_.applyDropsLayout(options_.chineseDrops);
+    frame_.setHeightTwips(options_.windowHeight);
+    if (options_.chineseDrops) frame_.moveToTop();
     writeSettings();
-    画面_再描画();
+    redrawAll_();
 }
 
-void Game::BGM_Click() {
+void OptionMenu::BGM_Click() {
     if (!options_.music) {
         options_.music = true;
         sounds_.loop(settings::Sound::BGM);
@@ -113,18 +86,16 @@ void Game::BGM_Click() {
     writeSettings();
 }
 
-void Game::JAPANESE_Click() {
-    languageClick(platform::Language::Japanese);
-}
-void Game::ENGLISH_Click() {
-    languageClick(platform::Language::English);
+void OptionMenu::MOVE_LIST_Click() {
+    options_.moveList = !options_.moveList;
+    writeSettings();
 }
 
-platform::Language Game::language() const {
+platform::Language OptionMenu::language() const {
     return options_.language.value_or(systemLanguage_);
 }
 
-void Game::languageClick(platform::Language language) {
+void OptionMenu::languageClick(platform::Language language) {
     options_.language = language;
     frame_.setLanguage(language);
     writeSettings();
@@ -132,8 +103,7 @@ void Game::languageClick(platform::Language language) {
     canvas_.repaintNow();
 }
 
-void Game::VER_Click() {
-    hideFilePanel();
+void OptionMenu::VER_Click() {
     sounds_.play(settings::Sound::その他);
     dialogs_.show(translated("Game", kAboutText), kAboutTitle, platform::Buttons::Ok);
 }

@@ -30,7 +30,7 @@ void turnEntry(record::MoveEntry& e) {
 }  // namespace
 
 void Game::STOP_Click() {
-    hideFilePanel();
+    panel_.hide();
 }
 
 bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefore, double topAfter) {
@@ -46,7 +46,7 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     e.topAfter = topAfter;
     moves_.lastMove = n;
     recordChanged();
-    writeRecovery();
+    panel_.writeRecovery();
     return true;
 }
 
@@ -55,11 +55,11 @@ bool Game::recordFull() const {
 }
 
 void Game::refuseFullRecord() {
-    timer_.setEnabled(false);
+    clocks_.run(false);
     sounds_.play(settings::Sound::禁止);
     dialogs_.show(translated("Game", "これ以上記録できません"), translated("Game", "棋譜"),
                   platform::Buttons::Ok);
-    state_.selectState = 0;
+    state_.selectState = false;
     screen_.描画_将棋盤桝();
     if (rules::isDropFrom(state_.fromX)) {
         screen_.描画_桝輪郭(settings::kOutlineColour, state_.fromX, state_.fromY);
@@ -84,10 +84,7 @@ void Game::showEntry(int n, double topClock, double bottomClock) {
     // A record turned part-way (an older file) puts the armies at the other ends: everything
     // beside the board is drawn anew for them.
     if (position_.bottomSide != bottomWas) 画面_再描画();
-    state_.topClock = topClock;
-    描画_所有時間(position_.topSide, state_.topClock);
-    state_.bottomClock = bottomClock;
-    描画_所有時間(position_.bottomSide, state_.bottomClock);
+    clocks_.show(topClock, bottomClock);
     screen_.描画_自持盤();
     screen_.描画_敵持盤();
     screen_.描画_盤();
@@ -99,16 +96,16 @@ void Game::CANCEL_Click() {
 }
 
 void Game::REPLAY_Click() {
-    hideFilePanel();
-    state_.resumePending = 1;
+    panel_.hide();
+    state_.resumePending = true;
     if (moves_.currentMove < 1) {
         sounds_.play(settings::Sound::禁止);
         dialogs_.show(translated("Game", "できません"), translated("Game", "戻る"),
                       platform::Buttons::Ok);
         return;
     }
-    state_.selectState = 0;
-    timer_.setEnabled(false);
+    state_.selectState = false;
+    clocks_.run(false);
     screen_.描画_将棋盤桝();
 
     const int p = moves_.currentMove - 1;
@@ -129,16 +126,16 @@ void Game::REPLAY_Click() {
 }
 
 void Game::AFTER_Click() {
-    hideFilePanel();
+    panel_.hide();
     if (state_.sideToMove == 0) {
         sounds_.play(settings::Sound::禁止);
         dialogs_.show(translated("Game", "「対局」で始めて下さい"), translated("Game", "開始"),
                       platform::Buttons::Ok);
         return;
     }
-    state_.resumePending = 1;
+    state_.resumePending = true;
     if (moves_.currentMove >= moves_.lastMove) {
-        if (state_.kifuMode == 1) {
+        if (state_.kifuMode) {
             dialogs_.show(translated("Game", "終わり"), translated("Game", "進む"),
                           platform::Buttons::Ok);
         } else {
@@ -148,8 +145,8 @@ void Game::AFTER_Click() {
         }
         return;
     }
-    state_.selectState = 0;
-    timer_.setEnabled(false);
+    state_.selectState = false;
+    clocks_.run(false);
     screen_.描画_将棋盤桝();
 
     ++moves_.currentMove;
@@ -171,20 +168,20 @@ void Game::AFTER_Click() {
 }
 
 void Game::REVERSE_Click() {
-    if (state_.kifuMode == 1) {
+    if (state_.kifuMode) {
         sounds_.play(settings::Sound::禁止);
         dialogs_.show(translated("Game", "棋譜ﾓｰﾄﾞではできません"), translated("Game", "反転"),
                       platform::Buttons::Ok);
         return;
     }
-    state_.reversed = 1;
-    state_.selectState = 0;
+    state_.reversed = true;
+    state_.selectState = false;
     rules::flipPosition(position_);
     // The whole record turns with the board, hands and clocks included: stepping through it,
     // saving it and finding the side to move from it then all see the armies where they now
     // stand, and no captured piece or thinking time passes to the other army.
     for (int n = 0; n <= moves_.lastMove; ++n) turnEntry(moves_[n]);
-    std::swap(state_.bottomClock, state_.topClock);
+    clocks_.exchange();
     rules::調査_先手後手(position_);
     画面_再描画();
     screen_.描画_手数(moves_.moveCount);

@@ -1,5 +1,4 @@
-// The move list beside the board: its rows, a jump to one of its entries, and the option that
-// shows it.
+// The move list beside the board: its rows and a jump to one of its entries.
 #include "flow/game.h"
 #include "flow/texts.h"
 
@@ -23,7 +22,7 @@ void Game::recordChanged() {
 std::vector<record::MoveListRow> Game::moveListRows() const {
     std::string start = translated("Game", kStartText);
     // The handicap grade, as it is labelled beside the board.
-    if (state_.handicapSet == 1) {
+    if (state_.handicapSet) {
         start += ' ';
         start += view::stringText(state_.handicapGrade);
     }
@@ -42,11 +41,6 @@ void Game::stepToEntry(int n) {
         }
         if (moves_.currentMove == before) break;
     }
-}
-
-void Game::MOVE_LIST_Click() {
-    options_.moveList = !options_.moveList;
-    writeSettings();
 }
 
 }  // namespace flow

@@ -1,15 +1,11 @@
 // The recovery record: the game in progress copied after every recorded move, so that a program
 // ended at once (Esc, a closed window) loses nothing, and offered again at the next start.
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
-#include "flow/game.h"
+#include "flow/record_panel.h"
 #include "flow/texts.h"
-#include "record/entry_destination.h"
-#include "record/kifu_file.h"
-#include "rules/setup.h"
 
 namespace flow {
 
@@ -33,7 +29,7 @@ void setAside(const std::filesystem::path& path) {
 
 }  // namespace
 
-void Game::writeRecovery() {
+void RecordPanel::writeRecovery() {
     if (recoveryPath_.empty() || moves_.lastMove < 1) return;
     // Written as a save is (a temporary file renamed over the old one); the game goes on
     // whether or not the copy could be made.
@@ -41,50 +37,29 @@ void Game::writeRecovery() {
     record::save(recoveryPath_, headers, moves_, moves_.lastMove);
 }
 
-void Game::removeRecovery() {
+void RecordPanel::removeRecovery() {
     if (recoveryPath_.empty()) return;
     std::error_code ignored;
     std::filesystem::remove(std::filesystem::u8path(recoveryPath_), ignored);
 }
 
-void Game::offerRecovery() {
-    if (recoveryPath_.empty()) return;
+std::optional<record::KifuLoad> RecordPanel::offerRecovery() {
+    if (recoveryPath_.empty()) return std::nullopt;
     const std::filesystem::path path = std::filesystem::u8path(recoveryPath_);
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return;
+    if (!std::filesystem::exists(path, ec)) return std::nullopt;
 
-    const record::KifuLoad loaded = record::load(recoveryPath_);
+    record::KifuLoad loaded = record::load(recoveryPath_);
     if (!loaded.status || loaded.entries.empty()) {
         setAside(path);
-        return;
+        return std::nullopt;
     }
     if (dialogs_.show(translated("Game", kResumeQuestion), kProgramTitle,
                       platform::Buttons::YesNo) != platform::Answer::Yes) {
         removeRecovery();
-        return;
+        return std::nullopt;
     }
-    enterRecordMode(loaded);
-    rules::調査_先手後手(position_);
-    showLastEntry();
-}
-
-void Game::showLastEntry() {
-    const int n = moves_.lastMove;
-    moves_.currentMove = n;
-    moves_.moveCount = n;
-    showEntry(n, moves_[n].topAfter, moves_[n].bottomAfter);
-    screen_.描画_手数(n);
-    // The last move of each army is shown beside the board, as stepping there leaves it.
-    for (int m = std::max(1, n - 1); m <= n; ++m) {
-        int x = 0, y = 0;
-        rules::PieceCode piece = rules::空;
-        record::調査_移動結果(moves_, m, x, y, piece);
-        描画_移動結果(rules::isTop(piece) ? position_.topSide : position_.bottomSide, x, y, piece,
-                      kMarkColour);
-    }
-    // Each step of 進 from the start hands the move to the other army.
-    state_.sideToMove = n % 2 == 0 ? rules::SENTE : -rules::SENTE;
-    canvas_.repaintNow();
+    return loaded;
 }
 
 }  // namespace flow

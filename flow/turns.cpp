@@ -1,6 +1,4 @@
 // Whose turn it is: resuming at a press and handing the turn over after a human move.
-#include "com/influence_survey.h"
-#include "com/mate.h"
 #include "flow/game.h"
 #include "flow/texts.h"
 #include "rules/setup.h"
@@ -22,7 +20,7 @@ bool Game::announceTakenKing() {
     const bool topKing = rules::firstTopKing(position_.board) != rules::空;
     if (bottomKing == topKing) return false;
     const rules::SideId winner = bottomKing ? position_.bottomSide : position_.topSide;
-    if (state_.gameMode == 1) {
+    if (state_.gameMode == GameMode::AgainstComputer) {
         終了(bottomKing ? "あなた" : "ｺﾝﾋﾟｭｰﾀ");
     } else {
         終了(winner == rules::SENTE ? "先手" : "後手");
@@ -35,11 +33,10 @@ void Game::resumeAtClick() {
     rules::調査_先手後手(position_);
     s.sideToMove = sideToMoveAt(moves_.currentMove);
 
-    if (s.gameMode == 0) {
-        if (s.resumePending != 1) return;
-        s.resumePending = 0;
-        s.turnStart = clock_.secondsSinceMidnight();
-        if (options_.elapsedTime) timer_.setEnabled(true);
+    if (s.gameMode == GameMode::TwoHumans) {
+        if (!s.resumePending) return;
+        s.resumePending = false;
+        clocks_.startTurn();
         if (const char* text = turnMessage(s.sideToMove)) {
             dialogs_.show(translated("Game", text), translated("Game", "対局"),
                           platform::Buttons::Ok);
@@ -48,14 +45,13 @@ void Game::resumeAtClick() {
     }
 
     if (s.sideToMove == position_.topSide) {
-        s.resumePending = 0;
+        s.resumePending = false;
         dialogs_.show(translated("Game", "OKですか？"), translated("Game", "再開(COM)"),
                       platform::Buttons::Ok);
         com_ban();
-    } else if (s.sideToMove == position_.bottomSide && s.resumePending == 1) {
-        s.resumePending = 0;
-        s.turnStart = clock_.secondsSinceMidnight();
-        if (options_.elapsedTime) timer_.setEnabled(true);
+    } else if (s.sideToMove == position_.bottomSide && s.resumePending) {
+        s.resumePending = false;
+        clocks_.startTurn();
         dialogs_.show(translated("Game", "MANの番です"), translated("Game", "対局"),
                       platform::Buttons::Ok);
     }
@@ -63,7 +59,7 @@ void Game::resumeAtClick() {
 
 void Game::handOverAfterHumanMove(rules::PieceCode captured) {
     GameState& s = state_;
-    if (s.gameMode == 1) {
+    if (s.gameMode == GameMode::AgainstComputer) {
         handOverToComputer(captured);
         return;
     }
@@ -74,25 +70,20 @@ void Game::handOverAfterHumanMove(rules::PieceCode captured) {
     }
     // 終了 may have reset the board (no game any more) or ended the program.
     if (s.sideToMove == rules::SENTE || s.sideToMove == rules::GOTE) {
-        if (s.sideToMove == position_.bottomSide) {
-            s.bottomClock += s.turnSeconds;
-        } else {
-            s.topClock += s.turnSeconds;
-        }
+        clocks_.addTurn(s.sideToMove == position_.bottomSide);
         s.sideToMove = -s.sideToMove;
     }
-    s.turnStart = clock_.secondsSinceMidnight();
+    clocks_.markTurnStart();
     if (s.sideToMove != 0 && !shutDown_ && recordFull()) refuseFullRecord();
 }
 
 void Game::handOverToComputer(rules::PieceCode captured) {
     GameState& s = state_;
-    timer_.setEnabled(false);
-    s.bottomClock += s.turnSeconds;
+    clocks_.run(false);
+    clocks_.addTurn(true);
 
     // A mated computer loses at once, just as one whose king was taken.
-    com::勢力調査(position_, map_);
-    const bool computerMated = com::詰めかCOM(position_, map_, position_.topSide) == 1;
+    const bool computerMated = computer_.surveyMates(position_, position_.topSide);
 
     if (computerMated || captured == rules::敵王 || captured == rules::敵将) {
         終了("あなた");

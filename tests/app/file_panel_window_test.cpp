@@ -146,7 +146,7 @@ TEST_F(FilePanelWindow, SavedInAFolderEnteredByAClickAndLoadedByAClick) {
     clickItem(panel().fileList(), "mine.棋譜");
     dialogs.verify();
     EXPECT_FALSE(panel().fileList()->isVisible());
-    EXPECT_EQ(window->game().state().kifuMode, 1);
+    EXPECT_TRUE(window->game().state().kifuMode);
     EXPECT_EQ(window->game().moves().lastMove, 1);
 
     // With the panel gone, Esc reaches the window again.

@@ -51,7 +51,7 @@ TEST_F(Clocks, TheMoversClockIsRedrawnOnceEachNewSecond) {
 
     repaints = 0;
     think(0.6);
-    EXPECT_NEAR(state().turnSeconds, 0.6, 1e-9);
+    EXPECT_NEAR(clocks().turnSeconds, 0.6, 1e-9);
     EXPECT_EQ(repaints, 0) << "still the second already shown";
     think(0.6);
     EXPECT_EQ(repaints, 1);
@@ -66,9 +66,9 @@ TEST_F(Clocks, TheMoversClockIsRedrawnOnceEachNewSecond) {
 
     // A stopped timer measures nothing.
     rig.timer.on = false;
-    const double measured = state().turnSeconds;
+    const double measured = clocks().turnSeconds;
     think(5);
-    EXPECT_EQ(state().turnSeconds, measured);
+    EXPECT_EQ(clocks().turnSeconds, measured);
 }
 
 TEST_F(Clocks, ATurnAcrossMidnightCountsOnTheTopArmysClock) {
@@ -81,11 +81,11 @@ TEST_F(Clocks, ATurnAcrossMidnightCountsOnTheTopArmysClock) {
 
     rig.clock.now = 10;  // 00:00:10, 25 seconds after the turn began
     game().Timer1_Timer();
-    EXPECT_DOUBLE_EQ(state().turnSeconds, 25);
+    EXPECT_DOUBLE_EQ(clocks().turnSeconds, 25);
     EXPECT_NE(topClock(), top);
     EXPECT_EQ(bottomClock(), bottom);
     move(7, 4, 7, 5);
-    EXPECT_DOUBLE_EQ(state().topClock, 25);
+    EXPECT_DOUBLE_EQ(clocks().topClock, 25);
     EXPECT_DOUBLE_EQ(game().moves()[2].topAfter, 25);
     EXPECT_DOUBLE_EQ(game().moves()[2].topBefore, 0);
 }
@@ -101,7 +101,7 @@ TEST_F(Clocks, NothingIsDrawnWhileElapsedTimeIsUntickedYetTheTurnIsMeasured) {
     game().START2_Click();
     ASSERT_TRUE(rig.timer.on);
     think(3.5);
-    EXPECT_NEAR(state().turnSeconds, 3.5, 1e-9);
+    EXPECT_NEAR(clocks().turnSeconds, 3.5, 1e-9);
     EXPECT_TRUE(showsBackgroundOnly(13));
     EXPECT_TRUE(showsBackgroundOnly(-2));
 
@@ -129,7 +129,7 @@ TEST_F(Clocks, TickedAgainTheClockRunsOnlyInAGameBeingPlayedAndFromItsTurnsStart
     game().KEIKA_Click();
     ASSERT_TRUE(rig.timer.on);
     think(2);
-    EXPECT_DOUBLE_EQ(state().turnSeconds, 5) << "the turn counts from its start";
+    EXPECT_DOUBLE_EQ(clocks().turnSeconds, 5) << "the turn counts from its start";
 
     game().CANCEL_Click();
     game().KEIKA_Click();
@@ -147,28 +147,57 @@ TEST_F(Clocks, SteppingBackShowsTheClocksBeforeAMoveAndSteppingOnAfterIt) {
     move(7, 4, 7, 5);
     think(2);
     move(6, 7, 6, 6);
-    ASSERT_DOUBLE_EQ(state().bottomClock, 9.5);
-    ASSERT_DOUBLE_EQ(state().topClock, 61);
+    ASSERT_DOUBLE_EQ(clocks().bottomClock, 9.5);
+    ASSERT_DOUBLE_EQ(clocks().topClock, 61);
 
     game().REPLAY_Click();  // lands on entry 2: the clocks before move 2
     EXPECT_FALSE(rig.timer.on);
-    EXPECT_DOUBLE_EQ(state().bottomClock, 7.5);
-    EXPECT_DOUBLE_EQ(state().topClock, 0);
+    EXPECT_DOUBLE_EQ(clocks().bottomClock, 7.5);
+    EXPECT_DOUBLE_EQ(clocks().topClock, 0);
     EXPECT_EQ(bottomClock(), seven) << "the restored clock is drawn as it was shown live";
     game().REPLAY_Click();  // entry 1: before move 1
-    EXPECT_DOUBLE_EQ(state().bottomClock, 0);
+    EXPECT_DOUBLE_EQ(clocks().bottomClock, 0);
     EXPECT_EQ(bottomClock(), zero);
 
     game().AFTER_Click();  // entry 2: after move 2
-    EXPECT_DOUBLE_EQ(state().bottomClock, 7.5);
-    EXPECT_DOUBLE_EQ(state().topClock, 61);
+    EXPECT_DOUBLE_EQ(clocks().bottomClock, 7.5);
+    EXPECT_DOUBLE_EQ(clocks().topClock, 61);
     EXPECT_EQ(bottomClock(), seven);
 
     // The next press starts the turn's clock again.
     rig.dialogs.expect("先手の番です", "対局");
     press(6, 7);
     EXPECT_TRUE(rig.timer.on);
-    EXPECT_EQ(state().turnStart, rig.clock.now);
+    EXPECT_EQ(clocks().turnStart, rig.clock.now);
+}
+
+// The clocks alone, on the rig's canvas, day clock and timer: the turn the tick measured goes to
+// the army named, a turned board exchanges the times, and a reset zeroes them and stops the tick.
+TEST(ClocksAlone, GiveTheMeasuredTurnToTheMoverAndFollowTheTurnedBoard) {
+    testsupport::GameRig rig;
+    Position position;
+    position.bottomSide = SENTE;
+    position.topSide = GOTE;
+    settings::Options options;
+    options.elapsedTime = true;
+    view::Screen screen(rig.canvas, rig.clock, position, options);
+    flow::Clocks clocks(rig.clock, rig.timer, rig.canvas, screen, position, options);
+
+    clocks.startTurn();
+    ASSERT_TRUE(rig.timer.on);
+    rig.clock.now += 4.5;
+    clocks.tick(position.bottomSide);
+    clocks.addTurn(true);
+    EXPECT_DOUBLE_EQ(clocks.times().bottomClock, 4.5);
+    EXPECT_DOUBLE_EQ(clocks.times().topClock, 0);
+    clocks.exchange();
+    EXPECT_DOUBLE_EQ(clocks.times().bottomClock, 0);
+    EXPECT_DOUBLE_EQ(clocks.times().topClock, 4.5);
+
+    clocks.reset();
+    EXPECT_FALSE(rig.timer.on);
+    EXPECT_DOUBLE_EQ(clocks.times().topClock, 0);
+    EXPECT_DOUBLE_EQ(clocks.times().turnSeconds, 0);
 }
 
 }  // namespace

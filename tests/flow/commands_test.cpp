@@ -30,10 +30,10 @@ TEST_F(CommandsTest, GameBetweenHumansStartsWithTheShogiArmy) {
     rig.game->MATCH_MAN_Click();
     const flow::GameState& s = rig.game->state();
     EXPECT_EQ(s.sideToMove, rules::SENTE);
-    EXPECT_EQ(s.gameMode, 0);
-    EXPECT_EQ(s.resumePending, 0);
+    EXPECT_EQ(s.gameMode, flow::GameMode::TwoHumans);
+    EXPECT_FALSE(s.resumePending);
     EXPECT_TRUE(rig.timer.on) << "経過時間 is ticked on a first run";
-    EXPECT_EQ(s.turnStart, rig.clock.now);
+    EXPECT_EQ(rig.game->clockTimes().turnStart, rig.clock.now);
 }
 
 TEST_F(CommandsTest, GameAgainstTheComputerHandsTheFirstMoveToTheHuman) {
@@ -42,7 +42,7 @@ TEST_F(CommandsTest, GameAgainstTheComputerHandsTheFirstMoveToTheHuman) {
     rig.dialogs.expect("MANの番です", " ");
     rig.game->START2_Click();
     const flow::GameState& s = rig.game->state();
-    EXPECT_EQ(s.gameMode, 1);
+    EXPECT_EQ(s.gameMode, flow::GameMode::AgainstComputer);
     EXPECT_EQ(s.sideToMove, rig.game->position().bottomSide);
     EXPECT_TRUE(rig.timer.on);
     EXPECT_EQ(rig.game->moves().lastMove, 0);
@@ -50,7 +50,7 @@ TEST_F(CommandsTest, GameAgainstTheComputerHandsTheFirstMoveToTheHuman) {
     // Back to the start position: no game, the shogi clack, the timer stopped.
     rig.game->CANCEL_Click();
     EXPECT_EQ(rig.game->state().sideToMove, 0);
-    EXPECT_EQ(rig.game->state().gameMode, 0);
+    EXPECT_EQ(rig.game->state().gameMode, flow::GameMode::TwoHumans);
     EXPECT_FALSE(rig.timer.on);
     EXPECT_EQ(played(), std::vector<std::int64_t>{GameRig::idOf(Sound::駒打音)});
 }

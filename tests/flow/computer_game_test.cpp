@@ -34,7 +34,7 @@ class ComputerGame : public testsupport::ComputerGameTest {
 
 TEST_F(ComputerGame, AnswersEveryMoveThenChecksWithTheCannonAndTakesTheKingLeftInCheck) {
     startAgainstComputer();
-    EXPECT_EQ(state().gameMode, 1);
+    EXPECT_EQ(state().gameMode, flow::GameMode::AgainstComputer);
     heard();
 
     // The 王 steps up; the computer answers within the same press with its 車.
@@ -87,7 +87,7 @@ TEST_F(ComputerGame, MateOfTheHumanIsOnlyAnnouncedAndTheKingIsTakenNextMove) {
     // A new start: no game, and nothing of the computer's picture of the old one is kept.
     EXPECT_EQ(state().sideToMove, 0);
     EXPECT_EQ(pos().board(5, 9), 自王);
-    EXPECT_TRUE(game().influenceMap() == com::InfluenceMap{});
+    EXPECT_TRUE(game().computer().influenceMap() == com::InfluenceMap{});
     rig.dialogs.expect("「対局」で始めて下さい", "開始");
     press(5, 7);
 }
@@ -153,7 +153,7 @@ TEST_F(ComputerGame, APressAfterSteppingBackLetsTheComputerMoveOrAnnouncesTheHum
     rig.dialogs.verify();
     EXPECT_EQ(pos().board, answered);
     EXPECT_EQ(game().moves().lastMove, 2);
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
     EXPECT_EQ(state().movePiece, 自歩);
 
     // Back at the start the human is to move: the press announces it and restarts the clock.
@@ -163,10 +163,10 @@ TEST_F(ComputerGame, APressAfterSteppingBackLetsTheComputerMoveOrAnnouncesTheHum
     rig.dialogs.expect("MANの番です", "対局");
     press(5, 7);
     rig.dialogs.verify();
-    EXPECT_EQ(state().resumePending, 0);
-    EXPECT_EQ(state().turnStart, rig.clock.now);
+    EXPECT_FALSE(state().resumePending);
+    EXPECT_EQ(clocks().turnStart, rig.clock.now);
     EXPECT_TRUE(rig.timer.on);
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
 }
 
 TEST_F(ComputerGame, TheLevelShowsOnlyInAComputerGameAndRulesItsNextMove) {
@@ -227,9 +227,9 @@ TEST_F(ComputerGame, ThinkingIsShownWhileTheComputersClockTicksOncePerColumn) {
     EXPECT_EQ(e.bottomAfter, 30);
     EXPECT_EQ(e.topBefore, 0);
     EXPECT_EQ(e.topAfter, 9);
-    EXPECT_EQ(state().topClock, 9);
-    EXPECT_EQ(state().bottomClock, 30);
-    EXPECT_EQ(state().turnStart, rig.clock.now);
+    EXPECT_EQ(clocks().topClock, 9);
+    EXPECT_EQ(clocks().bottomClock, 30);
+    EXPECT_EQ(clocks().turnStart, rig.clock.now);
     EXPECT_TRUE(rig.timer.on);
 }
 

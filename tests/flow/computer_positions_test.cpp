@@ -133,7 +133,7 @@ TEST_F(ComputerFromRecord, TheHumansMoveThatFillsTheRecordStopsTheGameUntilAStep
     rig.dialogs.expect("これ以上記録できません", "棋譜");
     press(5, 1);
     rig.dialogs.verify();
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
     EXPECT_FALSE(rig.timer.on);
 
     // 戻 makes room: the human plays another last move, and the game stops again.
@@ -165,10 +165,11 @@ class ComputerAgreesWithEngine : public ComputerFromRecord {
         engine.send("setoption level " + std::to_string(level));
         engine.send(std::string("setoption drops ") + (drops ? "on" : "off"));
         engine.send("position " + record::encodeEntryLine(moves()[n - 1]));
-        const com::ComMove& m = game().comState().best;
+        const com::ComMove& m = game().computer().comState().best;
         char played[96];
         std::snprintf(played, sizeof played, "bestmove %d %d %d %d %d %d score %.4f", m.fromX,
-                      m.fromY, m.toX, m.toY, m.before, m.after, game().comState().bestScore);
+                      m.fromY, m.toX, m.toY, m.before, m.after,
+                      game().computer().comState().bestScore);
         EXPECT_EQ(engine.send("go").at(0), played);
     }
 };

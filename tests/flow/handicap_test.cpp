@@ -77,7 +77,7 @@ class HandicapTest : public ::testing::Test {
 TEST_F(HandicapTest, DownTwiceTakesBishopAndRookAndUpPutsThemBackOneSquareAtATime) {
     down();
     EXPECT_EQ(state().handicapGrade, -1);
-    EXPECT_EQ(state().handicapSet, 1);
+    EXPECT_TRUE(state().handicapSet);
     EXPECT_EQ(board()(2, 8), rules::空);
     EXPECT_TRUE(shows(2, 8, Picture::KARA_MASU));
     EXPECT_TRUE(testsupport::outlinedIn(rig.canvas, screen().x(2), screen().y(8), 2));
@@ -146,7 +146,7 @@ TEST_F(HandicapTest, TheLabelShowsOnlyOnceAGradeWasChosenAndGoesWithTheReset) {
     EXPECT_GT(labelInk(), 0);
 
     game().CANCEL_Click();
-    EXPECT_EQ(state().handicapSet, 0);
+    EXPECT_FALSE(state().handicapSet);
     EXPECT_EQ(state().handicapGrade, 0);
     EXPECT_EQ(labelInk(), 0);
     EXPECT_EQ(board(), start());
@@ -161,7 +161,7 @@ TEST_F(HandicapTest, RefusedOnceAMoveWasMade) {
     down();
     EXPECT_EQ(heard(), (std::vector<Sound>{Sound::禁止, Sound::禁止}));
     EXPECT_EQ(board(), afterMove);
-    EXPECT_EQ(state().handicapSet, 0);
+    EXPECT_FALSE(state().handicapSet);
     EXPECT_EQ(labelInk(), 0);
 
     // Back at the start the grade may change again, and the old record is given up.
@@ -224,10 +224,10 @@ TEST_F(HandicapTest, APieceTakenOffWhileHeldIsLetGoAndCannotMove) {
         game().Form_MouseDown(flow::kLeftButton, 1050 + 495 * c + 200, top + 615 * r + 300);
     };
     press(8, 8);  // the 飛 is taken up
-    ASSERT_EQ(state().selectState, 1);
+    ASSERT_TRUE(state().selectState);
     down();  // and taken off the board by the handicap
     EXPECT_EQ(board()(8, 8), rules::空);
-    EXPECT_EQ(state().selectState, 0) << "nothing is held any more";
+    EXPECT_FALSE(state().selectState) << "nothing is held any more";
 
     press(7, 8);  // where the 飛 could have gone
     EXPECT_EQ(board()(7, 8), rules::空) << "the 飛 taken off did not come back";
@@ -247,5 +247,5 @@ TEST_F(HandicapTest, APieceStillHeldShowsTheSquareTheHandicapFreed) {
     down();  // the 角 goes
     EXPECT_TRUE(outlined(2, 8, 15)) << "the 飛 held may go there now";
     EXPECT_TRUE(outlined(8, 8, flow::kSelectColour)) << "and is still held";
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
 }

@@ -15,13 +15,19 @@ class Hint : public testsupport::ComputerGameTest {
         Position position;
         record::MoveList moves;
         flow::GameState state;
+        flow::ClockTimes clocks;
         com::InfluenceMap map;
         com::ComState comState;
         bool timerOn;
         bool operator==(const Kept&) const = default;
     };
     Kept kept() {
-        return {pos(),       game().moves(), state(), game().influenceMap(), game().comState(),
+        return {pos(),
+                game().moves(),
+                state(),
+                clocks(),
+                game().computer().influenceMap(),
+                game().computer().comState(),
                 rig.timer.on};
     }
     // Asks for a hint that names `text`; the outlines stand on (fc, fr) and (tc, tr) afterwards.
@@ -60,7 +66,7 @@ TEST_F(Hint, AgainstTheComputerOnlyTheHumansTurnMayAskWhileASelectionIsKept) {
     startAgainstComputer();
     press(3, 7);  // the 歩 is held while the hint is shown
     expectHint("７六 歩", 3, 7, 3, 6);
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
     press(3, 6);
     EXPECT_EQ(pos().board(3, 6), 自歩) << "the held piece moves at the next press";
     heard();

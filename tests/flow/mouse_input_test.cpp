@@ -13,7 +13,7 @@ TEST_F(MouseInput, PressesAreRoundedDownToCells) {
     const double row7 = yOf(7);
     // X = 1545 is the left edge of column 1.
     game().Form_MouseDown(flow::kLeftButton, 1545, row7);
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
     EXPECT_EQ(state().fromX, 1);
     EXPECT_EQ(state().fromY, 7);
     // The last twip of column 0 is no square: the selection stays.
@@ -27,7 +27,7 @@ TEST_F(MouseInput, PressesAreRoundedDownToCells) {
     heard();
     game().Form_MouseDown(flow::kLeftButton, xOf(3), top + 615 * 7 - 0.5);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止}) << "row 6: the 歩 may not go aslant";
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
 }
 
 TEST_F(MouseInput, TheTopStandRunsUpColumnMinusOneAndItsLastCellIsAboveTheBoard) {
@@ -39,7 +39,7 @@ TEST_F(MouseInput, TheTopStandRunsUpColumnMinusOneAndItsLastCellIsAboveTheBoard)
     move(3, 6, 3, 5);
     // X = 1049 is column -1, and Y = 25 lies in row -3: cell 13, the 飛.
     game().Form_MouseDown(flow::kLeftButton, 1049, 25);
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
     EXPECT_EQ(state().fromX, kTopHandX);
     EXPECT_EQ(state().fromY, -3);
     EXPECT_EQ(state().movePiece, 敵飛);
@@ -72,14 +72,14 @@ TEST_F(MouseInput, SelectionOutlineAndGuidance) {
     EXPECT_FALSE(outlined(8, 7, flow::kMarkColour));
 
     press(8, 8);  // pressing it again keeps it
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
     EXPECT_TRUE(outlined(8, 8, flow::kSelectColour));
 
     // An illegal destination: the refusal sound, no selection, the marks wiped.
     heard();
     press(8, 5);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
     EXPECT_TRUE(outlined(8, 8, settings::kOutlineColour));
     EXPECT_TRUE(outlined(5, 8, settings::kOutlineColour));
     EXPECT_TRUE(rig.dialogs.shown.size() == 1) << "no message for an illegal move";
@@ -89,7 +89,7 @@ TEST_F(MouseInput, TheOtherArmysPieceIsShownButNotTakenUp) {
     game().SIDOU_Click();
     startGame();
     press(5, 4);  // a top 卒 while the bottom army is to move
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
     EXPECT_TRUE(outlined(5, 4, flow::kMarkColour));
     EXPECT_TRUE(outlined(5, 5, flow::kMarkColour)) << "its guidance";
     heard();
@@ -101,7 +101,7 @@ TEST_F(MouseInput, TheOtherArmysPieceIsShownButNotTakenUp) {
     press(2, 8);
     press(2, 4);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
 }
 
 TEST_F(MouseInput, WithChineseDropsOffOnlyTheShogiArmysChineseCaptivesDrop) {
@@ -115,7 +115,7 @@ TEST_F(MouseInput, WithChineseDropsOffOnlyTheShogiArmysChineseCaptivesDrop) {
     move(9, 7, 9, 6);
     // The Chinese army on top may not drop at all: its stand does not answer.
     press(kTopHandX, -2);
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
     move(9, 4, 9, 5);
     // The bottom army drops the 卒 it took.
     dropBottom(1, 5, 5);
@@ -131,7 +131,7 @@ TEST_F(MouseInput, AStandPressWhenItIsTheOtherArmysTurnSelectsNothing) {
     move(3, 6, 3, 5);  // the bottom army holds a 卒; the top army is to move
     ASSERT_EQ(state().sideToMove, GOTE);
     press(kBottomHandX, 1);
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
     heard();
     press(5, 5);  // the top player cannot put the bottom army's 卒 down
     EXPECT_EQ(pos().board(5, 5), 空);

@@ -103,7 +103,7 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     const int nameInkBefore = gameNameInk();
     loadExpectingSuccess("game.棋譜");
     EXPECT_FALSE(panel().anyShown());
-    EXPECT_EQ(state().kifuMode, 1);
+    EXPECT_TRUE(state().kifuMode);
     EXPECT_EQ(state().sideToMove, SENTE);
     EXPECT_FALSE(rig.timer.on);
     EXPECT_EQ(game().moves().lastMove, 3);
@@ -125,8 +125,8 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
         EXPECT_EQ(pos().ownHand, e.ownHandAt) << n;
         EXPECT_EQ(pos().enemyHand, e.enemyHandAt) << n;
         // Clocks come back as whole seconds.
-        EXPECT_EQ(state().bottomClock, static_cast<int>(e.bottomAfter)) << n;
-        EXPECT_EQ(state().topClock, static_cast<int>(e.topAfter)) << n;
+        EXPECT_EQ(clocks().bottomClock, static_cast<int>(e.bottomAfter)) << n;
+        EXPECT_EQ(clocks().topClock, static_cast<int>(e.topAfter)) << n;
     }
     EXPECT_EQ(pos().ownHandTotal, 1);
     EXPECT_EQ(heard().size(), 3u);
@@ -136,8 +136,8 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
 
     // 戻 lands on entry 2 and takes its clocks from before that move.
     game().REPLAY_Click();
-    EXPECT_EQ(state().bottomClock, 7);
-    EXPECT_EQ(state().topClock, 0);
+    EXPECT_EQ(clocks().bottomClock, 7);
+    EXPECT_EQ(clocks().topClock, 0);
 }
 
 TEST_F(Records, TheMoveListShowsALoadedRecord) {
@@ -349,7 +349,7 @@ TEST_F(Records, ARecordThatCannotBeReadLeavesTheGameAsItWas) {
         load(name);
         rig.dialogs.verify();
         EXPECT_FALSE(panel().anyShown()) << name;
-        EXPECT_EQ(state().kifuMode, 0) << name;
+        EXPECT_FALSE(state().kifuMode) << name;
         EXPECT_EQ(state().sideToMove, gameState.sideToMove) << name;
         EXPECT_EQ(game().moves().lastMove, moves.lastMove) << name;
         EXPECT_EQ(game().moves().currentMove, moves.currentMove) << name;
@@ -365,14 +365,14 @@ TEST_F(Records, ARecordWithoutMovesLeavesRecordModeWithNothingToStep) {
     rig.folder.write("headers.棋譜", "a\r\nb\r\nc\r\n");
     rig.dialogs.expect("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
     load("headers.棋譜");
-    EXPECT_EQ(state().kifuMode, 1);
+    EXPECT_TRUE(state().kifuMode);
     EXPECT_EQ(game().moves().lastMove, 0);
     // A press asks to step with 進; No leaves record mode.
     heard();
     rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo, Answer::No);
     press(5, 5);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
-    EXPECT_EQ(state().kifuMode, 0);
+    EXPECT_FALSE(state().kifuMode);
 }
 
 TEST_F(Records, RecordModeRefusesTurningAndHandicapAndEndsWithANewGame) {
@@ -393,12 +393,12 @@ TEST_F(Records, RecordModeRefusesTurningAndHandicapAndEndsWithANewGame) {
     // Yes to the advice keeps the record.
     rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo, Answer::Yes);
     press(5, 5);
-    EXPECT_EQ(state().kifuMode, 1);
+    EXPECT_TRUE(state().kifuMode);
     EXPECT_EQ(game().moves().lastMove, 3);
 
     game().AFTER_Click();
     startGame("後手の番です");
-    EXPECT_EQ(state().kifuMode, 0);
+    EXPECT_FALSE(state().kifuMode);
     EXPECT_EQ(gameNameInk(), nameInkBefore) << "the game's name below the board is wiped";
 }
 

@@ -53,7 +53,7 @@ TEST_F(Recovery, EveryMoveIsKeptAndYesAtTheNextStartShowsTheGameAtItsLastEntry) 
 
     restart();
     offer(Answer::Yes);
-    EXPECT_EQ(state().kifuMode, 1);
+    EXPECT_TRUE(state().kifuMode);
     EXPECT_EQ(game().moves().lastMove, 2);
     EXPECT_EQ(game().moves().currentMove, 2);
     EXPECT_EQ(pos().board, reached);
@@ -78,7 +78,7 @@ TEST_F(Recovery, NoRemovesItAndAnUnreadableOneIsSetAsideWithoutAQuestion) {
     restart();
     offer(Answer::No);
     EXPECT_FALSE(fs::exists(file()));
-    EXPECT_EQ(state().kifuMode, 0);
+    EXPECT_FALSE(state().kifuMode);
     rules::Position start;
     rules::layOutStartPosition(start);
     EXPECT_EQ(pos().board, start.board);
@@ -91,7 +91,7 @@ TEST_F(Recovery, NoRemovesItAndAnUnreadableOneIsSetAsideWithoutAQuestion) {
     EXPECT_FALSE(fs::exists(file()));
     EXPECT_TRUE(fs::exists(rig.folder.path() / bad));
     EXPECT_TRUE(fs::exists(rig.folder.path() / (bad + "2")));
-    EXPECT_EQ(state().kifuMode, 0);
+    EXPECT_FALSE(state().kifuMode);
 }
 
 TEST_F(Recovery, RemovedWhenTheGameIsOverSavedOrBegunAgainButNotWhenResumedPartWay) {

@@ -49,7 +49,7 @@ TEST_F(Replay, BackThenForwardRestoresBoardAndHandsExactly) {
     EXPECT_EQ(game().moves().currentMove, 4);
     EXPECT_EQ(game().moves().moveCount, 4);
     EXPECT_EQ(state().sideToMove, SENTE);
-    EXPECT_EQ(state().resumePending, 1);
+    EXPECT_TRUE(state().resumePending);
     EXPECT_FALSE(rig.timer.on);
     EXPECT_EQ(bottomResultInk(), 0) << "the result of the move taken back is gone";
     EXPECT_GT(topResultInk(), 0) << "the other army's result stays";
@@ -68,8 +68,8 @@ TEST_F(Replay, BackThenForwardRestoresBoardAndHandsExactly) {
     // The next press announces whose turn it is before it is handled.
     rig.dialogs.expect("後手の番です", "対局");
     press(5, 4);
-    EXPECT_EQ(state().resumePending, 0);
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_FALSE(state().resumePending);
+    EXPECT_TRUE(state().selectState);
 }
 
 TEST_F(Replay, ANewMoveAfterSteppingBackDropsTheLaterEntries) {
@@ -133,7 +133,7 @@ TEST_F(Replay, TurningTheBoardTwiceGivesEverythingBack) {
     EXPECT_EQ(pos().ownHand, before.enemyHand);
     EXPECT_EQ(pos().enemyHandTotal, before.ownHandTotal);
     EXPECT_EQ(state().sideToMove, toMove) << "the army to move keeps the move";
-    EXPECT_EQ(state().reversed, 1);
+    EXPECT_TRUE(state().reversed);
     EXPECT_EQ(game().moves()[5].boardAt, pos().board);
     EXPECT_EQ(game().moves()[5].ownHandAt, pos().ownHand) << "the recorded hands turn too";
 
@@ -156,16 +156,16 @@ TEST_F(Replay, TurnedMidGameTheArmyToMoveKeepsTheMoveAndTheWholeRecordTurns) {
     game().Timer1_Timer();  // 30 seconds of thought, counted for every move that follows
     playFiveMoves();
     const auto recorded = std::make_unique<record::MoveList>(game().moves());
-    const double bottomClock = state().bottomClock;
-    const double topClock = state().topClock;
+    const double bottomClock = clocks().bottomClock;
+    const double topClock = clocks().topClock;
     ASSERT_EQ(state().sideToMove, GOTE);
     ASSERT_NE(bottomClock, topClock);
 
     game().REVERSE_Click();
     EXPECT_EQ(state().sideToMove, GOTE) << "the Chinese army, now at the bottom, is still to move";
     EXPECT_EQ(pos().bottomSide, GOTE);
-    EXPECT_EQ(state().bottomClock, topClock);
-    EXPECT_EQ(state().topClock, bottomClock) << "the shogi army's time went to the top with it";
+    EXPECT_EQ(clocks().bottomClock, topClock);
+    EXPECT_EQ(clocks().topClock, bottomClock) << "the shogi army's time went to the top with it";
     for (int n = 0; n <= 5; ++n) {
         const record::MoveEntry& was = (*recorded)[n];
         Position turned;
@@ -254,7 +254,7 @@ TEST_F(Replay, TheListEndsAtEntryFourHundred) {
     press(8, 8);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
     EXPECT_EQ(pos().board, full);
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
     EXPECT_EQ(state().sideToMove, SENTE);
 
     // One step back leaves room for one move again.

@@ -65,12 +65,12 @@ TEST_F(ShutdownTest, OtherKeysAreIgnored) {
 TEST_F(ShutdownTest, NoToPlayingOnEndsTheProgramYesResets) {
     rig.dialogs.expect("MANの番です", " ");
     rig.game->START2_Click();
-    EXPECT_EQ(rig.game->state().gameMode, 1);
+    EXPECT_EQ(rig.game->state().gameMode, flow::GameMode::AgainstComputer);
     rig.dialogs.expect("あなたの勝ちです", "終了");
     rig.dialogs.expect("続けますか？", "再ゲーム", platform::Buttons::YesNo, platform::Answer::Yes);
     rig.game->終了("あなた");
     EXPECT_EQ(rig.game->state().sideToMove, 0);
-    EXPECT_EQ(rig.game->state().gameMode, 0);
+    EXPECT_EQ(rig.game->state().gameMode, flow::GameMode::TwoHumans);
     EXPECT_EQ(rig.frame.quits, 0);
 
     rig.dialogs.expect("先手の勝ちです", "終了");

@@ -25,7 +25,7 @@ TEST(StartUp, FirstRunLoadsSoundsLaysOutTheBoardAndWritesTheDefaultSettings) {
 
     const auto& s = rig.game->state();
     EXPECT_EQ(s.sideToMove, 0);
-    EXPECT_EQ(s.gameMode, 0);
+    EXPECT_EQ(s.gameMode, flow::GameMode::TwoHumans);
     EXPECT_EQ(s.comLevel, 3);
     EXPECT_EQ(s.checkedLevel, 3);
     EXPECT_FALSE(rig.timer.on);

@@ -53,7 +53,7 @@ TEST_F(TwoHumansGame, CapturesDropsPromotionsAndAKingCaptureThenANewStart) {
     // 6. The top army drops the 角 it took: selected in the stand, then put down.
     heard();
     press(kTopHandX, -2);
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
     EXPECT_TRUE(outlined(-1, -2, flow::kSelectColour));
     press(6, 5);
     EXPECT_EQ(pos().board(6, 5), 敵角);
@@ -92,7 +92,7 @@ TEST_F(TwoHumansGame, CapturesDropsPromotionsAndAKingCaptureThenANewStart) {
     rig.dialogs.expect("マウスの右をクリックして下さい", "成り");
     press(3, 1, 4);
     EXPECT_EQ(heard(), (std::vector<Sound>{Sound::禁止, Sound::禁止}));
-    EXPECT_EQ(state().selectState, 1);
+    EXPECT_TRUE(state().selectState);
     EXPECT_EQ(pos().board(3, 2), 自歩);
     press(3, 1, flow::kRightButton);
     EXPECT_EQ(pos().board(3, 1), 自と);
@@ -146,18 +146,18 @@ TEST_F(TwoHumansGame, EachMoveRecordsTheMoversClockAndPassesTheTurn) {
     const double start = rig.clock.now;
     rig.clock.now = start + 7;
     game().Timer1_Timer();
-    const double bottomTurn = state().turnSeconds;
+    const double bottomTurn = clocks().turnSeconds;
     if (bottomTurn == 0) GTEST_SKIP() << "the tick measures no turn yet";
     move(7, 7, 7, 6);
-    EXPECT_EQ(state().bottomClock, bottomTurn);
-    EXPECT_EQ(state().turnStart, rig.clock.now);
+    EXPECT_EQ(clocks().bottomClock, bottomTurn);
+    EXPECT_EQ(clocks().turnStart, rig.clock.now);
 
     rig.clock.now += 4;
     game().Timer1_Timer();
-    const double topTurn = state().turnSeconds;
+    const double topTurn = clocks().turnSeconds;
     move(7, 4, 7, 5);
-    EXPECT_EQ(state().topClock, topTurn);
-    EXPECT_EQ(state().bottomClock, bottomTurn);
+    EXPECT_EQ(clocks().topClock, topTurn);
+    EXPECT_EQ(clocks().bottomClock, bottomTurn);
 
     const record::MoveEntry& first = game().moves()[1];
     EXPECT_EQ(first.bottomBefore, 0);
@@ -182,9 +182,9 @@ TEST_F(TwoHumansGame, APieceHeldOnTheChineseStandIsLetGoWhenChineseDropsAreSwitc
     ASSERT_EQ(pos().enemyHand[13], 1);
 
     press(kTopHandX, 10 - 13);  // the Chinese army takes up the 飛 from its stand
-    ASSERT_EQ(state().selectState, 1);
+    ASSERT_TRUE(state().selectState);
     game().CHESS_MOCHIKOMA_Click();  // and its drops are switched off
-    EXPECT_EQ(state().selectState, 0);
+    EXPECT_FALSE(state().selectState);
 
     press(5, 5);
     EXPECT_EQ(pos().board(5, 5), 空) << "no drop while Chinese drops are off";
@@ -213,7 +213,7 @@ TEST_F(TwoHumansGame, StartingAGameLetsGoOfAPieceHeldOnAStand) {
             startGame();
         }
         EXPECT_TRUE(outlined(rules::kBottomHandX, 1, settings::kOutlineColour)) << againstComputer;
-        EXPECT_EQ(state().selectState, 0) << againstComputer;
+        EXPECT_FALSE(state().selectState) << againstComputer;
     }
 }
 

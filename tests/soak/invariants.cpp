@@ -226,7 +226,13 @@ void Checker::checkPosition(const SoakRig& rig, std::vector<std::string>& faults
 
     // A selection points at its piece.
     const flow::GameState& s = g.state();
-    if (s.selectState == 1) {
+    if (s.selectState) {
+        const flow::SelectionFrom from =
+            s.fromX == rules::kBottomHandX ? flow::SelectionFrom::BottomStand
+            : s.fromX == rules::kTopHandX  ? flow::SelectionFrom::TopStand
+                                           : flow::SelectionFrom::Board;
+        if (s.from != from)
+            faults.push_back("the selection " + at(s.fromX, s.fromY) + " names another origin");
         if (rules::Board::onBoard(s.fromX, s.fromY)) {
             if (p.board(s.fromX, s.fromY) != s.movePiece) {
                 faults.push_back("the selection " + at(s.fromX, s.fromY) + " holds " +
@@ -269,22 +275,21 @@ void Checker::checkState(const SoakRig& rig, const Event& e,
             std::to_string(m.currentMove));
     }
     if (s.sideToMove < -1 || s.sideToMove > 1) bad("sideToMove " + std::to_string(s.sideToMove));
-    if (s.gameMode != 0 && s.gameMode != 1) bad("gameMode " + std::to_string(s.gameMode));
-    if (s.kifuMode != 0 && s.kifuMode != 1) bad("kifuMode " + std::to_string(s.kifuMode));
-    if (s.selectState != 0 && s.selectState != 1)
-        bad("selectState " + std::to_string(s.selectState));
+    if (s.gameMode != flow::GameMode::TwoHumans && s.gameMode != flow::GameMode::AgainstComputer)
+        bad("gameMode " + std::to_string(static_cast<int>(s.gameMode)));
     if (s.comLevel < 1 || s.comLevel > 3) bad("comLevel " + std::to_string(s.comLevel));
     if (s.handicapGrade < -10 || s.handicapGrade > 10)
         bad("handicapGrade " + std::to_string(s.handicapGrade));
     if (!(p.bottomSide == -p.topSide && (p.bottomSide == 1 || p.bottomSide == -1)))
         bad("bottomSide " + std::to_string(p.bottomSide) + ", topSide " +
             std::to_string(p.topSide));
-    if (!finiteClock(s.bottomClock) || !finiteClock(s.topClock) || !finiteClock(s.turnSeconds))
+    const flow::ClockTimes& t = g.clockTimes();
+    if (!finiteClock(t.bottomClock) || !finiteClock(t.topClock) || !finiteClock(t.turnSeconds))
         bad("a clock is negative or not a number");
 
     // While a game runs the side to move is the one the record gives. (A program that is
     // ending keeps the state its last game left.)
-    if (!g.shutDown() && s.sideToMove != 0 && s.resumePending == 0 && m.currentMove >= 0 &&
+    if (!g.shutDown() && s.sideToMove != 0 && !s.resumePending && m.currentMove >= 0 &&
         m.currentMove <= record::kMaxEntry) {
         rules::Position sides;
         const rules::SideId want = sideForNextPress(g, sides);
@@ -304,8 +309,9 @@ void Checker::checkState(const SoakRig& rig, const Event& e,
         // turning the board the computer moves at the next press.)
         const bool turnTaken = e.kind == Event::Kind::Press ||
                                (e.kind == Event::Kind::Command && e.command == Command::Start2);
-        if (turnTaken && s.gameMode == 1 && s.kifuMode == 0 && s.sideToMove == p.topSide &&
-            !rig.game->shutDown() && m.currentMove < record::kMaxEntry) {
+        if (turnTaken && s.gameMode == flow::GameMode::AgainstComputer && !s.kifuMode &&
+            s.sideToMove == p.topSide && !rig.game->shutDown() &&
+            m.currentMove < record::kMaxEntry) {
             bad("the computer is to move but did not");
         }
     }

@@ -172,8 +172,8 @@ bool playGame(const Options& o, long number, Totals& totals) {
             std::printf(
                 "        side %d, game mode %d, record mode %d, resume %d, entry %d of %d, "
                 "bottom army %d\n",
-                s.sideToMove, s.gameMode, s.kifuMode, s.resumePending, m.currentMove, m.lastMove,
-                rig.game->position().bottomSide);
+                s.sideToMove, static_cast<int>(s.gameMode), s.kifuMode, s.resumePending,
+                m.currentMove, m.lastMove, rig.game->position().bottomSide);
         }
         const int reached = rig.game->moves().lastMove;
         if (reached > totals.longestRecord) totals.longestRecord = reached;

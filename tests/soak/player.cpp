@@ -106,7 +106,7 @@ Event Player::next(SoakRig& rig) {
         queue_.pop_front();
     } else {
         const flow::GameState& s = rig.game->state();
-        if (s.kifuMode == 1) {
+        if (s.kifuMode) {
             e = recordMode(rig);
         } else if (s.sideToMove == 0) {
             e = noGame(rig);

@@ -1,0 +1,113 @@
+#include "flow/computer_player.h"
+
+#include "com/choose_move.h"
+#include "com/influence_survey.h"
+#include "com/mate.h"
+#include "flow/texts.h"
+
+namespace flow {
+
+namespace {
+
+// The search reports now and then while it runs (levels 1 to 3 once per board column and per hand
+// index, the level that looks ahead every so many positions), and the listener hears of it.
+class ThinkingTicks : public com::SearchObserver {
+  public:
+    explicit ThinkingTicks(MoveListener& listener) : listener_(listener) {}
+    void tick() override { listener_.thinking(); }
+
+  private:
+    MoveListener& listener_;
+};
+
+// "思考中" stands in the text row above the board, light over a dark shadow.
+constexpr double kThinkingFontSize = 12;
+constexpr int kThinkingColour = platform::palette::kWhite;
+constexpr double kTextRow = -1;
+constexpr int kTextCells = 3;
+
+// The cells the text row and the top stand leave outlined where the text runs over them.
+constexpr int kStandEdgeRow = 7;
+constexpr int kBoardEdgeRow = 8;
+
+bool isChinesePiece(rules::PieceCode piece) {
+    return rules::isTop(piece) && rules::isChineseKind(rules::magnitude(piece));
+}
+
+}  // namespace
+
+ComputerPlayer::ComputerPlayer(view::Screen& screen, platform::Canvas& canvas,
+                               platform::Dialogs& dialogs, const settings::Options& options)
+    : screen_(screen), canvas_(canvas), dialogs_(dialogs), options_(options) {}
+
+int ComputerPlayer::ask(const MoveRequest& request, MoveListener& listener) {
+    const int generation = ++generation_;
+    MoveAnswer answer;
+    answer.generation = generation;
+    if (request.ownTurn) {
+        rules::Position pos = request.position;
+        ThinkingTicks ticks(listener);
+        answer.found = com::chooseMove(pos, map_, comState_, request.settings, &ticks);
+        answer.move = comState_.best;
+        answer.score = comState_.bestScore;
+    } else {
+        const com::Choice choice =
+            com::chooseMoveForSide(request.position, request.side, request.settings);
+        answer.found = choice.found;
+        answer.move = choice.move;
+        answer.score = choice.score;
+    }
+    if (generation == generation_) listener.moveChosen(answer);
+    return generation;
+}
+
+void ComputerPlayer::cancel() {
+    ++generation_;
+}
+
+void ComputerPlayer::reset() {
+    map_.clearAll();
+    comState_.reset();
+}
+
+bool ComputerPlayer::surveyMates(rules::Position& pos, rules::SideId side) {
+    survey(pos);
+    return com::詰めかCOM(pos, map_, side) == 1;
+}
+
+void ComputerPlayer::survey(rules::Position& pos) {
+    com::勢力調査(pos, map_);
+}
+
+void ComputerPlayer::showThinking() {
+    hideThinking();
+    if (options_.chineseDrops) {
+        screen_.描画_桝輪郭(settings::kOutlineColour, rules::kTopHandX, kStandEdgeRow);
+    }
+    const std::string thinking = translated("Game", "思考中");
+    screen_.描画_数値(1.2, -0.4, thinking, kShadowColour, kThinkingFontSize);
+    screen_.描画_数値(1.1, -0.5, thinking, kThinkingColour, kThinkingFontSize);
+    screen_.描画_桝輪郭(settings::kOutlineColour, 1, kBoardEdgeRow);
+    canvas_.repaintNow();
+}
+
+void ComputerPlayer::hideThinking() {
+    for (int c = 1; c <= kTextCells; ++c) screen_.描画_絵(options_.background, c, kTextRow);
+}
+
+void ComputerPlayer::announceMove(rules::Position& pos, rules::PieceCode after) {
+    if (com::詰めかMAN(pos, map_) == 1) {
+        dialogs_.show(translated("Game", "よし！!"), translated("Game", "詰め ?"),
+                      platform::Buttons::Ok);
+        return;
+    }
+    if (map_.enemyAttacks(pos.ownKingX, pos.ownKingY) <= 0) return;
+    if (isChinesePiece(after)) {
+        dialogs_.show(translated("Game", "   ** 将(Jiang) **"), translated("Game", "王手"),
+                      platform::Buttons::Ok);
+    } else {
+        dialogs_.show(translated("Game", "   ** 王手 **"), "", platform::Buttons::Ok);
+    }
+}
+
+}  // namespace flow
