@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/qt_translation.h"
+#include "app/time_control_dialog.h"
 #include "flow/game.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_file_panel.h"
@@ -166,6 +167,16 @@ void MainWindow::buildMenus() {
          true);
     item(option, "BGM", "BGM", &G::BGM_Click, true);
     item(option, KZ_TEXT("Menu", "棋譜一覧"), "MOVE_LIST", &G::MOVE_LIST_Click, true);
+    // The time control is asked for in a dialog of the window's own.
+    const char* timeControl = KZ_TEXT("Menu", "持ち時間…");
+    auto* askTime = new QAction(platform::translatedQ("Menu", timeControl), option);
+    askTime->setObjectName(QStringLiteral("TIME_CONTROL"));
+    captions_.emplace_back(askTime, timeControl);
+    option->addAction(askTime);
+    connect(askTime, &QAction::triggered, this, [this] {
+        const auto chosen = TimeControlDialog::ask(game_->options().timeControl, this);
+        if (chosen) run([&] { game_->setTimeControl(*chosen); });
+    });
     // Each reader finds the language submenu, and each language by its own name.
     QMenu* language = menu(option, "言語 / Language", "LANGUAGE");
     item(language, "日本語", "JAPANESE", &G::JAPANESE_Click, true);

@@ -84,6 +84,10 @@ void Game::moveChosen(const MoveAnswer& answer) {
     screen_.描画_桝輪郭(kMarkColour, m.toX, m.toY);
 
     clocks_.addTurn(false);
+    if (clocks_.timeOf(false).flagFallen()) {
+        flagFell();
+        return;
+    }
     clocks_.startTurn();
     state_.sideToMove = position_.bottomSide;
     canvas_.repaintNow();

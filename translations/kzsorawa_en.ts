@@ -98,10 +98,6 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <translation>Your move</translation>
     </message>
     <message>
-        <source>終了</source>
-        <translation>Game over</translation>
-    </message>
-    <message>
         <source>続けますか？</source>
         <translation>Play again?</translation>
     </message>
@@ -233,6 +229,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>前回の対局を再開しますか？</source>
         <translation>Resume the last game?</translation>
     </message>
+    <message>
+        <source>時間切れ</source>
+        <translation>Time is up</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -339,6 +339,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>棋譜一覧</source>
         <translation>Move list</translation>
+    </message>
+    <message>
+        <source>持ち時間…</source>
+        <translation>Time control…</translation>
     </message>
 </context>
 <context>
