@@ -12,7 +12,8 @@ bool chooseMove(rules::Position& pos, InfluenceMap& map, ComState& state,
     // board as it stands, whatever ran last (a mate test's trial, an earlier position).
     勢力調査(pos, map);
     if (settings.comLevel == kLookaheadLevel)
-        return lookaheadBestMove(pos, state, settings, observer);
+        return lookaheadBestMove(pos, state, settings, observer,
+                                 settings.nodeBudget.value_or(kLookaheadNodes));
     return searchBestMove(pos, map, state, settings, observer);
 }
 

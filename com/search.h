@@ -4,6 +4,8 @@
 // nothing is played here: the caller plays the move it returns.
 #pragma once
 
+#include <optional>
+
 #include "com/com_state.h"
 #include "com/influence_map.h"
 #include "rules/position.h"
@@ -15,6 +17,8 @@ struct SearchSettings {
     // The option that lets the Chinese army drop from its hand. The shogi army on top (bottomSide
     // = -1) always may.
     bool chineseDrops = false;
+    // The nodes a looking-ahead level may visit when a clock cuts its own budget short.
+    std::optional<long> nodeBudget;
 };
 
 // Hooks the search calls while it runs. The defaults do nothing.
