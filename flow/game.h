@@ -18,6 +18,7 @@
 #include "platform/dialogs.h"
 #include "platform/file_panel.h"
 #include "platform/frame.h"
+#include "platform/language.h"
 #include "platform/sound_library.h"
 #include "record/kifu_file.h"
 #include "record/move_list.h"
@@ -83,7 +84,7 @@ class Game : private MoveListener {
     void LEVEL4_Click();
     void OWARI_Click();
     // End of a game: announces the winner and asks whether to play on.
-    void 終了(const std::string& name, const char* title = "終了");
+    void 終了(const std::string& name, const char* title = KZ_TEXT("Game", "終了"));
 
     // 局面 menu and the record buttons (record_commands.cpp).
     void STOP_Click();

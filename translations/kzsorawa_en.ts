@@ -233,6 +233,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>時間切れ</source>
         <translation>Time is up</translation>
     </message>
+    <message>
+        <source>終了</source>
+        <translation>Game over</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
