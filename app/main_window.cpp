@@ -17,6 +17,7 @@
 
 #include "app/legend_window.h"
 #include "app/qt_translation.h"
+#include "app/time_control_dialog.h"
 #include "flow/game.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_file_panel.h"
@@ -185,6 +186,17 @@ void MainWindow::buildMenus() {
         }
         captions_.emplace_back(action, row.caption);
     }
+    // The time control is asked for in a dialog of the window's own, before the language submenu.
+    const char* timeControl = KZ_TEXT("Menu", "持ち時間…");
+    auto* option = findChild<QMenu*>(QStringLiteral("OPTION"));
+    auto* askTime = new QAction(platform::translatedQ("Menu", timeControl), option);
+    askTime->setObjectName(QStringLiteral("TIME_CONTROL"));
+    captions_.emplace_back(askTime, timeControl);
+    option->insertAction(findChild<QMenu*>(QStringLiteral("LANGUAGE"))->menuAction(), askTime);
+    connect(askTime, &QAction::triggered, this, [this] {
+        const auto chosen = TimeControlDialog::ask(game_->options().timeControl, this);
+        if (chosen) run([&] { game_->setTimeControl(*chosen); });
+    });
     // The legend is the window's own: the game is not told.
     auto* help = new QMenu(platform::translatedQ("Menu", kHelpCaption), menuBar());
     help->setObjectName(QStringLiteral("HELP"));

@@ -1,9 +1,15 @@
 // The players' clocks: the time each army has used, the turn being measured by the 50 ms tick,
-// and both clocks drawn beside the board while 経過時間 is ticked.
+// and both clocks drawn beside the board while 経過時間 is ticked. With a time control each clock
+// also counts down what is left (record/time_control.h) and shows that instead.
 #pragma once
+
+#include <array>
 
 #include "platform/canvas.h"
 #include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "record/move_list.h"
+#include "record/time_control.h"
 #include "rules/position.h"
 #include "settings/options.h"
 #include "view/screen.h"
@@ -21,6 +27,29 @@ struct ClockTimes {
     bool operator==(const ClockTimes&) const = default;
 };
 
+// What a tick found under a time control.
+enum class ClockEvent {
+    None,
+    Countdown,  // a second of the mover's last ten began
+    FlagFell,   // the mover's time ran out
+};
+
+class Clocks;
+
+// Message boxes that stop the clocks while they wait: under a time control the time a box is open
+// is no one's.
+class ClockPausingDialogs : public platform::Dialogs {
+  public:
+    ClockPausingDialogs(platform::Dialogs& inner, Clocks& clocks)
+        : inner_(inner), clocks_(clocks) {}
+    platform::Answer show(const std::string& text, const std::string& title,
+                          platform::Buttons buttons, platform::Icon icon) override;
+
+  private:
+    platform::Dialogs& inner_;
+    Clocks& clocks_;
+};
+
 class Clocks {
   public:
     // The clocks are drawn for the armies where `position` has them, as `options` asks.
@@ -29,8 +58,9 @@ class Clocks {
 
     const ClockTimes& times() const { return times_; }
 
-    // The tick: measures the turn and redraws the mover's clock once each new second.
-    void tick(rules::SideId sideToMove);
+    // The tick: measures the turn and redraws the mover's clock once each new second. Nothing
+    // while paused.
+    ClockEvent tick(rules::SideId sideToMove);
     // Switches the tick on or off.
     void run(bool on);
     // A turn begins now; the tick runs when 経過時間 is ticked.
@@ -50,6 +80,20 @@ class Clocks {
     void showElapsedTime(bool on, bool playing);
 
     void drawBoth();
+    // The time control of the game starting at entry `entry`: a new game (entry 0) takes the
+    // one chosen in the options, a game resumed part-way the clocks kept for that entry.
+    void takeControl(int entry);
+    bool timed() const { return bottomTime_.control().kind != record::TimeControlKind::None; }
+    const record::ArmyTime& timeOf(bool bottom) const { return bottom ? bottomTime_ : topTime_; }
+    // Entry `entry` was written by a move of the army at the bottom or on top: the clocks as
+    // they stand once that move's turn ends are kept for it.
+    void keepEntry(int entry, bool bottomMoved);
+    // Stepping onto an entry: the clocks kept for it come back (with a time control).
+    void restoreEntry(int entry);
+    // A message box waits: the time until resume() is no one's.
+    void pause();
+    void resume();
+
     void 描画_所有時間(rules::SideId side, double seconds);
     void 消去_所有時間(rules::SideId side);
 
@@ -61,6 +105,16 @@ class Clocks {
     const rules::Position& position_;
     const settings::Options& options_;
     ClockTimes times_;
+
+    // Under a time control: each army's clock, and both as each entry left them.
+    record::ArmyTime bottomTime_, topTime_;
+    struct Kept {
+        record::ArmyTime bottom, top;
+    };
+    std::array<Kept, record::kMaxEntry + 1> kept_{};
+    int lastKept_ = 0;
+    int pauses_ = 0;  // message boxes open one inside another
+    double pauseStart_ = 0;
 };
 
 }  // namespace flow

@@ -1,6 +1,8 @@
 // The computer's turn: "思考中" over the board while the computer player chooses, and its move
 // played, recorded and announced before the turn goes back to the human. Also the hint a human
 // asks of the same player.
+#include "com/lookahead_search.h"
+#include "com/time_budget.h"
 #include "flow/game.h"
 #include "flow/texts.h"
 #include "rules/make_move.h"
@@ -12,6 +14,10 @@ namespace {
 
 // The piece to be moved blinks this many times before it goes.
 constexpr int kBlinks = 3;
+
+// How fast the looking-ahead search is taken to be when it keeps to a clock: well below what it
+// does on a slow machine, so the share of the clock it is given is not overrun.
+constexpr double kAssumedNodesPerSecond = 100000;
 
 // A request for the army `side` at the level and drops option in use.
 MoveRequest requestFor(const rules::Position& position, rules::SideId side, int comLevel,
@@ -37,6 +43,17 @@ void Game::com_ban() {
 
     MoveRequest request = requestFor(position_, position_.topSide, state_.comLevel, options_);
     request.ownTurn = true;
+    // A looking-ahead level keeps to its clock.
+    if (clocks_.timed() && state_.comLevel >= com::kLookaheadLevel) {
+        const record::ArmyTime& own = clocks_.timeOf(false);
+        const record::TimeControl& c = own.control();
+        com::ClockShare share;
+        share.timeLeft = own.face().byoyomi ? 0 : own.face().seconds;
+        share.byoyomi = c.kind == record::TimeControlKind::Byoyomi ? c.extraSeconds : 0;
+        share.increment = c.kind == record::TimeControlKind::Increment ? c.extraSeconds : 0;
+        share.nodesPerSecond = kAssumedNodesPerSecond;
+        request.settings.nodes = com::timedNodeBudget(com::nodeBudgetOf(request.settings), share);
+    }
     computer_.ask(request, *this);
 }
 
@@ -85,6 +102,10 @@ void Game::moveChosen(const MoveAnswer& answer) {
     screen_.描画_桝輪郭(kMarkColour, m.toX, m.toY);
 
     clocks_.addTurn(false);
+    if (clocks_.timeOf(false).flagFallen()) {
+        flagFell();
+        return;
+    }
     clocks_.startTurn();
     state_.sideToMove = position_.bottomSide;
     canvas_.repaintNow();

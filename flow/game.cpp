@@ -17,12 +17,13 @@ std::string settingsFolderOf(const Boundaries& outside) {
 
 Game::Game(const Boundaries& outside)
     : canvas_(outside.canvas),
-      dialogs_(outside.dialogs),
+      pausingDialogs_(outside.dialogs, clocks_),
+      dialogs_(pausingDialogs_),
       frame_(outside.frame),
       screen_(outside.canvas, outside.clock, position_, options_),
       sounds_(outside.soundLibrary, outside.dialogs, outside.folder),
       clocks_(outside.clock, outside.timer, outside.canvas, screen_, position_, options_),
-      computer_(screen_, outside.canvas, outside.dialogs, options_),
+      computer_(screen_, outside.canvas, pausingDialogs_, options_),
       panel_(outside.filePanel, outside.folder,
              outside.keepsRecovery ? settingsFolderOf(outside) + "/" + kRecoveryFileName
                                    : std::string(),
@@ -136,7 +137,20 @@ void Game::OWARI_Click() {
 }
 
 void Game::Timer1_Timer() {
-    clocks_.tick(state_.sideToMove);
+    switch (clocks_.tick(state_.sideToMove)) {
+        case ClockEvent::None:
+            break;
+        case ClockEvent::Countdown:
+            sounds_.play(settings::Sound::ClockTick);
+            break;
+        case ClockEvent::FlagFell:
+            // The computer's flag is looked at once its move is made, not in the middle of its
+            // search.
+            if (!(state_.gameMode == GameMode::AgainstComputer &&
+                  state_.sideToMove == position_.topSide))
+                flagFell();
+            break;
+    }
 }
 
 bool Game::gameBeingPlayed() const {

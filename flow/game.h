@@ -89,7 +89,7 @@ class Game : private MoveListener {
     void LEVEL4_Click();
     void OWARI_Click();
     // End of a game: announces the winner and asks whether to play on.
-    void 終了(const std::string& name);
+    void 終了(const std::string& name, const char* title = KZ_TEXT("Game", "終了"));
 
     // 局面 menu and the record buttons (record_commands.cpp).
     void STOP_Click();
@@ -138,6 +138,9 @@ class Game : private MoveListener {
     void CHESS_MOCHIKOMA_Click();
     void BGM_Click();
     void VER_Click();
+    // 持ち時間…: the control the games to come are played to (a game in progress keeps its own);
+    // the window asks the player for it.
+    void setTimeControl(const record::TimeControl& control);
     void JAPANESE_Click();
     void ENGLISH_Click();
     lang::Language language() const { return menu_.language(); }
@@ -165,6 +168,7 @@ class Game : private MoveListener {
     const record::MoveList& moves() const { return moves_; }
     const GameState& state() const { return state_; }
     const ClockTimes& clockTimes() const { return clocks_.times(); }
+    const Clocks& clocks() const { return clocks_; }
     const settings::Options& options() const { return options_; }
     const ComputerPlayer& computer() const { return computer_; }
     view::Screen& screen() { return screen_; }
@@ -257,7 +261,15 @@ class Game : private MoveListener {
     void showLastMoves(int n);
     void pieceSetClick(platform::PieceSet set);
 
+    // The mover's time ran out: the game ends as a taken king ends it, the winner named under
+    // "時間切れ", then 続けますか？ (game_start.cpp).
+    void flagFell();
+    // A game starts or goes on: the clocks take the time control and are shown.
+    void startClocks();
+
     platform::Canvas& canvas_;
+    // The message boxes the game shows stop the clocks while they wait.
+    ClockPausingDialogs pausingDialogs_;
     platform::Dialogs& dialogs_;
     platform::Frame& frame_;
 

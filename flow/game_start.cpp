@@ -37,6 +37,7 @@ void Game::MATCH_MAN_Click() {
     if (moves_.currentMove == 0) panel_.removeRecovery();
     eraseRecordHeaders();
     clearSelection();
+    startClocks();
     clocks_.startTurn();
     state_.gameMode = GameMode::TwoHumans;
     state_.kifuMode = false;
@@ -55,6 +56,23 @@ void Game::MATCH_MAN_Click() {
     }
 }
 
+void Game::startClocks() {
+    clocks_.takeControl(moves_.currentMove);
+    if (!clocks_.timed()) return;
+    sounds_.loadClockSounds();
+    clocks_.drawBoth();
+}
+
+void Game::flagFell() {
+    clocks_.run(false);
+    sounds_.play(settings::Sound::TimeUp);
+    const bool bottomLost = state_.sideToMove == position_.bottomSide;
+    const rules::SideId winner = bottomLost ? position_.topSide : position_.bottomSide;
+    std::string name = winner == rules::SENTE ? "先手" : "後手";
+    if (state_.gameMode == GameMode::AgainstComputer) name = bottomLost ? "ｺﾝﾋﾟｭｰﾀ" : "あなた";
+    終了(name, KZ_TEXT("Game", "時間切れ"));
+}
+
 void Game::START2_Click() {
     // A game starting stops the review at once; its results stay with the record.
     review_.stop();
@@ -67,6 +85,7 @@ void Game::START2_Click() {
     moves_.lastMove = moves_.moveCount;
     recordChanged();
     // Against the computer the turn is always measured, shown or not.
+    startClocks();
     clocks_.markTurnStart();
     clocks_.run(true);
     rules::調査_先手後手(position_);
@@ -84,10 +103,10 @@ void Game::START2_Click() {
     }
 }
 
-void Game::終了(const std::string& name) {
+void Game::終了(const std::string& name, const char* title) {
     // The winner's sentence is translated whole: the name alone would not read right.
     const std::string won = name + "の勝ちです";
-    dialogs_.show(translated("Game", won.c_str()), translated("Game", "終了"),
+    dialogs_.show(translated("Game", won.c_str()), translated("Game", title),
                   platform::Buttons::Ok);
     const platform::Answer again =
         dialogs_.show(translated("Game", "続けますか？"), translated("Game", "再ゲーム"),

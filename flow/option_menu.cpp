@@ -86,6 +86,12 @@ void OptionMenu::BGM_Click() {
     writeSettings();
 }
 
+void OptionMenu::setTimeControl(const record::TimeControl& control) {
+    if (!record::isValid(control)) return;
+    options_.timeControl = control;
+    writeSettings();
+}
+
 void OptionMenu::MOVE_LIST_Click() {
     options_.moveList = !options_.moveList;
     writeSettings();

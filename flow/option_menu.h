@@ -33,6 +33,8 @@ class OptionMenu : public settings::SettingsEffects {
     void CHESS_MOCHIKOMA_Click();
     void BGM_Click();
     void MOVE_LIST_Click();
+    // A time control that cannot be played is refused.
+    void setTimeControl(const record::TimeControl& control);
     void VER_Click();
     // The texts change at once, and the choice is kept.
     void languageClick(lang::Language language);

@@ -51,6 +51,10 @@ void Game::VER_Click() {
     menu_.VER_Click();
 }
 
+void Game::setTimeControl(const record::TimeControl& control) {
+    menu_.setTimeControl(control);
+}
+
 void Game::JAPANESE_Click() {
     menu_.languageClick(lang::Language::Japanese);
 }

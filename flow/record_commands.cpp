@@ -45,6 +45,7 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     e.topBefore = topBefore;
     e.topAfter = topAfter;
     moves_.lastMove = n;
+    clocks_.keepEntry(n, state_.sideToMove == position_.bottomSide);
     recordChanged();
     panel_.writeRecovery();
     return true;
@@ -84,6 +85,7 @@ void Game::showEntry(int n) {
     // A record turned part-way (an older file) puts the armies at the other ends: everything
     // beside the board is drawn anew for them.
     if (position_.bottomSide != bottomWas) 画面_再描画();
+    clocks_.restoreEntry(n);
     clocks_.show(moves_[n].topAfter, moves_[n].bottomAfter);
     screen_.描画_自持盤();
     screen_.描画_敵持盤();

@@ -268,6 +268,8 @@ class TextReader {
             }
         } else if (key == "中国軍の持駒打ち") {
             info.chineseDrops = value == "あり";
+        } else if (key == "持ち時間") {
+            info.timeControl = readTimeControl(value).value_or(TimeControl{});
         } else if (key == "開始局面") {
             result_.start = readNotation(value);
             if (!result_.start) return fail(RecordTextError::BadStart, lineNo);
@@ -366,6 +368,8 @@ std::string recordToText(const MoveList& list, const RecordInfo& info) {
     out += "先手" + kColon + playerText(info, SENTE) + "\n";
     out += "後手" + kColon + playerText(info, GOTE) + "\n";
     out += "中国軍の持駒打ち" + kColon + (info.chineseDrops ? "あり" : "なし") + "\n";
+    if (info.timeControl.kind != TimeControlKind::None)
+        out += "持ち時間" + kColon + timeControlText(info.timeControl) + "\n";
     Seen before = seenFromSente(list[0]);
     if (!isUsualStart(before.pos) || info.sideToMoveAtStart != SENTE || info.startMoveNumber != 1) {
         out += "開始局面" + kColon +

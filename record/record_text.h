@@ -6,13 +6,15 @@
 //   先手：MAN
 //   後手：COM レベル3
 //   中国軍の持駒打ち：なし
+//   持ち時間：10分+30秒
 //   手数----指手---------消費時間--
 //     1 ７六歩(77)   0:01/00:00:01
 //     2 ５五卒(54)   0:00/00:00:00
 //
 // Like the position notation it is written as the shogi army (先手) sees the board from the
 // bottom, whichever way the record was turned; a start other than the usual one is written as
-// its notation in a 開始局面 line. Clocks are whole seconds.
+// its notation in a 開始局面 line. Clocks are whole seconds. The 持ち時間 line is there only for a
+// game played to a time control.
 #pragma once
 
 #include <string>
@@ -21,6 +23,7 @@
 #include "record/move_list.h"
 #include "record/position_notation.h"
 #include "record/texts.h"
+#include "record/time_control.h"
 
 namespace record {
 
@@ -33,6 +36,7 @@ struct RecordInfo {
     bool chineseDrops = false;
     rules::SideId sideToMoveAtStart = rules::SENTE;
     int startMoveNumber = 1;  // the number the start's notation gives its first move
+    TimeControl timeControl;
 
     bool operator==(const RecordInfo&) const = default;
 };

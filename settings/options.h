@@ -8,6 +8,7 @@
 #include "platform/palette.h"
 #include "platform/piece_set.h"
 #include "settings/drops_layout.h"
+#include "record/time_control.h"
 
 namespace settings {
 
@@ -38,6 +39,8 @@ struct Options {
     // The computer's level ticked in COM対局ﾚﾍﾞﾙ (1..4), kept once the player has picked one;
     // none plays at the level a game starts with.
     std::optional<int> comLevel;
+    // 持ち時間: the time control both armies play to; none keeps the clocks adding up.
+    record::TimeControl timeControl;
 
     // Values that follow from them.
     int background = kTatami;             // current background picture code

@@ -18,7 +18,8 @@ constexpr int kRequiredLines = 5;
 // The lines after those each hold a choice that has a default of its own.
 constexpr int kLanguageLine = 6;
 constexpr int kPieceSetLine = 7;
-// The ninth line is kept for the time control; the computer's level comes last.
+// The time control's line, once the player has chosen one; the computer's level comes last.
+constexpr int kTimeControlLine = 8;
 constexpr int kLevelLine = 9;
 constexpr int kReadLines = kLevelLine + 1;
 // No literal is longer than this many bytes, so a longer line can keep only its beginning.
@@ -51,6 +52,7 @@ constexpr const char* kInternationalLine = "駒の種類=International";
 constexpr const char* kLevelLines[] = {"COM対局ﾚﾍﾞﾙ=LEVEL1", "COM対局ﾚﾍﾞﾙ=LEVEL2",
                                        "COM対局ﾚﾍﾞﾙ=LEVEL3", "COM対局ﾚﾍﾞﾙ=LEVEL4"};
 constexpr int kLevelCount = static_cast<int>(std::size(kLevelLines));
+constexpr const char* kTimeControlKey = "持ち時間=";
 
 // A literal as the bytes it has in the file.
 std::string fileForm(const char* literal) {
@@ -118,6 +120,7 @@ void resetCheckMarks(Options& options) {
     options.music = true;
     options.moveList = true;
     options.pieceSet = platform::PieceSet::Kanji;
+    options.timeControl = {};
 }
 
 const char* backgroundLine(const Options& options) {
@@ -180,6 +183,15 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
     options.comLevel.reset();
     for (int level = 1; level <= kLevelCount; ++level)
         if (lineIs(l[kLevelLine], kLevelLines[level - 1])) options.comLevel = level;
+
+    options.timeControl = {};
+    const std::string key = fileForm(kTimeControlKey);
+    const std::string& timeLine = l[kTimeControlLine];
+    if (timeLine.starts_with(key)) {
+        const auto text = record::fromCp932(timeLine.substr(key.size()));
+        if (text)
+            options.timeControl = record::readTimeControl(*text).value_or(options.timeControl);
+    }
 }
 
 std::optional<lang::Language> readLanguage(const std::string& path) {
@@ -210,13 +222,17 @@ bool writeSettingsFile(Options& options, const std::string& path) {
     const bool international = options.pieceSet == platform::PieceSet::International;
     const bool level =
         options.comLevel && *options.comLevel >= 1 && *options.comLevel <= kLevelCount;
+    const bool timed = options.timeControl.kind != record::TimeControlKind::None;
+    // kept alive until the lines are written
+    const std::string timeLine =
+        timed ? kTimeControlKey + record::timeControlText(options.timeControl) : "";
     const Later later[] = {
         {!options.language ? ""
          : english         ? kEnglishLine
                            : kJapaneseLine,
          !options.language},
         {international ? kInternationalLine : kKanjiLine, !international},
-        {"", true},  // the time control's line
+        {timeLine.c_str(), !timed},
         {level ? kLevelLines[*options.comLevel - 1] : "", !level},
     };
     std::size_t kept = std::size(later);

@@ -8,9 +8,11 @@
 // The lines from the seventh on each hold a choice with a default of its own, and a missing or
 // empty one reads as that default: the seventh names the language once the player has picked
 // one (without it the system's language is used), the eighth the piece set (漢字 without it), the
-// tenth, COM対局ﾚﾍﾞﾙ=LEVEL1..LEVEL4, the computer's level once the player has picked one (without
-// it the game starts at its usual level). The file ends after the last of them that is not at its
-// default, so the lines before it are written empty when only a later one is needed.
+// ninth, 持ち時間=… in the text form of record/time_control.h, the time control (none without it,
+// or with one that cannot be read), the tenth, COM対局ﾚﾍﾞﾙ=LEVEL1..LEVEL4, the computer's level
+// once the player has picked one (without it the game starts at its usual level). The file ends
+// after the last of them that is not at its default, so the lines before it are written empty
+// when only a later one is needed.
 // Each line is compared whole with its own literals; anything else reads as off (or, for the
 // background, as no change).
 #pragma once
@@ -46,8 +48,8 @@ void 読込_環境設定ファイル(Options& options, SettingsEffects& effects,
 // The language the seventh line names; none when the file has no such line.
 std::optional<lang::Language> readLanguage(const std::string& path = kSettingsFileName);
 
-// Writes the six lines from the check marks, then the language, piece-set and level lines as far
-// as they are needed. When that fails the default lines are written
+// Writes the six lines from the check marks, then the language, piece-set, time-control and level
+// lines as far as they are needed. When that fails the default lines are written
 // instead and the check marks are reset to the defaults; the music, the layout and the current
 // background stay as they are. Returns false when the check marks were reset.
 bool writeSettingsFile(Options& options, const std::string& path = kSettingsFileName);

@@ -20,10 +20,13 @@ struct WaveFile {
     std::int32_t copies;
 };
 
-// Load order, which is also the order of the Sound enumeration and of freeing.
-constexpr WaveFile kWaves[6] = {
-    {"その他.wav", 3},       {"禁止.wav", 3}, {"駒打音.wav", 3},
-    {"中国将棋打音.wav", 3}, {"消滅.wav", 3}, {"BGM.wav", 1},
+// Load order, which is also the order of the Sound enumeration and of freeing; the first six
+// are loaded at start-up.
+constexpr int kStartUpWaves = 6;
+constexpr int kAllWaves = 8;
+constexpr WaveFile kWaves[kAllWaves] = {
+    {"その他.wav", 3}, {"禁止.wav", 3}, {"駒打音.wav", 3},     {"中国将棋打音.wav", 3},
+    {"消滅.wav", 3},   {"BGM.wav", 1},  {"clock_tick.wav", 3}, {"time_up.wav", 3},
 };
 
 // A wave file larger than this is refused rather than read into memory.
@@ -52,7 +55,13 @@ void Sounds::startUp(std::intptr_t windowHandle) {
     handle_ = library_.dsInitialize(windowHandle);
     if (handle_ == 0)
         warn(platform::translated("Sounds", "Direct Soundインターフェースが作成できません。"));
-    for (int i = 0; i < 6; ++i) ids_[i] = loadWave(kWaves[i].name, kWaves[i].copies);
+    for (int i = 0; i < kStartUpWaves; ++i) ids_[i] = loadWave(kWaves[i].name, kWaves[i].copies);
+}
+
+void Sounds::loadClockSounds() {
+    if (clockSoundsLoaded_) return;
+    clockSoundsLoaded_ = true;
+    for (int i = kStartUpWaves; i < kAllWaves; ++i) ids_[i] = loadWave(kWaves[i].name, kWaves[i].copies);
 }
 
 void Sounds::play(Sound s) {
@@ -75,10 +84,12 @@ void Sounds::駒移動音(rules::PieceCode code) {
 }
 
 void Sounds::終了処理() {
-    for (int i = 0; i < 6; ++i) {
+    const int loaded = clockSoundsLoaded_ ? kAllWaves : kStartUpWaves;
+    for (int i = 0; i < loaded; ++i) {
         library_.dsFree(ids_[i]);
         ids_[i] = 0;
     }
+    clockSoundsLoaded_ = false;
     if (handle_ != 0) library_.dsTerminate(handle_);
     handle_ = 0;
 }

@@ -1,5 +1,6 @@
-// The game's six sounds over the sound library: loading at start, the piece-move sound, the
-// effects and the music, and freeing everything at shutdown.
+// The game's sounds over the sound library: loading at start, the piece-move sound, the effects
+// and the music, and freeing everything at shutdown. The clock's two sounds are loaded only once
+// a game is played to a time control.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 namespace settings {
 
-enum class Sound { その他, 禁止, 駒打音, 中国将棋打音, 消滅, BGM };
+enum class Sound { その他, 禁止, 駒打音, 中国将棋打音, 消滅, BGM, ClockTick, TimeUp };
 
 class Sounds {
   public:
@@ -21,6 +22,8 @@ class Sounds {
     // Opens the library (a warning box when there is no device) and loads the six waves in the
     // order その他, 禁止, 駒打音, 中国将棋打音, 消滅 (three copies each), BGM (one copy).
     void startUp(std::intptr_t windowHandle);
+    // Loads ClockTick and TimeUp (three copies each) the first time it is called.
+    void loadClockSounds();
 
     void play(Sound s);
     void loop(Sound s);
@@ -29,7 +32,8 @@ class Sounds {
     // 卒 車 馬 象 砲 将 of either army, the shogi clack for every other code (the advisor too).
     void 駒移動音(rules::PieceCode code);
 
-    // Frees the six buffers in load order, then closes the library when it was opened.
+    // Frees the six buffers in load order and the clock's two when they were loaded, then closes
+    // the library when it was opened.
     void 終了処理();
 
     std::int32_t handle() const { return handle_; }
@@ -43,7 +47,8 @@ class Sounds {
     platform::Dialogs& dialogs_;
     std::string folder_;
     std::int32_t handle_ = 0;
-    std::int32_t ids_[6] = {0, 0, 0, 0, 0, 0};
+    std::int32_t ids_[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+    bool clockSoundsLoaded_ = false;
 };
 
 }  // namespace settings

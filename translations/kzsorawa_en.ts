@@ -245,6 +245,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>玉取 %1手</source>
         <translation>King taken in %1</translation>
     </message>
+    <message>
+        <source>時間切れ</source>
+        <translation>Time is up</translation>
+    </message>
 </context>
 <context>
     <name>Legend</name>
@@ -547,6 +551,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>解析中止</source>
         <translation>Stop analysis</translation>
     </message>
+    <message>
+        <source>持ち時間…</source>
+        <translation>Time control…</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -823,6 +831,65 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>Direct Soundインターフェースが作成できません。</source>
         <translation>Cannot open the sound device.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControl</name>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>切れ負け</source>
+        <translation>Sudden death</translation>
+    </message>
+    <message>
+        <source>秒読み</source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message>
+        <source>加算</source>
+        <translation>Increment</translation>
+    </message>
+    <message>
+        <source>%1分</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1切れ負け</source>
+        <translation>%1 sudden death</translation>
+    </message>
+    <message>
+        <source>%1+%2秒</source>
+        <translation>%1 + %2 s byoyomi</translation>
+    </message>
+    <message>
+        <source>%1+1手%2秒加算</source>
+        <translation>%1 + %2 s per move</translation>
+    </message>
+    <message>
+        <source>持ち時間</source>
+        <translation>Time control</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>1手ごとの加算</source>
+        <translation>Added per move</translation>
     </message>
 </context>
 </TS>

@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
             "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
             "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込,棋譜解析},"
             "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
-            "棋譜一覧,言語 / Language{日本語,English},駒の種類{漢字,International}},"
+            "棋譜一覧,持ち時間…,言語 / Language{日本語,English},駒の種類{漢字,International}},"
             "その他,ヘルプ{駒の動き}"));
     for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "VER"}) {
         ASSERT_NE(action(name), nullptr) << name;
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
                   "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
                   "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save,Analyse game},"
                   "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
-                  "Chinese drops,BGM,Move list,言語 / Language{日本語,English},"
+                  "Chinese drops,BGM,Move list,Time control…,言語 / Language{日本語,English},"
                   "Pieces{Kanji,International}},About,Help{How the pieces move}"));
     QStringList captions;
     for (int i = 0; i < 4; ++i) captions << window->filePanel()->label(i)->text();

@@ -80,7 +80,8 @@ bool sameLayout(const Options& a, const Options& b) {
 bool sameMarks(const Options& a, const Options& b) {
     return a.checkedBackground == b.checkedBackground && a.guidance == b.guidance &&
            a.elapsedTime == b.elapsedTime && a.chineseDrops == b.chineseDrops &&
-           a.music == b.music && a.moveList == b.moveList && a.pieceSet == b.pieceSet;
+           a.music == b.music && a.moveList == b.moveList && a.pieceSet == b.pieceSet &&
+           a.timeControl == b.timeControl;
 }
 
 std::string defaultFile() {

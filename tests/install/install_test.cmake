@@ -34,6 +34,8 @@ set(expected
     share/icons/hicolor/48x48/apps/${APP_ID}.png
     share/icons/hicolor/64x64/apps/${APP_ID}.png
     share/kzsorawa/BGM.wav
+    share/kzsorawa/clock_tick.wav
+    share/kzsorawa/time_up.wav
     share/kzsorawa/その他.wav
     share/kzsorawa/中国将棋打音.wav
     share/kzsorawa/消滅.wav

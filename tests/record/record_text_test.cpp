@@ -40,6 +40,7 @@ TEST(RecordText, RandomGamesRoundTrip) {
         info.comLevel = info.computerSide == 0 ? 0 : 4;
         info.handicapGrade = seed % 4 == 0 ? -3 : 0;
         info.date = "2026/12/07";
+        if (seed % 2 == 1) info.timeControl = timeControlPresets()[seed / 2 % 4];
         const MoveList list = testsupport::randomRecord(seed, 200, info.chineseDrops);
         const std::string text = recordToText(list, info);
         const RecordTextRead back = readRecordText(text);

@@ -364,3 +364,37 @@ TEST_F(SettingsFileTest, ThePieceSetLineIsEighthAndWithoutItThePiecesAreKanji) {
 }
 
 }  // namespace
+
+namespace {
+
+// The time control is the ninth line, there only once one is chosen; a file without it, or with
+// a line that names none, has no time control and is left as it is.
+TEST_F(SettingsFileTest, TheTimeControlLineIsNinthAndOnlyThereOnceChosen) {
+    const record::TimeControl byoyomi{record::TimeControlKind::Byoyomi, 600, 30};
+    options.timeControl = byoyomi;
+    ASSERT_TRUE(settings::writeSettingsFile(options, path));
+    std::vector<std::string> lines = folder.lines(kName);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[8], "持ち時間=10分+30秒");
+    Options fresh;
+    settings::読込_環境設定ファイル(fresh, effects, path);
+    EXPECT_EQ(fresh.timeControl, byoyomi);
+    EXPECT_EQ(settings::readLanguage(path), std::nullopt);
+
+    options.timeControl = {};
+    ASSERT_TRUE(settings::writeSettingsFile(options, path));
+    EXPECT_EQ(folder.lines(kName).size(), 6u);
+
+    for (const char* text : {"a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n",
+                             "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n\r\n持ち時間=10分+30秒\r\n",
+                             "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n\r\n\r\n持ち時間=10分+0秒\r\n"}) {
+        writeFile(cp932(text));
+        fresh.timeControl = byoyomi;
+        settings::読込_環境設定ファイル(fresh, effects, path);
+        EXPECT_EQ(fresh.timeControl, record::TimeControl{}) << text;
+        EXPECT_EQ(fileBytes(), cp932(text));
+    }
+}
+
+}  // namespace

@@ -147,4 +147,24 @@ TEST_F(SoundsTest, ShutdownFreesAllSixInLoadOrderThenTerminates) {
     EXPECT_EQ(lib.calls.back().arg, FakeSoundLibrary::kHandle);
 }
 
+// The clock's two sounds come only when a timed game asks for them, once, and go after the six.
+TEST_F(SoundsTest, TheClockSoundsAreLoadedOnceWhenAskedForAndFreedLast) {
+    writeAll();
+    folder.write("clock_tick.wav", "clock_tick.wav");
+    folder.write("time_up.wav", "time_up.wav");
+    Sounds s(lib, dialogs, dir());
+    s.startUp(1);
+    lib.calls.clear();
+    s.loadClockSounds();
+    s.loadClockSounds();
+    ASSERT_EQ(lib.argsOf("dsCreateDSB").size(), 2u);
+    EXPECT_EQ(std::string(lib.calls[1].wave.begin(), lib.calls[1].wave.end()), "time_up.wav");
+    s.play(Sound::ClockTick);
+    EXPECT_EQ(lib.argsOf("dsPlay"), std::vector<std::int64_t>{107});
+    lib.calls.clear();
+    s.終了処理();
+    EXPECT_EQ(lib.argsOf("dsFree"),
+              (std::vector<std::int64_t>{101, 102, 103, 104, 105, 106, 107, 108}));
+}
+
 }  // namespace

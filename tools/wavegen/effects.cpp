@@ -75,4 +75,27 @@ Samples fallingSweep() {
     return s;
 }
 
+Samples clockTick() {
+    Samples s(samplesFor(0.08));
+    // A small metal escapement: two bright modes that die at once, and a sharp noise edge.
+    addMode(s, 0, 3150, 1.0, 0.006);
+    addMode(s, 0, 4820, 0.5, 0.004);
+    addNoiseBurst(s, 0, 0.6, 0.0007, -4000, 37);
+    fadeEdges(s, 0.002);
+    normalise(s, 0.6);
+    return s;
+}
+
+Samples timeUp() {
+    Samples s(samplesFor(1.4));
+    // Gong partials: a low fundamental with inharmonic overtones that ring on.
+    const double partials[][3] = {
+        {1.0, 1.0, 0.45}, {1.52, 0.5, 0.3}, {2.31, 0.35, 0.2}, {3.17, 0.2, 0.12}};
+    for (double start : {0.0, 0.35})
+        for (const auto& p : partials) addMode(s, start, 392 * p[0], p[1], p[2], 0.003);
+    fadeEdges(s, 0.01);
+    normalise(s, 0.75);
+    return s;
+}
+
 }  // namespace wavegen

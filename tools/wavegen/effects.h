@@ -1,4 +1,4 @@
-// The five short effects.
+// The short effects.
 #pragma once
 
 #include "synth.h"
@@ -10,5 +10,7 @@ Samples stoneClack();    // a Chinese piece: harder, higher and with a small sec
 Samples buzz();          // a refused click or command
 Samples chime();         // the about box: two soft bell strokes
 Samples fallingSweep();  // a piece taken off the board
+Samples clockTick();     // one of the last ten seconds of a clock: a short, dry, high click
+Samples timeUp();        // a clock has run out: a low gong stroke struck twice
 
 }  // namespace wavegen

@@ -1,4 +1,4 @@
-// kz-wavegen FOLDER: writes the game's six sounds as 16-bit PCM wave files into FOLDER.
+// kz-wavegen FOLDER: writes the game's sounds as 16-bit PCM wave files into FOLDER.
 // Everything is synthesised from fixed numbers, so every run writes the same bytes.
 #include <cstdio>
 #include <string>
@@ -18,9 +18,10 @@ int main(int argc, char** argv) {
         wavegen::Samples (*make)();
     };
     const Output outputs[] = {
-        {"その他.wav", wavegen::chime},       {"禁止.wav", wavegen::buzz},
-        {"駒打音.wav", wavegen::woodenClack}, {"中国将棋打音.wav", wavegen::stoneClack},
-        {"消滅.wav", wavegen::fallingSweep},  {"BGM.wav", wavegen::backgroundMusic},
+        {"その他.wav", wavegen::chime},         {"禁止.wav", wavegen::buzz},
+        {"駒打音.wav", wavegen::woodenClack},   {"中国将棋打音.wav", wavegen::stoneClack},
+        {"消滅.wav", wavegen::fallingSweep},    {"BGM.wav", wavegen::backgroundMusic},
+        {"clock_tick.wav", wavegen::clockTick}, {"time_up.wav", wavegen::timeUp},
     };
     int failures = 0;
     for (const Output& o : outputs) {

@@ -16,8 +16,8 @@ GameRig::GameRig(lang::Language systemLanguage)
     : canvas(view::kCanvasWidthTwips, view::kCanvasHeightTwips), systemLanguage(systemLanguage) {
     ensureQtApplication();
     // The fake library takes any bytes, so a few stand in for each wave.
-    for (const char* name :
-         {"その他.wav", "禁止.wav", "駒打音.wav", "中国将棋打音.wav", "消滅.wav", "BGM.wav"}) {
+    for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "中国将棋打音.wav", "消滅.wav",
+                             "BGM.wav", "clock_tick.wav", "time_up.wav"}) {
         folder.write(name, "RIFF-test");
     }
     panel.directory = panel.files = folder.path().string();

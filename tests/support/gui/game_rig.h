@@ -1,6 +1,6 @@
 // A game controller wired to fakes: a real offscreen canvas, scripted message boxes, a settable
 // clock, a manual timer, a recording sound library and a fake window frame, running in a folder
-// of its own that holds six small wave files.
+// of its own that holds a small file for each wave.
 #pragma once
 
 #include <memory>

@@ -24,6 +24,7 @@ void ScriptedDialogs::verify() {
 platform::Answer ScriptedDialogs::show(const std::string& text, const std::string& title,
                                        platform::Buttons buttons, platform::Icon icon) {
     shown.push_back({text, title, buttons, platform::Answer::Ok, icon});
+    if (whileOpen) whileOpen();
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected message box: \"" << text << "\" (title \"" << title << "\")";
         return buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ class ScriptedDialogs : public platform::Dialogs {
                           platform::Buttons buttons, platform::Icon icon) override;
 
     std::vector<Box> shown;  // every box shown, in order
+    // Runs while each box is open, as the time the player takes to answer it.
+    std::function<void()> whileOpen;
 
   private:
     std::deque<Box> script_;

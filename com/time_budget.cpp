@@ -1,0 +1,28 @@
+#include "com/time_budget.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace com {
+
+namespace {
+
+constexpr double kMovesToPlan = 30;   // the main time is shared out as if this many moves remained
+constexpr double kPeriodShare = 0.8;  // of a byoyomi period or an increment
+constexpr double kMostOfWhatIsLeft = 0.5;
+
+}  // namespace
+
+long timedNodeBudget(long levelBudget, const std::optional<ClockShare>& clock) {
+    if (!clock || !(clock->nodesPerSecond > 0)) return levelBudget;
+    const double timeLeft = std::max(0.0, clock->timeLeft);
+    const double period = kPeriodShare * std::max(0.0, clock->byoyomi);
+    const double fair =
+        timeLeft / kMovesToPlan + period + kPeriodShare * std::max(0.0, clock->increment);
+    const double seconds = std::min(fair, kMostOfWhatIsLeft * timeLeft + period);
+    const double nodes = std::floor(seconds * clock->nodesPerSecond);
+    if (!(nodes < static_cast<double>(levelBudget))) return levelBudget;
+    return static_cast<long>(nodes);
+}
+
+}  // namespace com
