@@ -61,6 +61,7 @@ MainWindow::MainWindow(WindowSetup setup)
         ownSound_ = std::make_unique<platform::SdlSoundLibrary>();
         sound = ownSound_.get();
     }
+    dialogs_ = dialogs;
 
     view_ = new CanvasWidget(
         canvas_,
@@ -89,7 +90,7 @@ MainWindow::MainWindow(WindowSetup setup)
 
     game_ = std::make_unique<flow::Game>(flow::Boundaries{
         canvas_, *dialogs, clock_, timer_, *sound, *this, setup_.folder, filePanel_,
-        setup_.settingsFolder, setup_.keepsRecovery, setup_.systemLanguage});
+        setup_.settingsFolder, setup_.keepsRecovery, setup_.systemLanguage, &clipboard_});
 
     list_ = new MoveListView(*game_);
     list_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
@@ -151,6 +152,7 @@ void MainWindow::buildMenus() {
     QMenu* kifu = menu(bar, KZ_TEXT("Menu", "棋譜"), "KIFU");
     item(kifu, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click);
     item(kifu, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click);
+    addShareItems(kifu);
 
     QMenu* option = menu(bar, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION");
     connect(option, &QMenu::aboutToShow, this, [this] { run([this] { game_->OPTION_Click(); }); });

@@ -24,6 +24,7 @@
 #include "app/move_list_view.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
+#include "platform/qt_clipboard.h"
 #include "platform/system_clock.h"
 
 class QDockWidget;
@@ -116,6 +117,11 @@ class MainWindow : public QMainWindow, public platform::Frame {
     void fitListToWindow();
     // The menu bar's and the menus' font follow the window's scale.
     void scaleMenus();
+    // The 棋譜 menu's entries for sharing a game (main_window_share.cpp): copy and paste, and
+    // the board picture saved through the desktop's save dialog or copied.
+    void addShareItems(QMenu* kifu);
+    void saveBoardPicture();
+    void copyBoardPicture();
 
     WindowSetup setup_;
     std::unique_ptr<platform::Dialogs> ownDialogs_;
@@ -123,6 +129,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     platform::Canvas canvas_;
     platform::SystemDayClock clock_;
     platform::QtTimer timer_;
+    platform::QtClipboard clipboard_;
+    platform::Dialogs* dialogs_ = nullptr;
     CanvasWidget* view_ = nullptr;
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     QDockWidget* listDock_ = nullptr;

@@ -29,7 +29,8 @@ Game::Game(const Boundaries& outside)
              outside.dialogs, screen_, outside.canvas, options_, moves_, position_),
       menu_(options_, screen_, outside.canvas, outside.frame, sounds_, outside.dialogs,
             settingsFolderOf(outside) + "/" + settings::kSettingsFileName, outside.systemLanguage,
-            [this] { 画面_再描画(); }) {}
+            [this] { 画面_再描画(); }),
+      clipboard_(outside.clipboard) {}
 
 void Game::Form_Load() {
     // The first message may come from the sound library, so the language comes first.

@@ -9,6 +9,7 @@
 
 #include "flow/game.h"
 #include "platform/canvas.h"
+#include "support/gui/fake_clipboard.h"
 #include "support/gui/fake_clock.h"
 #include "support/gui/fake_file_panel.h"
 #include "support/gui/fake_frame.h"
@@ -33,6 +34,7 @@ struct GameRig {
     FakeSoundLibrary sound;
     FakeFrame frame;
     FakeFilePanel panel;  // both lists start in the rig's folder
+    FakeClipboard clipboard;
     platform::Language systemLanguage;
     std::unique_ptr<flow::Game> game;
 
