@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDockWidget>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,6 +62,7 @@ MainWindow::MainWindow(WindowSetup setup)
         ownSound_ = std::make_unique<platform::SdlSoundLibrary>();
         sound = ownSound_.get();
     }
+    dialogs_ = dialogs;
 
     view_ = new CanvasWidget(
         canvas_,
@@ -95,6 +97,7 @@ MainWindow::MainWindow(WindowSetup setup)
                              setup_.keepsRecovery,
                              setup_.systemLanguage};
     outside.guiThread = &guiThread_;
+    outside.clipboard = &clipboard_;
     game_ = std::make_unique<flow::Game>(outside);
 
     list_ = new MoveListView(*game_);
@@ -170,6 +173,7 @@ void MainWindow::buildMenus() {
             action->setObjectName(QString::fromUtf8(row.name));
             parent->addAction(action);
             connect(action, &QAction::triggered, this, runRoutine);
+            if (row.keys != nullptr) action->setShortcut(QKeySequence(QString::fromUtf8(row.keys)));
         }
         if (row.checked) {
             action->setCheckable(true);
@@ -197,6 +201,8 @@ void MainWindow::buildMenus() {
         const auto chosen = TimeControlDialog::ask(game_->options().timeControl, this);
         if (chosen) run([&] { game_->setTimeControl(*chosen); });
     });
+    addShareItems(findChild<QMenu*>(QStringLiteral("KIFU")),
+                  findChild<QAction*>(QStringLiteral("KIFU_ANALYSE")));
     // The legend is the window's own: the game is not told.
     auto* help = new QMenu(platform::translatedQ("Menu", kHelpCaption), menuBar());
     help->setObjectName(QStringLiteral("HELP"));

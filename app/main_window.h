@@ -26,6 +26,7 @@
 #include "platform/canvas.h"
 #include "platform/frame.h"
 #include "platform/qt_gui_thread.h"
+#include "platform/qt_clipboard.h"
 #include "platform/system_clock.h"
 
 class QDockWidget;
@@ -120,6 +121,11 @@ class MainWindow : public QMainWindow, public platform::Frame {
     void fitListToWindow();
     // The menu bar's and the menus' font follow the window's scale.
     void scaleMenus();
+    // The 棋譜 menu's picture of the board (main_window_share.cpp), saved through the desktop's
+    // save dialog (an item put before `before`) or copied by its keys.
+    void addShareItems(QMenu* kifu, QAction* before);
+    void saveBoardPicture();
+    void copyBoardPicture();
 
     WindowSetup setup_;
     std::unique_ptr<platform::QtDialogs> ownDialogs_;
@@ -127,6 +133,8 @@ class MainWindow : public QMainWindow, public platform::Frame {
     platform::Canvas canvas_;
     platform::SystemDayClock clock_;
     platform::QtTimer timer_;
+    platform::QtClipboard clipboard_;
+    platform::Dialogs* dialogs_ = nullptr;
     CanvasWidget* view_ = nullptr;
     platform::QtFilePanel* filePanel_ = nullptr;  // widgets over the canvas, owned by it
     QDockWidget* listDock_ = nullptr;

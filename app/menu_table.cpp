@@ -16,6 +16,9 @@ MenuRow item(int depth, const char* caption, const char* name, Routine routine,
              CheckQuery checked = {}, S set = S::None) {
     return {depth, false, caption, name, routine, std::move(checked), set};
 }
+MenuRow keyed(int depth, const char* caption, const char* name, Routine routine, const char* keys) {
+    return {depth, false, caption, name, routine, {}, S::None, keys};
+}
 
 CheckQuery background(int code) {
     return [code](const G& g) { return g.options().checkedBackground == code; };
@@ -61,6 +64,9 @@ const std::vector<MenuRow>& menuRows() {
         menu(0, KZ_TEXT("Menu", "棋譜"), "KIFU"),
         item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),
         item(1, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click),
+        keyed(1, KZ_TEXT("Menu", "局面をコピー"), "COPY_POSITION", &G::COPY_POSITION_Click, "Ctrl+C"),
+        item(1, KZ_TEXT("Menu", "棋譜をコピー"), "COPY_RECORD", &G::COPY_RECORD_Click),
+        keyed(1, KZ_TEXT("Menu", "貼り付け"), "PASTE", &G::PASTE_Click, "Ctrl+V"),
         // Captioned 解析中止 by the window while the review runs.
         item(1, KZ_TEXT("Menu", "棋譜解析"), "KIFU_ANALYSE", &G::KIFU_ANALYSE_Click),
 

@@ -26,6 +26,7 @@ struct MenuRow {
     Routine routine;      // an item's action, or what a menu does as it opens (none: nullptr)
     CheckQuery checked;   // empty: no check mark
     ExclusiveSet set;
+    const char* keys = nullptr;  // a shortcut in QKeySequence's portable text, e.g. "Ctrl+C"
 };
 
 const std::vector<MenuRow>& menuRows();

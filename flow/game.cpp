@@ -31,6 +31,7 @@ Game::Game(const Boundaries& outside)
       menu_(options_, screen_, outside.canvas, outside.frame, sounds_, outside.dialogs,
             settingsFolderOf(outside) + "/" + settings::kSettingsFileName, outside.systemLanguage,
             [this] { 画面_再描画(); }),
+      clipboard_(outside.clipboard),
       review_(outside.guiThread, outside.reviewNodes, [this] { recordChanged(); }) {}
 
 void Game::Form_Load() {

@@ -15,6 +15,7 @@
 #include "flow/record_panel.h"
 #include "flow/review.h"
 #include "platform/canvas.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/file_panel.h"
@@ -55,6 +56,8 @@ struct Boundaries {
     platform::GuiThread* guiThread = nullptr;
     // Nodes the review searches in each entry.
     long reviewNodes = com::kAnalysisNodes;
+    // The desktop's clipboard; without one, copy and paste do nothing.
+    platform::Clipboard* clipboard = nullptr;
 };
 
 // Mouse buttons as the window reports them.
@@ -125,6 +128,12 @@ class Game : private MoveListener {
     // Yes shows it in record mode at its last entry.
     void offerRecovery();
 
+    // Copy and paste (clipboard_commands.cpp): the position shown as its notation, the whole
+    // record as text, and a paste of either (or of a record file's text) shown as a read record.
+    void COPY_POSITION_Click();
+    void COPY_RECORD_Click();
+    void PASTE_Click();
+
     // ｵﾌﾟｼｮﾝ menu, その他 and the 言語 / Language submenu (options.cpp; the menu itself is
     // option_menu.h).
     void OPTION_Click();
@@ -188,6 +197,14 @@ class Game : private MoveListener {
     // Puts a record read from a file on the board in record mode, its header lines printed and
     // its entries in the move list, the cursors at the start (record_mode.cpp).
     void enterRecordMode(const record::KifuLoad& loaded);
+    // A record read whole from a file (or its pasted text) put on the board, the player told how to
+    // step through it.
+    void showReadRecord(const record::KifuLoad& loaded);
+    // Puts a record read from pasted text on the board in record mode: `list` from its start
+    // (entry 0, which may be any position) to its last entry, the start's side to move first
+    // (clipboard_commands.cpp).
+    void enterPastedRecord(const record::MoveList& list, const record::KifuHeaders& headers,
+                           rules::SideId sideToMoveAtStart);
     // Shows the last entry of the move list as that many steps of 進 would.
     void showLastEntry();
 
@@ -285,6 +302,7 @@ class Game : private MoveListener {
     OptionMenu menu_;
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
+    platform::Clipboard* clipboard_ = nullptr;
     // Last: its workers are stopped before anything they report to goes.
     Review review_;
 };

@@ -36,8 +36,11 @@ void Game::Command1_Click() {
 
 void Game::File1_Click() {
     const std::optional<record::KifuLoad> loaded = panel_.readSelected();
-    if (!loaded) return;
-    enterRecordMode(*loaded);
+    if (loaded) showReadRecord(*loaded);
+}
+
+void Game::showReadRecord(const record::KifuLoad& loaded) {
+    enterRecordMode(loaded);
     if (!panel_.announceRead()) return;
     rules::調査_先手後手(position_);
     state_.sideToMove = rules::SENTE;

@@ -277,6 +277,38 @@ KifuLoad load(const std::string& path) {
     return result;
 }
 
+KifuLoad loadText(std::string_view text, const std::string& name) {
+    KifuLoad read;
+    KifuStatus status = failure(KifuError::None, name, 0, "");
+    int lineNo = 0;
+    while (status.ok() && !text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++lineNo;
+        if (lineNo <= kHeaderLines) {
+            read.headers[lineNo - 1] = std::string(line);
+            continue;
+        }
+        if (blankLine(std::string(line))) continue;
+        if (static_cast<int>(read.entries.size()) == kMaxEntry) {
+            status = failure(KifuError::TooManyEntries, name, lineNo, "");
+            break;
+        }
+        MoveEntry entry;
+        const LineDecode decoded = decodeEntryLine(line, entry);
+        if (!decoded)
+            status = lineFailure(KifuError::BadEntryLine, name, lineNo, decoded);
+        else
+            read.entries.push_back(entry);
+    }
+    KifuLoad result;
+    if (status.ok()) result = std::move(read);
+    result.status = status;
+    return result;
+}
+
 void applyTo(const KifuLoad& loaded, MoveList& list) {
     const int n = static_cast<int>(loaded.entries.size());
     for (int i = 0; i < n && i < kMaxEntry; ++i) list[i + 1] = loaded.entries[i];

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/entry_line.h"
@@ -66,6 +67,10 @@ struct KifuLoad {
 
 // Reads and checks the whole file. On failure `headers` and `entries` are empty.
 KifuLoad load(const std::string& path);
+
+// Reads a record file's content given as text, as a paste brings it: UTF-8 rather than CP932,
+// lines ending with LF or CR LF, checked as a file is. The status names it `name`.
+KifuLoad loadText(std::string_view text, const std::string& name);
 
 // Puts a successfully loaded record into the list: entries 1..N, lastMove = N, and the cursors at
 // the start. Entry 0 (the start position) is the caller's and is not touched.

@@ -249,6 +249,26 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>時間切れ</source>
         <translation>Time is up</translation>
     </message>
+    <message>
+        <source>画像を保存できません: %1</source>
+        <translation>Cannot save the picture: %1</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>貼り付けられるのは局面の表記、棋譜の文、棋譜ﾌｧｲﾙの中身です</source>
+        <translation>Only a position notation, a record text or the content of a record file can be pasted</translation>
+    </message>
+    <message>
+        <source>対局中のゲームを終えて貼り付けますか？</source>
+        <translation>End the game in progress and paste?</translation>
+    </message>
+    <message>
+        <source>貼り付けた文</source>
+        <translation>the pasted text</translation>
+    </message>
 </context>
 <context>
     <name>Legend</name>
@@ -554,6 +574,22 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>持ち時間…</source>
         <translation>Time control…</translation>
+    </message>
+    <message>
+        <source>局面をコピー</source>
+        <translation>Copy position</translation>
+    </message>
+    <message>
+        <source>棋譜をコピー</source>
+        <translation>Copy record</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>盤面画像を保存</source>
+        <translation>Save board picture…</translation>
     </message>
 </context>
 <context>

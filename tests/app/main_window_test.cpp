@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
 #include <QTest>
+#include <cmath>
 
 #include "app/main_window.h"
 #include "flow/game.h"
@@ -72,7 +75,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
         layout(window->menuBar()->actions()),
         QStringLiteral(
             "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
-            "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込,棋譜解析},"
+            "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込,局面をコピー,棋譜をコピー,貼り付け,"
+            "盤面画像を保存,棋譜解析},"
             "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
             "棋譜一覧,持ち時間…,言語 / Language{日本語,English},駒の種類{漢字,International}},"
             "その他,ヘルプ{駒の動き}"));
@@ -94,7 +98,8 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
               QStringLiteral(
                   "Game{Game (human),Game (computer),Computer "
                   "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
-                  "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save,Analyse game},"
+                  "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save,Copy position,Copy record,"
+                  "Paste,Save board picture…,Analyse game},"
                   "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
                   "Chinese drops,BGM,Move list,Time control…,言語 / Language{日本語,English},"
                   "Pieces{Kanji,International}},About,Help{How the pieces move}"));
@@ -138,6 +143,18 @@ TEST_F(MainWindowTest, TheLegendOpensInTheLanguageAndPieceSetInUse) {
         EXPECT_TRUE(names.contains(name)) << name;
     EXPECT_EQ(pictures, 2 * 21) << "a picture and a diagram for each kind";
     EXPECT_TRUE(shown) << "the pawn in the international set";
+// The picture copied by Ctrl+Shift+C is the game's area at twice its natural size, and Ctrl+C
+// copies the position as text.
+TEST_F(MainWindowTest, SharingKeysCopyThePictureAndThePosition) {
+    EXPECT_EQ(action("COPY_PICTURE")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    EXPECT_EQ(action("COPY_POSITION")->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(action("PASTE")->shortcut(), QKeySequence(QKeySequence::Paste));
+    action("COPY_PICTURE")->trigger();
+    const QSizeF natural = window->canvasWidget()->naturalSize();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(),
+              QSize(std::lround(natural.width()) * 2, std::lround(natural.height()) * 2));
+    action("COPY_POSITION")->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(" b - 1"));
 }
 
 TEST_F(MainWindowTest, CheckMarksFollowTheGameNotTheClick) {

@@ -28,6 +28,7 @@ std::unique_ptr<flow::Game> GameRig::makeGame(bool keepsRecovery) {
     flow::Boundaries outside{canvas, dialogs, clock, timer, sound, frame, folder.path().string(),
                              &panel};
     outside.keepsRecovery = keepsRecovery;
+    outside.clipboard = &clipboard;
     outside.systemLanguage = systemLanguage;
     outside.guiThread = &gui;
     outside.reviewNodes = kReviewNodes;

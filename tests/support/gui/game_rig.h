@@ -10,6 +10,7 @@
 #include "flow/game.h"
 #include "platform/canvas.h"
 #include "support/fake_gui_thread.h"
+#include "support/gui/fake_clipboard.h"
 #include "support/gui/fake_clock.h"
 #include "support/gui/fake_file_panel.h"
 #include "support/gui/fake_frame.h"
@@ -35,6 +36,7 @@ struct GameRig {
     FakeFrame frame;
     FakeFilePanel panel;  // both lists start in the rig's folder
     FakeGuiThread gui;    // the review's results wait here until delivered
+    FakeClipboard clipboard;
     lang::Language systemLanguage;
     std::unique_ptr<flow::Game> game;
 
