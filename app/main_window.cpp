@@ -142,6 +142,7 @@ void MainWindow::buildMenus() {
     connect(stop, &QMenu::aboutToShow, this, [this] { run([this] { game_->STOP_Click(); }); });
     item(stop, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click);
     item(stop, KZ_TEXT("Menu", "反転"), "REVERSE", &G::REVERSE_Click);
+    buildEditItems(stop);
 
     item(bar, KZ_TEXT("Menu", "戻"), "REPLAY", &G::REPLAY_Click);
     item(bar, KZ_TEXT("Menu", "進"), "AFTER", &G::AFTER_Click);
@@ -173,6 +174,32 @@ void MainWindow::buildMenus() {
 
     item(bar, KZ_TEXT("Menu", "その他"), "VER", &G::VER_Click);
     sync();
+}
+
+void MainWindow::buildEditItems(QMenu* positionMenu) {
+    using G = flow::Game;
+    QMenuBar* bar = menuBar();
+    item(positionMenu, KZ_TEXT("Menu", "局面編集"), "EDIT_POSITION", &G::editPosition);
+    editItems_ = {
+        item(bar, KZ_TEXT("Menu", "初期配置"), "EDIT_START", &G::editStartPosition),
+        item(bar, KZ_TEXT("Menu", "全消去"), "EDIT_CLEAR", &G::editClear),
+        item(bar, KZ_TEXT("Menu", "手番"), "EDIT_SIDE", &G::editSideToMove),
+        item(bar, KZ_TEXT("Menu", "反転"), "EDIT_FLIP", &G::editFlip),
+        item(bar, KZ_TEXT("Menu", "完了"), "EDIT_DONE", &G::editDone),
+        item(bar, KZ_TEXT("Menu", "取消"), "EDIT_CANCEL", &G::editCancel),
+    };
+}
+
+void MainWindow::syncEditMode() {
+    const bool editing = game_->editing();
+    for (QAction* a : editItems_) a->setVisible(editing);
+    for (const char* name : {"TAIKYOKU", "STOP", "KIFU"}) {
+        if (auto* m = findChild<QMenu*>(QString::fromUtf8(name)))
+            m->menuAction()->setEnabled(!editing);
+    }
+    for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN"}) {
+        if (auto* a = findChild<QAction*>(QString::fromUtf8(name))) a->setEnabled(!editing);
+    }
 }
 
 QMenu* MainWindow::menu(QWidget* parent, const char* caption, const char* name) {
@@ -225,6 +252,7 @@ void MainWindow::sync() {
     tick("JAPANESE", game_->language() == platform::Language::Japanese);
     tick("ENGLISH", game_->language() == platform::Language::English);
     tick("MOVE_LIST", o.moveList);
+    syncEditMode();
     followListOption();
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();
@@ -396,6 +424,8 @@ void MainWindow::captionMenus() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // While a position is set up the keys do nothing but end the program.
+    if (game_->editing() && event->key() != Qt::Key_Escape) return;
     // The arrow keys step through the record as 戻 and 進 do.
     if (event->key() == Qt::Key_Left) {
         run([this] { game_->REPLAY_Click(); });

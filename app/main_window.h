@@ -92,6 +92,10 @@ class MainWindow : public QMainWindow, public platform::Frame {
   private:
     using Routine = void (flow::Game::*)();
     void buildMenus();
+    // Edit mode's own items on the menu bar, shown only while a position is set up; every other
+    // item that would start, step or load a game is greyed meanwhile.
+    void buildEditItems(QMenu* positionMenu);
+    void syncEditMode();
     // Captions are Japanese sources (marked with KZ_TEXT when they are translated).
     QMenu* menu(QWidget* parent, const char* caption, const char* name);
     QAction* item(QWidget* parent, const char* caption, const char* name, Routine routine,
@@ -131,6 +135,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     std::unique_ptr<flow::Game> game_;
     // Every menu entry with its caption's source.
     std::vector<std::pair<QAction*, const char*>> captions_;
+    std::vector<QAction*> editItems_;
     double scale_ = 1;
     int widthTwips_;
     int heightTwips_;

@@ -48,6 +48,10 @@ constexpr int kLastSwitchableCell = 5;
 }  // namespace
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
+    if (editor_.editing()) {
+        editPress(button, xTwips, yTwips);
+        return;
+    }
     panel_.hide();
     computer_.eraseHint(position_, state_);
     if (state_.kifuMode) {

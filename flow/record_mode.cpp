@@ -30,7 +30,7 @@ void Game::File1_Click() {
     enterRecordMode(*loaded);
     if (!panel_.announceRead()) return;
     rules::調査_先手後手(position_);
-    state_.sideToMove = rules::SENTE;
+    state_.sideToMove = moves_.startSide;
 }
 
 void Game::offerRecovery() {
@@ -65,7 +65,7 @@ void Game::showLastEntry() {
                       kMarkColour);
     }
     // Each step of 進 from the start hands the move to the other army.
-    state_.sideToMove = n % 2 == 0 ? rules::SENTE : -rules::SENTE;
+    state_.sideToMove = n % 2 == 0 ? moves_.startSide : -moves_.startSide;
     canvas_.repaintNow();
 }
 

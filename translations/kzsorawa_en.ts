@@ -233,6 +233,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>前回の対局を再開しますか？</source>
         <translation>Resume the last game?</translation>
     </message>
+    <message>
+        <source>完了</source>
+        <translation>Done</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -339,6 +343,30 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>棋譜一覧</source>
         <translation>Move list</translation>
+    </message>
+    <message>
+        <source>局面編集</source>
+        <translation>Edit position</translation>
+    </message>
+    <message>
+        <source>初期配置</source>
+        <translation>Start position</translation>
+    </message>
+    <message>
+        <source>全消去</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>手番</source>
+        <translation>Side to move</translation>
+    </message>
+    <message>
+        <source>完了</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -601,6 +629,18 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>手目</source>
         <translation>moves</translation>
+    </message>
+    <message>
+        <source>後手番</source>
+        <translation>second player to move</translation>
+    </message>
+    <message>
+        <source>先手番</source>
+        <translation>first player to move</translation>
+    </message>
+    <message>
+        <source>局面編集</source>
+        <translation>Editing the position</translation>
     </message>
 </context>
 <context>
