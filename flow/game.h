@@ -149,6 +149,7 @@ class Game : private MoveListener {
     void editDone();
     void editCancel();
     bool editing() const { return editor_.editing(); }
+    const PositionEditor& editor() const { return editor_; }
 
     // Mouse and clock (mouse_input.cpp, game.cpp). Positions are twips of the client area.
     void Form_MouseDown(int button, double xTwips, double yTwips);

@@ -37,12 +37,13 @@ class MainWindowTest : public ::testing::Test {
     QAction* action(const char* name) {
         return window->findChild<QAction*>(QString::fromUtf8(name));
     }
-    // The captions of a menu's entries, in order; a submenu shows as "caption{...}".
+    // The captions of a menu's entries shown, in order; a submenu shows as "caption{...}", a
+    // greyed entry as "(caption)".
     static QString layout(const QList<QAction*>& actions) {
         QStringList out;
         for (QAction* a : actions) {
-            if (a->isSeparator()) continue;
-            QString s = a->text();
+            if (a->isSeparator() || !a->isVisible()) continue;
+            QString s = a->isEnabled() ? a->text() : "(" + a->text() + ")";
             if (a->menu()) s += "{" + layout(a->menu()->actions()) + "}";
             out << s;
         }
@@ -72,7 +73,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
         layout(window->menuBar()->actions()),
         QStringLiteral(
             "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
-            "局面{最初,反転},戻,進,△,▽,棋譜{読込,書込},"
+            "局面{最初,反転,局面編集},戻,進,△,▽,棋譜{読込,書込},"
             "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
             "棋譜一覧,言語 / Language{日本語,English}},"
             "その他"));
@@ -84,19 +85,35 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
 
 // English captions every menu and the file panel at once; Japanese puts back every caption as
 // it was. The language submenu and each language read the same in both.
+// Edit mode shows its own items and greys what would start, step or load a game; 完了 or 取消
+// puts the menus back.
+TEST_F(MainWindowTest, EditModeHasItsOwnItems) {
+    action("ENGLISH")->trigger();
+    const QString playing = layout(window->menuBar()->actions());
+    action("EDIT_POSITION")->trigger();
+    const QString editing = layout(window->menuBar()->actions());
+    EXPECT_TRUE(editing.startsWith(
+        "(Game){Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,"
+        "Hint},(Position){Start,Flip,Edit position},Start position,Clear,Side to move,Flip,Done,"
+        "Cancel,(Back),(Forward),(△),(▽),(Record){Load,Save},Options{"))
+        << editing.toStdString();
+    action("EDIT_CANCEL")->trigger();
+    EXPECT_EQ(layout(window->menuBar()->actions()), playing);
+}
+
 TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
     const QString japanese = layout(window->menuBar()->actions());
     EXPECT_TRUE(action("JAPANESE")->isChecked());
     action("ENGLISH")->trigger();
     EXPECT_TRUE(action("ENGLISH")->isChecked());
     EXPECT_FALSE(action("JAPANESE")->isChecked());
-    EXPECT_EQ(
-        layout(window->menuBar()->actions()),
-        QStringLiteral(
-            "Game{Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
-            "Position{Start,Flip},Back,Forward,△,▽,Record{Load,Save},"
-            "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
-            "Chinese drops,BGM,Move list,言語 / Language{日本語,English}},About"));
+    EXPECT_EQ(layout(window->menuBar()->actions()),
+              QStringLiteral(
+                  "Game{Game (human),Game (computer),Computer "
+                  "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
+                  "Position{Start,Flip,Edit position},Back,Forward,△,▽,Record{Load,Save},"
+                  "Options{Background{Green,Tatami,Bamboo,Space,Brick},Move guide,Elapsed time,"
+                  "Chinese drops,BGM,Move list,言語 / Language{日本語,English}},About"));
     QStringList captions;
     for (int i = 0; i < 4; ++i) captions << window->filePanel()->label(i)->text();
     EXPECT_EQ(captions.join(","), "File:,Second:,First:,Game:");
