@@ -201,6 +201,7 @@ void MainWindow::buildMenus() {
         const auto chosen = TimeControlDialog::ask(game_->options().timeControl, this);
         if (chosen) run([&] { game_->setTimeControl(*chosen); });
     });
+    buildEditItems();
     addShareItems(findChild<QMenu*>(QStringLiteral("KIFU")),
                   findChild<QAction*>(QStringLiteral("KIFU_ANALYSE")));
     // The legend is the window's own: the game is not told.
@@ -216,6 +217,47 @@ void MainWindow::buildMenus() {
     sync();
 }
 
+void MainWindow::buildEditItems() {
+    using G = flow::Game;
+    struct EditItem {
+        const char* caption;
+        const char* name;
+        Routine routine;
+    };
+    const EditItem items[] = {
+        {KZ_TEXT("Menu", "初期配置"), "EDIT_START", &G::editStartPosition},
+        {KZ_TEXT("Menu", "全消去"), "EDIT_CLEAR", &G::editClear},
+        {KZ_TEXT("Menu", "手番"), "EDIT_SIDE", &G::editSideToMove},
+        {KZ_TEXT("Menu", "反転"), "EDIT_FLIP", &G::editFlip},
+        {KZ_TEXT("Menu", "完了"), "EDIT_DONE", &G::editDone},
+        {KZ_TEXT("Menu", "取消"), "EDIT_CANCEL", &G::editCancel},
+    };
+    // They stand on the bar between 局面 and 戻.
+    QAction* before = findChild<QAction*>(QStringLiteral("REPLAY"));
+    for (const EditItem& e : items) {
+        auto* a = new QAction(platform::translatedQ("Menu", e.caption), menuBar());
+        a->setObjectName(QString::fromUtf8(e.name));
+        captions_.emplace_back(a, e.caption);
+        menuBar()->insertAction(before, a);
+        const Routine routine = e.routine;
+        connect(a, &QAction::triggered, this,
+                [this, routine] { run([&] { ((*game_).*routine)(); }); });
+        editItems_.push_back(a);
+    }
+}
+
+void MainWindow::syncEditMode() {
+    const bool editing = game_->editing();
+    for (QAction* a : editItems_) a->setVisible(editing);
+    for (const char* name : {"TAIKYOKU", "STOP", "KIFU"}) {
+        if (auto* m = findChild<QMenu*>(QString::fromUtf8(name)))
+            m->menuAction()->setEnabled(!editing);
+    }
+    for (const char* name : {"REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN"}) {
+        if (auto* a = findChild<QAction*>(QString::fromUtf8(name))) a->setEnabled(!editing);
+    }
+}
+
 void MainWindow::run(const std::function<void()>& event) {
     event();
     sync();
@@ -225,6 +267,7 @@ void MainWindow::sync() {
     for (const auto& [action, checked] : checks_) action->setChecked(checked(*game_));
     if (legend_ != nullptr && legend_->isVisible())
         legend_->follow(game_->options().pieceSet, scale());
+    syncEditMode();
     followListOption();
     // A step that was refused leaves the highlight on the entry still shown.
     list_->followCurrent();
@@ -402,6 +445,8 @@ void MainWindow::followReview() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // While a position is set up the keys do nothing but end the program.
+    if (game_->editing() && event->key() != Qt::Key_Escape) return;
     // The arrow keys step through the record as 戻 and 進 do.
     if (event->key() == Qt::Key_Left) {
         run([this] { game_->REPLAY_Click(); });

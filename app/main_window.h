@@ -25,8 +25,8 @@
 #include "app/window_scaling.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
-#include "platform/qt_gui_thread.h"
 #include "platform/qt_clipboard.h"
+#include "platform/qt_gui_thread.h"
 #include "platform/system_clock.h"
 
 class QDockWidget;
@@ -98,6 +98,10 @@ class MainWindow : public QMainWindow, public platform::Frame {
   private:
     // The menu bar from the rows of the menu table.
     void buildMenus();
+    // Edit mode's own items on the menu bar, shown only while a position is set up; every other
+    // item that would start, step or load a game is greyed meanwhile.
+    void buildEditItems();
+    void syncEditMode();
     // Runs one event on the game, then shows the result.
     void run(const std::function<void()>& event);
     // Check marks and picture follow the game.
@@ -148,6 +152,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     std::vector<std::pair<QAction*, const char*>> captions_;
     std::vector<std::pair<QAction*, CheckQuery>> checks_;
     WindowScaling scaling_;
+    std::vector<QAction*> editItems_;
     int widthTwips_;
     int heightTwips_;
     // True while the window changes its own size: the scale it has is kept meanwhile.

@@ -55,6 +55,7 @@ const std::vector<MenuRow>& menuRows() {
         menu(0, KZ_TEXT("Menu", "局面"), "STOP", &G::STOP_Click),
         item(1, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click),
         item(1, KZ_TEXT("Menu", "反転"), "REVERSE", &G::REVERSE_Click),
+        item(1, KZ_TEXT("Menu", "局面編集"), "EDIT_POSITION", &G::editPosition),
 
         item(0, KZ_TEXT("Menu", "戻"), "REPLAY", &G::REPLAY_Click),
         item(0, KZ_TEXT("Menu", "進"), "AFTER", &G::AFTER_Click),
@@ -64,7 +65,8 @@ const std::vector<MenuRow>& menuRows() {
         menu(0, KZ_TEXT("Menu", "棋譜"), "KIFU"),
         item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),
         item(1, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click),
-        keyed(1, KZ_TEXT("Menu", "局面をコピー"), "COPY_POSITION", &G::COPY_POSITION_Click, "Ctrl+C"),
+        keyed(1, KZ_TEXT("Menu", "局面をコピー"), "COPY_POSITION", &G::COPY_POSITION_Click,
+              "Ctrl+C"),
         item(1, KZ_TEXT("Menu", "棋譜をコピー"), "COPY_RECORD", &G::COPY_RECORD_Click),
         keyed(1, KZ_TEXT("Menu", "貼り付け"), "PASTE", &G::PASTE_Click, "Ctrl+V"),
         // Captioned 解析中止 by the window while the review runs.

@@ -84,6 +84,15 @@ void Game::初期設定() {
     computer_.cancel();
     computer_.reset();
 
+    // A record set up in the position editor starts from its own entry 0, whichever way up.
+    if (moves_.setUpStart) {
+        restoreEntry(0);
+        settle(position_);
+        state_.reversed = rules::wayUp(position_.board) == -1;
+        画面_再描画();
+        recordChanged();
+        return;
+    }
     rules::layOutStartPosition(position_);
     // Entry 0 is the start of the record kept: one played on a turned board starts from the
     // start position turned the same way, so stepping into move 1 shows that move.
@@ -101,6 +110,10 @@ void Game::初期設定() {
 }
 
 void Game::画面_再描画() {
+    if (editor_.editing()) {
+        drawEditor();
+        return;
+    }
     screen_.描画_背景(options_.background);
     screen_.描画_桝_数値();
     screen_.描画_自持盤();
@@ -160,6 +173,7 @@ bool Game::gameBeingPlayed() const {
 
 rules::SideId Game::sideToMoveAt(int n) const {
     if (n < 0 || n > record::kMaxEntry) return 0;
+    if (n == 0 && moves_.setUpStart) return moves_.startSide;
     const rules::Board* before = n > 0 ? &moves_[n - 1].boardAt : nullptr;
     return rules::調査_先番(position_, before, moves_[n].boardAt);
 }

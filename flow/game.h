@@ -4,6 +4,7 @@
 // their part behind it. The routines are grouped by topic, one source file per group.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "flow/computer_player.h"
 #include "flow/game_state.h"
 #include "flow/option_menu.h"
+#include "flow/position_editor.h"
 #include "flow/record_listener.h"
 #include "flow/record_panel.h"
 #include "flow/review.h"
@@ -169,6 +171,19 @@ class Game : private MoveListener {
     // playing it.
     void HINT_Click();
 
+    // The position editor (position_editing.cpp): 局面編集 turns the window into edit mode, where
+    // presses set up a position; 完了 makes an accepted one the start of a new record, 取消 puts
+    // back everything as it was before.
+    void editPosition();
+    void editStartPosition();
+    void editClear();
+    void editSideToMove();
+    void editFlip();
+    void editDone();
+    void editCancel();
+    bool editing() const { return editor_.editing(); }
+    const PositionEditor& editor() const { return editor_; }
+
     // Mouse and clock (mouse_input.cpp, game.cpp). Positions are twips of the client area.
     void Form_MouseDown(int button, double xTwips, double yTwips);
     void Timer1_Timer();
@@ -189,6 +204,10 @@ class Game : private MoveListener {
   private:
     // The side to move after recorded move n, from the record.
     rules::SideId sideToMoveAt(int n) const;
+
+    // Edit mode's screen and presses (position_editing.cpp).
+    void drawEditor();
+    void editPress(int button, double xTwips, double yTwips);
 
     // Level (levels.cpp).
     void レベル_設定(int n);
@@ -300,6 +319,15 @@ class Game : private MoveListener {
     ComputerPlayer computer_;
     RecordPanel panel_;
     OptionMenu menu_;
+    PositionEditor editor_{position_};
+    // What 取消 puts back: the game as it was when editing began.
+    struct BeforeEditing {
+        rules::Position position;
+        record::MoveList moves;
+        GameState state;
+        bool wasPlaying = false;
+    };
+    std::unique_ptr<BeforeEditing> beforeEditing_;
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
     platform::Clipboard* clipboard_ = nullptr;

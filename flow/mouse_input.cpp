@@ -48,6 +48,10 @@ constexpr int kLastSwitchableCell = 5;
 }  // namespace
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
+    if (editor_.editing()) {
+        editPress(button, xTwips, yTwips);
+        return;
+    }
     // A press that closes the shown panel does only that.
     if (panel_.shown()) {
         panel_.hide();

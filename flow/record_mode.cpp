@@ -43,7 +43,7 @@ void Game::showReadRecord(const record::KifuLoad& loaded) {
     enterRecordMode(loaded);
     if (!panel_.announceRead()) return;
     rules::調査_先手後手(position_);
-    state_.sideToMove = rules::SENTE;
+    state_.sideToMove = moves_.startSide;
 }
 
 void Game::offerRecovery() {
@@ -70,7 +70,7 @@ void Game::showLastEntry() {
     showEntry(n);
     screen_.描画_手数(n);
     // Each step of 進 from the start hands the move to the other army.
-    state_.sideToMove = n % 2 == 0 ? rules::SENTE : -rules::SENTE;
+    state_.sideToMove = n % 2 == 0 ? moves_.startSide : -moves_.startSide;
     canvas_.repaintNow();
 }
 

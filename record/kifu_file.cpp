@@ -131,6 +131,17 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// True for a set-up start's marker line; `side` is then the army it names.
+bool startSideOf(const std::string& line, rules::SideId& side) {
+    for (const rules::SideId s : {rules::SENTE, rules::GOTE}) {
+        if (line == *toCp932(startMarker(s))) {
+            side = s;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string describe(const KifuStatus& s, const Translation& tr) {
@@ -171,6 +182,10 @@ KifuHeaders headerLines(const std::string& gameName, const std::string& senteNam
     return {gameName, senteName, goteName};
 }
 
+std::string startMarker(rules::SideId startSide) {
+    return startSide == rules::GOTE ? "開始局面 後手" : "開始局面 先手";
+}
+
 KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveList& list,
                 int lastMove) {
     if (lastMove > kMaxEntry) {
@@ -188,6 +203,8 @@ KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveL
         if (!text) return failure(KifuError::BadText, path, i + 1, "");
         bytes += *text + "\r\n";
     }
+    if (list.setUpStart)
+        bytes += *toCp932(startMarker(list.startSide)) + "\r\n" + encodeEntryLine(list[0]) + "\r\n";
     for (int n = 1; n <= lastMove; ++n) bytes += encodeEntryLine(list[n]) + "\r\n";
 
     // A name with a NUL byte would reach the system cut short, naming another file.
@@ -256,6 +273,21 @@ KifuLoad load(const std::string& path) {
             continue;
         }
         if (!overlong && blankLine(line)) continue;
+        // A set-up start is told by its marker, in the first line after the headers only.
+        if (lineNo == kHeaderLines + 1 && !overlong && startSideOf(line, read.startSide)) {
+            MoveEntry start;
+            const bool there = reader.next(line, overlong);
+            ++lineNo;
+            const LineDecode decoded = !there ? LineDecode{LineError::NotANumber, 1}
+                                       : overlong
+                                           ? LineDecode{LineError::TooLong, kEntryLineLength + 1}
+                                           : decodeEntryLine(line, start);
+            if (!decoded)
+                status = lineFailure(KifuError::BadEntryLine, path, lineNo, decoded);
+            else
+                read.start = start;
+            continue;
+        }
         if (static_cast<int>(read.entries.size()) == kMaxEntry) {
             status = failure(KifuError::TooManyEntries, path, lineNo, "");
             break;
@@ -313,6 +345,9 @@ void applyTo(const KifuLoad& loaded, MoveList& list) {
     const int n = static_cast<int>(loaded.entries.size());
     for (int i = 0; i < n && i < kMaxEntry; ++i) list[i + 1] = loaded.entries[i];
     list.lastMove = n < kMaxEntry ? n : kMaxEntry;
+    list.setUpStart = loaded.start.has_value();
+    list.startSide = loaded.startSide;
+    if (loaded.start) list[0] = *loaded.start;
     list.currentMove = 0;
     list.moveCount = 0;
 }

@@ -1,6 +1,9 @@
 // The game-record file (*.棋譜): three header lines (the game's name, the top army's player, the
 // bottom army's player) and one 289-character entry line per recorded move, entries 1..lastMove.
 // Lines end with CR LF; the text is CP932. Blank entry lines are passed over when reading.
+// A record set up in the position editor has two more lines after the headers: a marker line that
+// names the army to move first, and its start (entry 0) as an entry line. A record from the usual
+// start has neither, so it is written exactly as it always was.
 //
 // Both directions are all-or-nothing: saving writes a temporary file beside the target and
 // renames it over the old one, and loading reads and checks the whole file before anything is
@@ -8,6 +11,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +57,11 @@ std::string describe(const KifuStatus& status, const Translation& translation = 
 KifuHeaders headerLines(const std::string& gameName, const std::string& senteName,
                         const std::string& goteName, rules::SideId bottomSide);
 
-// Writes the headers and entries 1..lastMove of `list` to `path`, replacing any file there. On
+// The marker line of a set-up start, the shogi army (SENTE) or the other (GOTE) to move first.
+std::string startMarker(rules::SideId startSide);
+
+// Writes the headers (and, for a set-up start, its marker and entry 0) and entries 1..lastMove of
+// `list` to `path`, replacing any file there. On
 // failure the old file, if any, is left as it was. A clock of 100000 s or more is written as
 // 99999.
 KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveList& list,
@@ -62,6 +70,8 @@ KifuStatus save(const std::string& path, const KifuHeaders& headers, const MoveL
 struct KifuLoad {
     KifuHeaders headers;             // missing header lines are empty
     std::vector<MoveEntry> entries;  // entries 1..N in order
+    std::optional<MoveEntry> start;  // entry 0 of a set-up start
+    rules::SideId startSide = rules::SENTE;
     KifuStatus status;
 };
 
@@ -73,7 +83,8 @@ KifuLoad load(const std::string& path);
 KifuLoad loadText(std::string_view text, const std::string& name);
 
 // Puts a successfully loaded record into the list: entries 1..N, lastMove = N, and the cursors at
-// the start. Entry 0 (the start position) is the caller's and is not touched.
+// the start. A set-up start becomes entry 0; otherwise entry 0 (the usual start) is the caller's
+// and is not touched.
 void applyTo(const KifuLoad& loaded, MoveList& list);
 
 }  // namespace record

@@ -26,6 +26,10 @@ struct MoveList {
     int currentMove = 0;  // the entry that matches the board on screen
     int lastMove = 0;     // the last entry that belongs to the record
     int moveCount = 0;    // the move number shown on screen
+    // A record set up in the position editor starts from entry 0 as it was set up, with either
+    // army to move; any other record starts from the usual position, the shogi army to move.
+    bool setUpStart = false;
+    rules::SideId startSide = rules::SENTE;
 
     MoveEntry& operator[](int n) { return entries[n]; }
     const MoveEntry& operator[](int n) const { return entries[n]; }

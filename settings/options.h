@@ -7,8 +7,8 @@
 #include "lang/language.h"
 #include "platform/palette.h"
 #include "platform/piece_set.h"
-#include "settings/drops_layout.h"
 #include "record/time_control.h"
+#include "settings/drops_layout.h"
 
 namespace settings {
 

@@ -61,7 +61,8 @@ void Sounds::startUp(std::intptr_t windowHandle) {
 void Sounds::loadClockSounds() {
     if (clockSoundsLoaded_) return;
     clockSoundsLoaded_ = true;
-    for (int i = kStartUpWaves; i < kAllWaves; ++i) ids_[i] = loadWave(kWaves[i].name, kWaves[i].copies);
+    for (int i = kStartUpWaves; i < kAllWaves; ++i)
+        ids_[i] = loadWave(kWaves[i].name, kWaves[i].copies);
 }
 
 void Sounds::play(Sound s) {

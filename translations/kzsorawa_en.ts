@@ -269,6 +269,10 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>貼り付けた文</source>
         <translation>the pasted text</translation>
     </message>
+    <message>
+        <source>完了</source>
+        <translation>Done</translation>
+    </message>
 </context>
 <context>
     <name>Legend</name>
@@ -591,6 +595,30 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
         <source>盤面画像を保存</source>
         <translation>Save board picture…</translation>
     </message>
+    <message>
+        <source>局面編集</source>
+        <translation>Edit position</translation>
+    </message>
+    <message>
+        <source>初期配置</source>
+        <translation>Start position</translation>
+    </message>
+    <message>
+        <source>全消去</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>手番</source>
+        <translation>Side to move</translation>
+    </message>
+    <message>
+        <source>完了</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>MoveList</name>
@@ -860,6 +888,18 @@ A shogi army fights a Chinese-chess army on a 9×9 board. No arguments are neede
     <message>
         <source>%1手目</source>
         <translation>Move %1</translation>
+    </message>
+    <message>
+        <source>後手番</source>
+        <translation>second player to move</translation>
+    </message>
+    <message>
+        <source>先手番</source>
+        <translation>first player to move</translation>
+    </message>
+    <message>
+        <source>局面編集</source>
+        <translation>Editing the position</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,11 @@ class Screen {
     void 描画_自持盤();
     void 描画_敵持盤();
 
+    // The position editor (screen_palette.cpp): the palette, the slot held outlined (-1: none),
+    // and the caption under the board naming edit mode and the army to move first.
+    void drawPalette(int heldSlot);
+    void drawEditCaption(rules::SideId sideToMove);
+
     platform::Canvas& canvas() { return canvas_; }
     const Pictures& pictures() const { return pictures_; }
 

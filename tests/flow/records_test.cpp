@@ -180,6 +180,30 @@ TEST_F(Records, PlayersNamesFollowTheArmiesWhenTheBoardIsTurned) {
     EXPECT_EQ(lines[2], "Bob");
 }
 
+// A game from a position set up with the Chinese army to move, played by two humans, saved,
+// loaded, stepped through to its end and saved again: the same bytes.
+TEST_F(Records, AGameFromASetUpStartLoadsBackWithItsStartAndArmyToMove) {
+    game().editPosition();
+    setUp("4x4/9/8j/9/9/9/4G4/9/4K4 w - 1");
+    game().editDone();
+    const Board start = pos().board;
+    startGame("後手の番です");
+    move(9, 3, 9, 8);
+    move(5, 7, 5, 6);
+    const Board end = pos().board;
+    saveExpectingSuccess("ending");
+
+    loadExpectingSuccess("ending.棋譜");
+    EXPECT_EQ(pos().board, start);
+    EXPECT_EQ(state().sideToMove, GOTE);
+    game().AFTER_Click();
+    game().AFTER_Click();
+    EXPECT_EQ(pos().board, end);
+    EXPECT_EQ(state().sideToMove, GOTE);
+    saveExpectingSuccess("again");
+    EXPECT_EQ(rig.folder.read("again.棋譜"), rig.folder.read("ending.棋譜"));
+}
+
 // A game played on a turned board, saved, loaded and stepped through both ways: every step shows
 // what the game showed when the move was played.
 class TurnedRecord : public Records {

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "record/position_notation.h"
 #include "support/gui/game_rig.h"
 #include "support/gui/pixels.h"
+#include "view/palette.h"
 
 namespace testsupport {
 
@@ -52,6 +54,39 @@ class TwoPlayerTest : public ::testing::Test {
     void dropTop(int k, int tc, int tr) {
         press(rules::kTopHandX, 10 - k);
         press(tc, tr);
+    }
+
+    // In the position editor, sets up what a notation writes (the shogi army at the bottom) by
+    // presses as a player makes them: the board, the hands with drops on, the army to move.
+    void setUp(const char* notation) {
+        const record::NotationRead read = record::readNotation(notation);
+        ASSERT_TRUE(read.ok()) << notation;
+        const rules::Position& want = read.value.position;
+        game().editClear();
+        for (int x = 1; x <= 9; ++x) {
+            for (int y = 1; y <= 9; ++y) {
+                const rules::PieceCode there = pos().board(x, y), wanted = want.board(x, y);
+                // The same piece pressed again takes it off.
+                if (there != rules::空 && there != wanted) placeFromPalette(there, x, y);
+                if (wanted != rules::空 && there != wanted) placeFromPalette(wanted, x, y);
+            }
+        }
+        for (int k = 1; k <= rules::kHandSize; ++k) {
+            for (int i = 0; i < want.ownHand[k]; ++i)
+                placeFromPalette(rules::kHandKind[k], rules::kBottomHandX, k);
+            for (int i = 0; i < want.enemyHand[k]; ++i)
+                placeFromPalette(rules::kHandKind[k], rules::kTopHandX, view::topStandRow(k));
+        }
+        if (game().editor().sideToMove() != read.value.sideToMove) game().editSideToMove();
+    }
+    // Takes `code` from the palette, presses cell (c, r) with it and lets it go.
+    void placeFromPalette(rules::PieceCode code, int c, int r) {
+        int slot = 0;
+        while (slot < view::kPaletteSlots && view::paletteCode(slot) != code) ++slot;
+        ASSERT_LT(slot, view::kPaletteSlots) << code;
+        press(view::paletteColumn(slot), view::paletteRow(slot));
+        press(c, r);
+        press(view::paletteColumn(slot), view::paletteRow(slot));
     }
 
     // The sounds played since the last call, as the wave each one is.

@@ -89,6 +89,7 @@ void recordFile(std::string_view bytes) {
     }
     FUZZ_CHECK(loaded.entries.size() <= static_cast<std::size_t>(kMaxEntry));
     for (const MoveEntry& e : loaded.entries) checkEntry(e);
+    if (loaded.start) checkEntry(*loaded.start);
 
     MoveList list;
     list.currentMove = 7;
@@ -106,6 +107,7 @@ void recordFile(std::string_view bytes) {
         FUZZ_CHECK(again.status.ok());
         FUZZ_CHECK(again.headers == loaded.headers);
         FUZZ_CHECK(again.entries == loaded.entries);
+        FUZZ_CHECK(again.start == loaded.start && again.startSide == loaded.startSide);
         expected.push_back(name);
     } else {
         // Headers read from a file can always be written back; only a name the system cannot

@@ -112,6 +112,28 @@ TEST_F(KifuFileTest, TheSavedBytesAreExact) {
     EXPECT_EQ(loaded.entries.at(0).bottomAfter, 1234);
 }
 
+// A set-up start goes after the headers as a marker naming the army to move first and an entry
+// line; it loads back into entry 0. A marker with no start after it is refused.
+TEST_F(KifuFileTest, ASetUpStartIsSavedAfterTheHeadersAndLoadsBack) {
+    MoveList list = record(2);
+    list[0].boardAt(5, 5) = rules::自金;
+    list[0].enemyHandAt[3] = 2;
+    list.setUpStart = true;
+    list.startSide = rules::GOTE;
+    ASSERT_TRUE(save(path, headers, list, 2));
+    const std::string marker = *toCp932(startMarker(rules::GOTE)) + "\r\n";
+    std::string head;
+    for (const std::string& h : headers) head += *toCp932(h) + "\r\n";
+    EXPECT_EQ(fileBytes().substr(0, head.size() + marker.size()), head + marker);
+
+    MoveList back;
+    applyTo(load(path), back);
+    EXPECT_EQ(back, list);
+
+    writeFile(*toCp932("a\r\nb\r\nc\r\n") + marker);
+    EXPECT_EQ(load(path).status.error, KifuError::BadEntryLine);
+}
+
 TEST_F(KifuFileTest, SavingReplacesAnOldFileAndLeavesNothingElseBehind) {
     writeFile(rep("old contents\r\n", 500));
     const MoveList list = record(2);
