@@ -107,7 +107,9 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=XDG_CONFIG_HOME HOME=${h
 if(NOT rc EQUAL 124)
     fail("the installed game did not end at SIGTERM (${rc})")
 endif()
+# A copy ended by a signal leaves its lock beside the settings (the next start takes it over).
 file(GLOB_RECURSE written RELATIVE ${home} ${home}/*)
+list(REMOVE_ITEM written ".config/kzsorawa/KZソラワ.lock")
 if(NOT written STREQUAL ".config/kzsorawa/KZソラワ.ini")
     fail("the installed game wrote '${written}' under its home")
 endif()
