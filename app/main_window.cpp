@@ -439,9 +439,9 @@ void MainWindow::followReview() {
     if (graph_ != nullptr) graph_->update();
     // The progress stands in the title bar while the review runs.
     const std::string progress = game_->analysisProgress();
-    setWindowTitle(progress.empty()
-                       ? QStringLiteral("KZ ソラワ")
-                       : QStringLiteral("KZ ソラワ  ") + QString::fromStdString(progress));
+    const QString title = QStringLiteral("KZ ソラワ");
+    setWindowTitle(
+        progress.empty() ? title : title + QStringLiteral("  ") + QString::fromStdString(progress));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,8 +1,10 @@
 // Copy and paste: the position shown goes out as its notation and the record as its text; a
 // pasted notation, record text or record file comes in as a read record does, in record mode.
 #include "flow/game.h"
+#include "flow/position_editor.h"
 #include "flow/texts.h"
 #include "lang/language.h"
+#include "record/entry_position.h"
 #include "record/pasted_text.h"
 #include "record/position_notation.h"
 #include "record/record_text.h"
@@ -108,10 +110,13 @@ void Game::enterPastedRecord(const record::MoveList& list, const record::KifuHea
     record::KifuLoad loaded;
     loaded.headers = headers;
     loaded.entries.assign(list.entries.begin() + 1, list.entries.begin() + 1 + list.lastMove);
+    // A start other than the usual one is kept with the record, as the position editor keeps it:
+    // the reset lays it out, and a save writes it.
+    if (!isUsualStart(record::positionOfEntry(list[0]), sideToMoveAtStart)) {
+        loaded.start = list[0];
+        loaded.startSide = sideToMoveAtStart;
+    }
     enterRecordMode(loaded);
-    // The start may be any position: it takes the place of the usual one the reset laid out.
-    moves_[0] = list[0];
-    showEntry(0, list[0].topAfter, list[0].bottomAfter);
     recordChanged();
     canvas_.repaintNow();
     if (list.lastMove > 0) panel_.announceRead();

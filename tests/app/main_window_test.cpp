@@ -162,97 +162,97 @@ TEST_F(MainWindowTest, TheLegendOpensInTheLanguageAndPieceSetInUse) {
         EXPECT_TRUE(names.contains(name)) << name;
     EXPECT_EQ(pictures, 2 * 21) << "a picture and a diagram for each kind";
     EXPECT_TRUE(shown) << "the pawn in the international set";
-    // The picture copied by Ctrl+Shift+C is the game's area at twice its natural size, and Ctrl+C
-    // copies the position as text.
-    TEST_F(MainWindowTest, SharingKeysCopyThePictureAndThePosition) {
-        EXPECT_EQ(action("COPY_PICTURE")->shortcut(),
-                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-        EXPECT_EQ(action("COPY_POSITION")->shortcut(), QKeySequence(QKeySequence::Copy));
-        EXPECT_EQ(action("PASTE")->shortcut(), QKeySequence(QKeySequence::Paste));
-        action("COPY_PICTURE")->trigger();
-        const QSizeF natural = window->canvasWidget()->naturalSize();
-        EXPECT_EQ(QGuiApplication::clipboard()->image().size(),
-                  QSize(std::lround(natural.width()) * 2, std::lround(natural.height()) * 2));
-        action("COPY_POSITION")->trigger();
-        EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(" b - 1"));
-    }
+}
 
-    TEST_F(MainWindowTest, CheckMarksFollowTheGameNotTheClick) {
-        const auto ticked = [&] {
-            QStringList on;
-            for (const char* name :
-                 {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "MIDORI", "TATAMI", "TAKE", "UCHU",
-                  "RENGA", "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM"})
-                if (action(name)->isChecked()) on << name;
-            return on.join(",");
-        };
-        // A first run: 緑, elapsed time and music ticked, level 3.
-        EXPECT_EQ(ticked(), "LEVEL3,MIDORI,KEIKA,BGM");
+// The picture copied by Ctrl+Shift+C is the game's area at twice its natural size, and Ctrl+C
+// copies the position as text.
+TEST_F(MainWindowTest, SharingKeysCopyThePictureAndThePosition) {
+    EXPECT_EQ(action("COPY_PICTURE")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    EXPECT_EQ(action("COPY_POSITION")->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(action("PASTE")->shortcut(), QKeySequence(QKeySequence::Paste));
+    action("COPY_PICTURE")->trigger();
+    const QSizeF natural = window->canvasWidget()->naturalSize();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(),
+              QSize(std::lround(natural.width()) * 2, std::lround(natural.height()) * 2));
+    action("COPY_POSITION")->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(" b - 1"));
+}
 
-        action("LEVEL3")->trigger();  // already ticked: stays ticked
-        action("MIDORI")->trigger();
-        EXPECT_EQ(ticked(), "LEVEL3,MIDORI,KEIKA,BGM");
+TEST_F(MainWindowTest, CheckMarksFollowTheGameNotTheClick) {
+    const auto ticked = [&] {
+        QStringList on;
+        for (const char* name : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "MIDORI", "TATAMI", "TAKE",
+                                 "UCHU", "RENGA", "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM"})
+            if (action(name)->isChecked()) on << name;
+        return on.join(",");
+    };
+    // A first run: 緑, elapsed time and music ticked, level 3.
+    EXPECT_EQ(ticked(), "LEVEL3,MIDORI,KEIKA,BGM");
 
-        action("LEVEL1")->trigger();
-        action("TAKE")->trigger();
-        action("SIDOU")->trigger();
-        action("BGM")->trigger();
-        EXPECT_EQ(ticked(), "LEVEL1,TAKE,SIDOU,KEIKA");
-        EXPECT_EQ(window->game().state().comLevel, 1);
+    action("LEVEL3")->trigger();  // already ticked: stays ticked
+    action("MIDORI")->trigger();
+    EXPECT_EQ(ticked(), "LEVEL3,MIDORI,KEIKA,BGM");
 
-        action("LEVEL4")->trigger();
-        EXPECT_EQ(ticked(), "LEVEL4,TAKE,SIDOU,KEIKA");
-        EXPECT_EQ(window->game().state().comLevel, 4);
-    }
+    action("LEVEL1")->trigger();
+    action("TAKE")->trigger();
+    action("SIDOU")->trigger();
+    action("BGM")->trigger();
+    EXPECT_EQ(ticked(), "LEVEL1,TAKE,SIDOU,KEIKA");
+    EXPECT_EQ(window->game().state().comLevel, 1);
 
-    TEST_F(MainWindowTest, MenuItemsReachTheirRoutines) {
-        dialogs.expect("先手の番です", " ");
-        action("MATCH_MAN")->trigger();
-        EXPECT_EQ(window->game().state().sideToMove, rules::SENTE);
+    action("LEVEL4")->trigger();
+    EXPECT_EQ(ticked(), "LEVEL4,TAKE,SIDOU,KEIKA");
+    EXPECT_EQ(window->game().state().comLevel, 4);
+}
 
-        sound.calls.clear();
-        dialogs.expect(
-            "KZ ソラワ  Version 1.0    [2/2000]\r\rKZ ソラワ 制作室\r\rHome page\r"
-            "https://kzsorawa.example.jp/\r\re-mail\rkzsorawa@example.jp",
-            "KZ ソラワ");
-        action("VER")->trigger();
-        EXPECT_EQ(sound.argsOf("dsPlay"), std::vector<std::int64_t>{FakeSoundLibrary::kFirstId});
-    }
+TEST_F(MainWindowTest, MenuItemsReachTheirRoutines) {
+    dialogs.expect("先手の番です", " ");
+    action("MATCH_MAN")->trigger();
+    EXPECT_EQ(window->game().state().sideToMove, rules::SENTE);
 
-    TEST_F(MainWindowTest, PressesOnTheCanvasReachTheGameInTwips) {
-        std::vector<std::tuple<int, double, double>> presses;
-        platform::Canvas canvas(1500, 1500);
-        app::CanvasWidget widget(canvas,
-                                 [&](int b, double x, double y) { presses.emplace_back(b, x, y); });
-        widget.resize(100, 100);
-        QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(70, 20));
-        QTest::mouseClick(&widget, Qt::RightButton, {}, QPoint(3, 99));
-        ASSERT_EQ(presses.size(), 2u);
-        EXPECT_EQ(presses[0], std::make_tuple(1, 1050.0, 300.0));
-        EXPECT_EQ(presses[1], std::make_tuple(2, 45.0, 1485.0));
+    sound.calls.clear();
+    dialogs.expect(
+        "KZ ソラワ  Version 1.0    [2/2000]\r\rKZ ソラワ 制作室\r\rHome page\r"
+        "https://kzsorawa.example.jp/\r\re-mail\rkzsorawa@example.jp",
+        "KZ ソラワ");
+    action("VER")->trigger();
+    EXPECT_EQ(sound.argsOf("dsPlay"), std::vector<std::int64_t>{FakeSoundLibrary::kFirstId});
+}
 
-        // On the real window a press before any game is refused.
-        dialogs.expect("「対局」で始めて下さい", "開始");
-        QTest::mouseClick(window->canvasWidget(), Qt::LeftButton, {}, QPoint(200, 300));
-    }
+TEST_F(MainWindowTest, PressesOnTheCanvasReachTheGameInTwips) {
+    std::vector<std::tuple<int, double, double>> presses;
+    platform::Canvas canvas(1500, 1500);
+    app::CanvasWidget widget(canvas,
+                             [&](int b, double x, double y) { presses.emplace_back(b, x, y); });
+    widget.resize(100, 100);
+    QTest::mouseClick(&widget, Qt::LeftButton, {}, QPoint(70, 20));
+    QTest::mouseClick(&widget, Qt::RightButton, {}, QPoint(3, 99));
+    ASSERT_EQ(presses.size(), 2u);
+    EXPECT_EQ(presses[0], std::make_tuple(1, 1050.0, 300.0));
+    EXPECT_EQ(presses[1], std::make_tuple(2, 45.0, 1485.0));
 
-    TEST_F(MainWindowTest, EndsThroughOwari) {
-        action("OWARI")->trigger();
-        expectOrderlyEnd();
-    }
+    // On the real window a press before any game is refused.
+    dialogs.expect("「対局」で始めて下さい", "開始");
+    QTest::mouseClick(window->canvasWidget(), Qt::LeftButton, {}, QPoint(200, 300));
+}
 
-    TEST_F(MainWindowTest, EndsThroughEscape) {
-        QTest::keyClick(window.get(), Qt::Key_A);
-        EXPECT_EQ(quits, 0);
-        QTest::keyClick(window.get(), Qt::Key_Escape);
-        expectOrderlyEnd();
-    }
+TEST_F(MainWindowTest, EndsThroughOwari) {
+    action("OWARI")->trigger();
+    expectOrderlyEnd();
+}
 
-    TEST_F(MainWindowTest, EndsWhenTheWindowIsClosed) {
-        window->show();
-        window->close();
-        expectOrderlyEnd();
-    }
+TEST_F(MainWindowTest, EndsThroughEscape) {
+    QTest::keyClick(window.get(), Qt::Key_A);
+    EXPECT_EQ(quits, 0);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    expectOrderlyEnd();
+}
+
+TEST_F(MainWindowTest, EndsWhenTheWindowIsClosed) {
+    window->show();
+    window->close();
+    expectOrderlyEnd();
+}
 
 }  // namespace
 
