@@ -391,12 +391,18 @@ std::string recordToText(const MoveList& list, const RecordInfo& info) {
         if (m.isDrop()) {
             out += "打";
         } else {
-            out += "(" + std::to_string(10 - m.fromX) + std::to_string(m.fromY) + ")";
+            // Appended piece by piece: GCC 12 at -O3 sees a false overlap in "(" + text.
+            out += '(';
+            out += std::to_string(10 - m.fromX);
+            out += std::to_string(m.fromY);
+            out += ')';
         }
         const bool sente = isBottom(m.after);
         const long long from = wholeSeconds(sente ? after.senteBefore : after.goteBefore);
         const long long to = wholeSeconds(sente ? after.senteAfter : after.goteAfter);
-        out += "   " + clockText(std::max(0LL, to - from), to) + "\n";
+        out += "   ";
+        out += clockText(std::max(0LL, to - from), to);
+        out += '\n';
         before = after;
     }
     const Board& end = before.pos.board;
