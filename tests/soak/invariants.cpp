@@ -19,7 +19,13 @@ constexpr std::array<int, rules::kHandSize + 1> kStartKinds = {0, 5, 2, 2, 2, 2,
 constexpr int kStartPieces = 34;  // the kings apart
 
 std::string at(int x, int y) {
-    return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    // Appended piece by piece: GCC 12 at -O3 sees a false overlap in "(" + text.
+    std::string text = "(";
+    text += std::to_string(x);
+    text += ',';
+    text += std::to_string(y);
+    text += ')';
+    return text;
 }
 
 bool wellFormedBoard(const rules::Board& b, std::string& why) {
