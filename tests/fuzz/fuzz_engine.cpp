@@ -10,9 +10,11 @@
 //  - the commands that only look (legal, survey, mate, go, candidates) leave the board and the
 //    hands as they were;
 //  - a move played is answered with the entry line of the new position.
-// Only the first two searches (go, candidates) of an input are run, so every input stays fast;
-// the later ones are skipped.
+// Only the first two searches (go, candidates, hint, analyse) of an input are run, each on a small
+// node budget, so every input stays fast; the later ones, and an analyse asking for more nodes
+// than that budget, are skipped.
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,6 +30,7 @@ using rules::Position;
 
 constexpr int kMaxSearches = 2;
 constexpr int kMaxCommands = 64;
+constexpr long kSearchNodes = 5'000;
 
 bool validSide(rules::SideId s) {
     return s == rules::SENTE || s == rules::GOTE;
@@ -78,9 +81,29 @@ bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+bool isSearch(const std::string& word) {
+    return word == "go" || word == "candidates" || word == "hint" || word == "analyse";
+}
+
 bool onlyLooks(const std::string& word) {
-    return word == "legal" || word == "survey" || word == "mate" || word == "go" ||
-           word == "candidates";
+    return word == "legal" || word == "survey" || word == "mate" || isSearch(word);
+}
+
+// The search line as run on the fuzzing budget: an analyse without a count is given the budget;
+// nothing when it asks for more.
+std::optional<std::string> boundedSearch(const std::string& word, const std::string& line) {
+    if (word != "analyse") return line;
+    std::istringstream in(line.substr(word.size()));
+    bool counted = false;
+    for (std::string w; in >> w;) {
+        if (w.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (w.size() > 6 || std::stol(w) > kSearchNodes) return std::nullopt;
+        counted = true;
+    }
+    if (counted) return line;
+    std::string bounded = line;
+    while (!bounded.empty() && bounded.back() == '\r') bounded.pop_back();
+    return bounded + " " + std::to_string(kSearchNodes);
 }
 
 // Checks one command's answer against the state before and after it.
@@ -125,19 +148,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (start < input.size() && commands < kMaxCommands) {
         std::size_t end = input.find('\n', start);
         if (end == std::string_view::npos) end = input.size();
-        const std::string line(input.substr(start, end - start));
+        std::string line(input.substr(start, end - start));
         start = end + 1;
 
         const std::string word(commandWord(line));
-        if (word == "go" || word == "candidates") {
-            if (searches == kMaxSearches) continue;
+        const long nodes = state.nodes;
+        if (isSearch(word)) {
+            const std::optional<std::string> bounded = boundedSearch(word, line);
+            if (searches == kMaxSearches || !bounded) continue;
             ++searches;
+            line = *bounded;
+            if (nodes == 0 || nodes > kSearchNodes) state.nodes = kSearchNodes;
         }
         ++commands;
 
         const engine::EngineState before = state;
         std::ostringstream out;
         const bool goOn = engine::runCommand(state, table, line, out);
+        if (isSearch(word)) state.nodes = nodes;
         checkPosition(state.pos);
         FUZZ_CHECK(state.level >= com::kMinLevel && state.level <= com::kMaxLevel);
         if (!isBlank(line))
