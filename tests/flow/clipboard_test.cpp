@@ -97,6 +97,8 @@ TEST_F(Clipboard, APastedStartKeepsItsMoveNumberAndTheGameItsDate) {
     game().PASTE_Click();
     game().COPY_POSITION_Click();
     EXPECT_EQ(held(), start);
+    game().COPY_RECORD_Click();
+    EXPECT_NE(held().find("開始局面：" + start + "\n"), std::string::npos) << held();
 
     rig.clock.now = 17 * 3600 + 4 * 60 + 9;
     startGame("後手の番です");
