@@ -24,7 +24,7 @@ void Game::COPY_POSITION_Click() {
     rules::SideId side = state_.sideToMove;
     if (side == 0) side = n > 0 ? sideToMoveAt(n) : rules::SENTE;
     if (side == 0) side = rules::SENTE;
-    clipboard_->setText(record::positionToNotation(position_, side, n + 1));
+    clipboard_->setText(record::positionToNotation(position_, side, moves_.startMoveNumber + n));
 }
 
 void Game::COPY_RECORD_Click() {
@@ -39,7 +39,10 @@ void Game::COPY_RECORD_Click() {
     info.chineseDrops = options_.chineseDrops;
     // The army that made the first move was the one to move at the start.
     const rules::SideId first = moves_.lastMove > 0 ? -sideToMoveAt(1) : 0;
-    info.sideToMoveAtStart = first != 0 ? first : rules::SENTE;
+    info.sideToMoveAtStart = first != 0 ? first : sideToMoveAt(0);
+    if (info.sideToMoveAtStart == 0) info.sideToMoveAtStart = rules::SENTE;
+    info.startMoveNumber = moves_.startMoveNumber;
+    info.date = moves_.startDate;
     clipboard_->setText(record::recordToText(moves_, info));
 }
 
@@ -91,10 +94,13 @@ void Game::PASTE_Click() {
             list[0].boardAt = p.board;
             list[0].ownHandAt = p.ownHand;
             list[0].enemyHandAt = p.enemyHand;
+            list.startMoveNumber = position.value.moveNumber;
             enterPastedRecord(list, {}, position.value.sideToMove);
             break;
         }
         case record::PastedKind::RecordText:
+            recordText.list.startMoveNumber = recordText.info.startMoveNumber;
+            recordText.list.startDate = recordText.info.date;
             enterPastedRecord(recordText.list, {}, recordText.info.sideToMoveAtStart);
             break;
         case record::PastedKind::RecordFile:
@@ -116,6 +122,8 @@ void Game::enterPastedRecord(const record::MoveList& list, const record::KifuHea
         loaded.start = list[0];
         loaded.startSide = sideToMoveAtStart;
     }
+    loaded.startMoveNumber = list.startMoveNumber;
+    loaded.startDate = list.startDate;
     enterRecordMode(loaded);
     recordChanged();
     canvas_.repaintNow();

@@ -20,6 +20,7 @@ Game::Game(const Boundaries& outside)
       pausingDialogs_(outside.dialogs, clocks_),
       dialogs_(pausingDialogs_),
       frame_(outside.frame),
+      clock_(outside.clock),
       screen_(outside.canvas, outside.clock, position_, options_),
       sounds_(outside.soundLibrary, outside.dialogs, outside.folder),
       clocks_(outside.clock, outside.timer, outside.canvas, screen_, position_, options_),

@@ -302,12 +302,15 @@ class Game : private MoveListener {
     void flagFell();
     // A game starts or goes on: the clocks take the time control and are shown.
     void startClocks();
+    // A game begins at the start of the record: the record is a new one (game_start.cpp).
+    void beginNewRecord();
 
     platform::Canvas& canvas_;
     // The message boxes the game shows stop the clocks while they wait.
     ClockPausingDialogs pausingDialogs_;
     platform::Dialogs& dialogs_;
     platform::Frame& frame_;
+    platform::DayClock& clock_;
 
     rules::Position position_;
     record::MoveList moves_;

@@ -1,5 +1,6 @@
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "record/record_text.h"
 #include "rules/setup.h"
 
 namespace flow {
@@ -32,9 +33,8 @@ void Game::eraseRecordHeaders() {
 void Game::MATCH_MAN_Click() {
     // A game starting stops the review at once; its results stay with the record.
     review_.stop();
-    // A game begun at the start position is a new one: the game before it is not offered again.
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
-    if (moves_.currentMove == 0) panel_.removeRecovery();
+    if (moves_.currentMove == 0) beginNewRecord();
     eraseRecordHeaders();
     clearSelection();
     startClocks();
@@ -54,6 +54,14 @@ void Game::MATCH_MAN_Click() {
     } else if (state_.sideToMove == rules::GOTE) {
         dialogs_.show(translated("Game", "後手の番です"), " ", platform::Buttons::Ok);
     }
+}
+
+void Game::beginNewRecord() {
+    // A game begun at the start position is a new one: the game before it is not offered again,
+    // and the record is dated now. A game resumed part-way keeps the date it had, or none.
+    panel_.removeRecovery();
+    const platform::LocalDateTime t = clock_.dateAndTime();
+    moves_.startDate = record::dateText(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
 
 void Game::startClocks() {
@@ -76,7 +84,7 @@ void Game::flagFell() {
 void Game::START2_Click() {
     // A game starting stops the review at once; its results stay with the record.
     review_.stop();
-    if (moves_.currentMove == 0) panel_.removeRecovery();
+    if (moves_.currentMove == 0) beginNewRecord();
     eraseRecordHeaders();
     clearSelection();
     screen_.描画_レベル(state_.comLevel);

@@ -66,6 +66,8 @@ void Game::editDone() {
     // lays it out as a freshly set-up game.
     moves_.setUpStart = !isUsualStart(position_, side);
     moves_.startSide = moves_.setUpStart ? side : rules::SENTE;
+    moves_.startMoveNumber = 1;
+    moves_.startDate.clear();
     moves_.lastMove = 0;
     moves_.currentMove = 0;
     moves_.moveCount = 0;

@@ -1,6 +1,7 @@
 #include "platform/system_clock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QTime>
 #include <chrono>
@@ -10,6 +11,13 @@ namespace platform {
 
 double SystemDayClock::secondsSinceMidnight() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+LocalDateTime SystemDayClock::dateAndTime() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate d = now.date();
+    const QTime t = now.time();
+    return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
 void SystemDayClock::pause(double seconds) {

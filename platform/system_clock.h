@@ -11,6 +11,7 @@ namespace platform {
 class SystemDayClock : public DayClock {
   public:
     double secondsSinceMidnight() override;
+    LocalDateTime dateAndTime() override;
     // Waits without spinning: the window keeps painting, but mouse, keyboard and menu input
     // wait until the pause is over.
     void pause(double seconds) override;

@@ -347,6 +347,8 @@ void applyTo(const KifuLoad& loaded, MoveList& list) {
     list.lastMove = n < kMaxEntry ? n : kMaxEntry;
     list.setUpStart = loaded.start.has_value();
     list.startSide = loaded.startSide;
+    list.startMoveNumber = loaded.startMoveNumber;
+    list.startDate = loaded.startDate;
     if (loaded.start) list[0] = *loaded.start;
     list.currentMove = 0;
     list.moveCount = 0;

@@ -72,6 +72,10 @@ struct KifuLoad {
     std::vector<MoveEntry> entries;  // entries 1..N in order
     std::optional<MoveEntry> start;  // entry 0 of a set-up start
     rules::SideId startSide = rules::SENTE;
+    // What a pasted record text may tell and a file never does: the number of the start's move
+    // and when the game was begun.
+    int startMoveNumber = 1;
+    std::string startDate;
     KifuStatus status;
 };
 
@@ -84,7 +88,7 @@ KifuLoad loadText(std::string_view text, const std::string& name);
 
 // Puts a successfully loaded record into the list: entries 1..N, lastMove = N, and the cursors at
 // the start. A set-up start becomes entry 0; otherwise entry 0 (the usual start) is the caller's
-// and is not touched.
+// and is not touched. The start's move number and date go with the record.
 void applyTo(const KifuLoad& loaded, MoveList& list);
 
 }  // namespace record

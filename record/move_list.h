@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "rules/position.h"
 
@@ -30,6 +31,12 @@ struct MoveList {
     // army to move; any other record starts from the usual position, the shogi army to move.
     bool setUpStart = false;
     rules::SideId startSide = rules::SENTE;
+    // The number of the move after entry 0: a pasted position may go on from move 37, the record
+    // still counting its entries from 1.
+    int startMoveNumber = 1;
+    // When the game was begun ("2026/12/07 17:14:20"); empty when nobody knows, as for a record
+    // read from a file.
+    std::string startDate;
 
     MoveEntry& operator[](int n) { return entries[n]; }
     const MoveEntry& operator[](int n) const { return entries[n]; }

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <vector>
 
+#include "record/entry_position.h"
 #include "record/position_fault_text.h"
 #include "rules/board_flip.h"
 #include "rules/pawn_files.h"
@@ -193,11 +194,8 @@ class Reader {
             r.fault = result_.fault;
             return r;
         }
-        p.ownHandTotal = handSum(p.ownHand);
-        p.enemyHandTotal = handSum(p.enemyHand);
-        for (int x = 1; x <= 9; ++x)
-            for (int y = 1; y <= 9; ++y)
-                if (p.board(x, y) == 自王) p.ownKingX = x, p.ownKingY = y;
+        // The totals, the armies' ends and the king's square as a recorded entry gives them.
+        p = positionOfEntry(MoveEntry{p.board, p.ownHand, p.enemyHand});
         調査_2歩フラグ設定(p);
         return result_;
     }

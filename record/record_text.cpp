@@ -357,6 +357,13 @@ class TextReader {
 
 }  // namespace
 
+std::string dateText(int year, int month, int day, int hour, int minute, int second) {
+    char buf[80];
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d:%02d", year, month, day, hour, minute,
+                  second);
+    return buf;
+}
+
 std::string recordToText(const MoveList& list, const RecordInfo& info) {
     const int last = std::clamp(list.lastMove, 0, kMaxEntry);
     std::string out;

@@ -29,7 +29,7 @@ namespace record {
 
 // What the header lines tell besides the moves.
 struct RecordInfo {
-    std::string date;                // as the caller writes it; no line when empty
+    std::string date;                // as dateText writes it; no line when empty
     rules::SideId computerSide = 0;  // the army the computer played; 0 for two people
     int comLevel = 0;
     int handicapGrade = 0;  // 0 for an even game
@@ -40,6 +40,9 @@ struct RecordInfo {
 
     bool operator==(const RecordInfo&) const = default;
 };
+
+// A date and time as the 開始日時 line writes it: "2026/12/07 17:14:20".
+std::string dateText(int year, int month, int day, int hour, int minute, int second);
 
 // Entries 0..list.lastMove as text. Entry 0 is the start; each later entry is written as the move
 // that leads to it from the one before. The result line follows when a king has been taken.

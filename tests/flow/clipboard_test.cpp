@@ -84,6 +84,36 @@ TEST_F(Clipboard, APastedRecordFileIsReadAsTheFileWouldBe) {
     pasteExpectingRead();
     ASSERT_EQ(game().moves().lastMove, 2);
     EXPECT_EQ(game().moves()[2], played[2]);
+    // A file does not tell when its game was played.
+    game().COPY_RECORD_Click();
+    EXPECT_EQ(held().find("開始日時"), std::string::npos) << held();
+}
+
+// A pasted start goes on from its own move number, and the record played from it is dated when
+// its game began; pasted back, the record keeps both.
+TEST_F(Clipboard, APastedStartKeepsItsMoveNumberAndTheGameItsDate) {
+    const std::string start = "jheaxaehj/9/1c5c1/z3z1z1z/2z6/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 37";
+    held() = start;
+    game().PASTE_Click();
+    game().COPY_POSITION_Click();
+    EXPECT_EQ(held(), start);
+    game().COPY_RECORD_Click();
+    EXPECT_NE(held().find("開始局面：" + start + "\n"), std::string::npos) << held();
+
+    rig.clock.now = 17 * 3600 + 4 * 60 + 9;
+    startGame("後手の番です");
+    move(1, 4, 1, 5);
+    game().COPY_POSITION_Click();
+    EXPECT_EQ(held(), "jheaxaehj/9/1c5c1/4z1z1z/z1z6/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 38");
+    game().COPY_RECORD_Click();
+    const std::string text = held();
+    EXPECT_EQ(text.rfind("開始日時：2026/12/07 17:04:09\n", 0), 0u) << text;
+    EXPECT_NE(text.find("開始局面：" + start + "\n"), std::string::npos) << text;
+
+    rig.clock.now += 3600;
+    pasteExpectingRead();
+    game().COPY_RECORD_Click();
+    EXPECT_EQ(held(), text);
 }
 
 // Every text that does not read is refused with a message; the game goes on untouched.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
@@ -44,6 +45,16 @@ TEST(SystemDayClock, PauseWaitsWithoutSpinningAndKeepsTheLoopRunning) {
     const double now = clock.secondsSinceMidnight();
     EXPECT_GE(now, 0.0);
     EXPECT_LT(now, 86400.0);
+}
+
+TEST(SystemDayClock, TellsTodaysDateWithTheTimeOfDay) {
+    SystemDayClock clock;
+    const QDate today = QDate::currentDate();
+    const LocalDateTime t = clock.dateAndTime();
+    const double seconds = clock.secondsSinceMidnight();
+    if (QDate::currentDate() != today) GTEST_SKIP() << "midnight passed";
+    EXPECT_EQ(QDate(t.year, t.month, t.day), today);
+    EXPECT_NEAR(t.hour * 3600 + t.minute * 60 + t.second, seconds, 1.5);
 }
 
 TEST(QtTimer, TicksWhileEnabledAndStopsWhenDisabled) {

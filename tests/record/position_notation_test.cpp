@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "record/entry_position.h"
 #include "record/pasted_text.h"
 #include "rules/board_flip.h"
 #include "rules/setup.h"
@@ -58,6 +61,13 @@ void expectRoundTrip(const Position& pos, rules::SideId side, int number) {
     EXPECT_EQ(r.value.sideToMove, side);
     EXPECT_EQ(r.value.moveNumber, number);
     EXPECT_EQ(positionToNotation(r.value.position, side, number), text);
+    if (pos.bottomSide == rules::SENTE) {
+        // What a reader derives comes back as a recorded entry gives it.
+        const Position& back = r.value.position;
+        EXPECT_EQ(std::tie(back.ownKingX, back.ownKingY, back.ownHandTotal, back.enemyHandTotal),
+                  std::tie(pos.ownKingX, pos.ownKingY, pos.ownHandTotal, pos.enemyHandTotal))
+            << text;
+    }
 }
 
 TEST(PositionNotation, BenchmarkPositionsAndRandomGamesRoundTrip) {
@@ -69,13 +79,9 @@ TEST(PositionNotation, BenchmarkPositionsAndRandomGamesRoundTrip) {
     EXPECT_GE(read, 40);
     for (std::uint64_t seed = 1; seed <= 6; ++seed) {
         const MoveList list = testsupport::randomRecord(seed, 160, seed % 2 == 0);
-        for (int n = 0; n <= list.lastMove; ++n) {
-            Position p;
-            p.board = list[n].boardAt;
-            p.ownHand = list[n].ownHandAt;
-            p.enemyHand = list[n].enemyHandAt;
-            expectRoundTrip(p, n % 2 == 0 ? rules::SENTE : rules::GOTE, n + 1);
-        }
+        for (int n = 0; n <= list.lastMove; ++n)
+            expectRoundTrip(positionOfEntry(list[n]), n % 2 == 0 ? rules::SENTE : rules::GOTE,
+                            n + 1);
     }
 }
 

@@ -3,8 +3,7 @@
 #include <fstream>
 #include <string>
 
-#include "record/entry_line.h"
-#include "rules/setup.h"
+#include "record/position_line.h"
 
 namespace testsupport {
 
@@ -13,16 +12,8 @@ std::vector<rules::Position> benchPositions() {
     std::ifstream in(here.substr(0, here.rfind("/tests/support/")) + "/bench/data/positions.txt");
     std::vector<rules::Position> positions;
     for (std::string line; std::getline(in, line);) {
-        record::MoveEntry e;
-        if (line.empty() || !record::decodeEntryLine(line, e)) continue;
         rules::Position pos;
-        pos.board = e.boardAt;
-        pos.ownHand = e.ownHandAt;
-        pos.enemyHand = e.enemyHandAt;
-        pos.ownHandTotal = rules::handSum(pos.ownHand);
-        pos.enemyHandTotal = rules::handSum(pos.enemyHand);
-        rules::調査_先手後手(pos);
-        positions.push_back(pos);
+        if (!line.empty() && record::readPosition(line, pos)) positions.push_back(pos);
     }
     return positions;
 }

@@ -1,4 +1,5 @@
-// The benchmark's positions (bench/data/positions.txt), each with its sides, totals and hands set.
+// The benchmark's positions (bench/data/positions.txt), read as the engine and the benchmarks
+// read them: sides, totals, hands and the bottom king's square set.
 #pragma once
 
 #include <vector>

@@ -1,28 +1,14 @@
 #include "tools/analyse/analyse.h"
 
-#include <charconv>
 #include <memory>
 #include <ostream>
 
 #include "com/analysis.h"
 #include "record/entry_position.h"
 #include "record/kifu_file.h"
+#include "tools/option_values.h"
 
 namespace analyse {
-namespace {
-
-template <typename T>
-bool number(const std::string& text, T& value, T low, T high) {
-    T v{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (error != std::errc() || end != text.data() + text.size() || v < low || v > high) {
-        return false;
-    }
-    value = v;
-    return true;
-}
-
-}  // namespace
 
 std::string usage() {
     return "usage: kz-analyse FILE [--nodes N] [--drops on|off] [--jobs J]\n"
@@ -44,12 +30,11 @@ std::optional<AnalyseOptions> parseOptions(const std::vector<std::string>& args)
         const std::string& value = args[++i];
         bool ok = false;
         if (name == "--nodes") {
-            ok = number(value, o.nodes, 1L, 1'000'000'000L);
+            ok = tools::readNodeBudget(value, o.nodes);
         } else if (name == "--drops") {
-            ok = value == "on" || value == "off";
-            o.drops = value == "on";
+            ok = tools::readOnOff(value, o.drops);
         } else if (name == "--jobs") {
-            ok = number(value, o.jobs, 1, 256);
+            ok = tools::readJobs(value, o.jobs);
         }
         if (!ok) return std::nullopt;
     }

@@ -1,25 +1,13 @@
 // kz-match's command line.
-#include <charconv>
 #include <string>
 
 #include "com/com_state.h"
 #include "tools/match/match.h"
+#include "tools/option_values.h"
 
 namespace match {
-namespace {
 
-template <typename T>
-bool number(const std::string& text, T& value, T low, T high) {
-    T v{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (error != std::errc() || end != text.data() + text.size() || v < low || v > high) {
-        return false;
-    }
-    value = v;
-    return true;
-}
-
-}  // namespace
+using tools::readNumber;
 
 std::string usage() {
     return "usage: kz-match [--a LEVEL] [--b LEVEL] [--nodes-a N] [--nodes-b N] [--games N]\n"
@@ -37,24 +25,23 @@ std::optional<MatchOptions> parseOptions(const std::vector<std::string>& args) {
         const std::string& value = args[i + 1];
         bool ok = false;
         if (name == "--a") {
-            ok = number(value, o.levelA, com::kMinLevel, com::kMaxLevel);
+            ok = readNumber(value, o.levelA, com::kMinLevel, com::kMaxLevel);
         } else if (name == "--b") {
-            ok = number(value, o.levelB, com::kMinLevel, com::kMaxLevel);
+            ok = readNumber(value, o.levelB, com::kMinLevel, com::kMaxLevel);
         } else if (name == "--nodes-a") {
-            ok = number(value, o.nodesA, 1L, 1'000'000'000L);
+            ok = tools::readNodeBudget(value, o.nodesA);
         } else if (name == "--nodes-b") {
-            ok = number(value, o.nodesB, 1L, 1'000'000'000L);
+            ok = tools::readNodeBudget(value, o.nodesB);
         } else if (name == "--games") {
-            ok = number(value, o.games, 1, 1000000);
+            ok = readNumber(value, o.games, 1, 1000000);
         } else if (name == "--drops") {
-            ok = value == "on" || value == "off";
-            o.drops = value == "on";
+            ok = tools::readOnOff(value, o.drops);
         } else if (name == "--seed") {
-            ok = number(value, o.seed, 0ULL, ~0ULL);
+            ok = readNumber(value, o.seed, 0ULL, ~0ULL);
         } else if (name == "--random-plies") {
-            ok = number(value, o.randomPlies, 0, kMaxPlies);
+            ok = readNumber(value, o.randomPlies, 0, kMaxPlies);
         } else if (name == "--jobs") {
-            ok = number(value, o.jobs, 1, 256);
+            ok = tools::readJobs(value, o.jobs);
         }
         if (!ok) return std::nullopt;
     }

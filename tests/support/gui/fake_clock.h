@@ -11,8 +11,17 @@ class FakeDayClock : public platform::DayClock {
   public:
     double now = 12 * 3600.0;    // seconds since midnight
     std::vector<double> pauses;  // every pause asked for; each one moves the clock on
+    platform::LocalDateTime today{2026, 12, 7, 0, 0, 0};  // the date; its time of day is `now`
 
     double secondsSinceMidnight() override { return now; }
+    platform::LocalDateTime dateAndTime() override {
+        platform::LocalDateTime d = today;
+        const int s = static_cast<int>(now);
+        d.hour = s / 3600;
+        d.minute = s / 60 % 60;
+        d.second = s % 60;
+        return d;
+    }
     void pause(double seconds) override {
         pauses.push_back(seconds);
         now += seconds;
