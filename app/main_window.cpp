@@ -198,8 +198,13 @@ void MainWindow::buildMenus() {
     captions_.emplace_back(askTime, timeControl);
     option->insertAction(findChild<QMenu*>(QStringLiteral("LANGUAGE"))->menuAction(), askTime);
     connect(askTime, &QAction::triggered, this, [this] {
-        const auto chosen = TimeControlDialog::ask(game_->options().timeControl, this);
-        if (chosen) run([&] { game_->setTimeControl(*chosen); });
+        // The dialog's text and fields take the menus' size, as the message boxes do.
+        TimeControlDialog dialog(game_->options().timeControl, this);
+        dialog.setFont(WindowScaling::scaledFont(dialog.font(), scaling_.menuStep()));
+        if (dialog.exec() == QDialog::Accepted) {
+            const record::TimeControl chosen = dialog.chosen();
+            run([&] { game_->setTimeControl(chosen); });
+        }
     });
     buildEditItems();
     addShareItems(findChild<QMenu*>(QStringLiteral("KIFU")),

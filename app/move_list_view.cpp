@@ -1,7 +1,10 @@
 #include "app/move_list_view.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
 
@@ -23,7 +26,8 @@ constexpr double kRowPx = 18;
 constexpr double kNumberColumnPx = 34;
 constexpr double kMoveColumnPx = 84;
 constexpr double kClockColumnPx = 66;
-// Room on either side of a cell's text, so that the number and the move never touch.
+// Room between a cell's text and the side it is aligned to, so that the number and the move
+// never touch.
 constexpr double kCellPaddingPx = 3;
 constexpr double kScoreColumnPx = 110;
 
@@ -43,6 +47,35 @@ QBrush markBrush(com::MoveMark mark) {
 int scaled(double px, double scale) {
     return std::max(1, static_cast<int>(std::lround(px * scale)));
 }
+
+// Draws each cell's text a little in from the side it is aligned to (the number from the right,
+// every other text from the left), so that the right-aligned number and the move beside it keep
+// apart at every scale. The cell's background and highlight still fill the whole cell.
+class PaddedCells : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setPadding(int px) { padding_ = px; }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem whole = option;
+        initStyleOption(&whole, index);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &whole, painter, widget);
+
+        QStyleOptionViewItem inner = option;
+        const bool right = (whole.displayAlignment & Qt::AlignRight) != 0;
+        inner.rect.adjust(right ? 0 : padding_, 0, right ? -padding_ : 0, 0);
+        painter->save();
+        painter->setClipRect(option.rect);
+        QStyledItemDelegate::paint(painter, inner, index);
+        painter->restore();
+    }
+
+  private:
+    int padding_ = 0;
+};
 
 }  // namespace
 
@@ -65,6 +98,7 @@ MoveListView::MoveListView(const flow::Game& game, QWidget* parent)
     // The dock decides the width: the columns never ask for more.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     setMinimumWidth(1);
+    setItemDelegate(new PaddedCells(this));
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (onChoose) onChoose(row);
     });
@@ -142,8 +176,7 @@ void MoveListView::setScale(double scale) {
     setColumnWidth(0, scaled(kNumberColumnPx, scale));
     setColumnWidth(1, scaled(kMoveColumnPx, scale));
     setColumnWidth(2, scaled(kClockColumnPx, scale));
-    setStyleSheet(QStringLiteral("QTableView::item { padding: 0px %1px; }")
-                      .arg(scaled(kCellPaddingPx, scale)));
+    static_cast<PaddedCells*>(itemDelegate())->setPadding(scaled(kCellPaddingPx, scale));
     setColumnWidth(3, scaled(kScoreColumnPx, scale));
 }
 

@@ -30,6 +30,8 @@ class WindowScaling {
     void setScale(double s) { scale_ = s; }
     // The menus' new step when the present scale asks for one.
     std::optional<double> nextMenuStep();
+    // The step the menus (and the window's boxes) are at.
+    double menuStep() const { return menuStep_; }
 
   private:
     double scale_ = 1;

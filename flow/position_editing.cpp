@@ -88,6 +88,7 @@ void Game::editCancel() {
     beforeEditing_.reset();
     画面_再描画();
     screen_.描画_手数(moves_.moveCount);
+    showLastMoves(moves_.currentMove);
     recordChanged();
 }
 

@@ -1,3 +1,5 @@
+#include <QString>
+
 #include "platform/translation.h"
 #include "settings/options.h"
 #include "view/palette.h"
@@ -14,6 +16,8 @@ namespace {
 constexpr double kCaptionColumn = 1;
 constexpr double kCaptionRow = 10.2;
 constexpr double kCaptionSize = 14;
+// The caption keeps this far left of the palette, with its shadow.
+constexpr double kCaptionGapTwips = 150;
 
 }  // namespace
 
@@ -32,8 +36,13 @@ void Screen::drawEditCaption(rules::SideId sideToMove) {
     const std::string side = sideToMove == rules::GOTE ? platform::translated("Screen", "後手番")
                                                        : platform::translated("Screen", "先手番");
     const std::string text = platform::translated("Screen", "局面編集") + "  " + side;
-    print(kCaptionColumn + 0.05, kCaptionRow + 0.05, text, kBlack, kCaptionSize);
-    print(kCaptionColumn, kCaptionRow, text, kWhite, kCaptionSize);
+    // A longer wording (the English one) is printed smaller rather than over the palette.
+    const double room = x(kPaletteFirstColumn) - x(kCaptionColumn + 0.05) - kCaptionGapTwips;
+    canvas_.setFont(kCaptionSize, bold_);
+    const double width = canvas_.textWidth(QString::fromStdString(text));
+    const double size = width > room ? kCaptionSize * room / width : kCaptionSize;
+    print(kCaptionColumn + 0.05, kCaptionRow + 0.05, text, kBlack, size);
+    print(kCaptionColumn, kCaptionRow, text, kWhite, size);
 }
 
 }  // namespace view

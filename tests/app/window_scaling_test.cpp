@@ -10,10 +10,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 #include "app/main_window.h"
 #include "app/move_list_view.h"
+#include "app/time_control_dialog.h"
 #include "flow/game.h"
 #include "platform/qt_file_panel.h"
 #include "rules/piece.h"
@@ -215,6 +217,20 @@ TEST_F(ScaledWindow, TheMoveListStepsToARowAndGrowsAndScalesWithTheWindow) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->width() == wide; }));
     EXPECT_TRUE(list->isVisible());
     EXPECT_DOUBLE_EQ(window->canvasWidget()->scale(), 2);
+}
+
+TEST_F(ScaledWindow, TheTimeControlDialogTakesTheWindowsSize) {
+    const int normal = app::TimeControlDialog(record::TimeControl{}).fontInfo().pixelSize();
+    resizeTo(2);
+    int shown = 0;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        shown = dialog->fontInfo().pixelSize();
+        dialog->close();
+    });
+    action("TIME_CONTROL")->trigger();
+    EXPECT_NEAR(shown, 2 * normal, 1);
 }
 
 TEST_F(ScaledWindow, ArrowKeysStepLikeTheMenuAndOtherKeysAreIgnored) {

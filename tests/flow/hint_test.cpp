@@ -106,6 +106,17 @@ TEST_F(Hint, ADropIsOutlinedOnItsCellOfTheTopArmysStand) {
     expectHint("５八 金", kTopHandX, view::topStandRow(11), 5, 8);
 }
 
+TEST_F(Hint, ADropIsOutlinedOnItsCellOfTheBottomArmysStand) {
+    // The bottom army holds a 金 whose drop before the 将 mates.
+    dropsOn();
+    game().editPosition();
+    setUp("3zxz3/9/4G4/9/9/9/9/9/4K4 b G 1");
+    game().editDone();
+    startGame();
+    heard();
+    expectHint("５二 金", kBottomHandX, hand::kGold, 5, 2);
+}
+
 TEST_F(Hint, OnTheTurnedBoardEitherArmyIsHintedAsWell) {
     game().REVERSE_Click();
     startGame();

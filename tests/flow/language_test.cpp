@@ -6,6 +6,8 @@
 
 #include "platform/translation.h"
 #include "support/gui/game_rig.h"
+#include "support/gui/pixels.h"
+#include "view/palette.h"
 
 using lang::Language;
 using testsupport::GameRig;
@@ -74,6 +76,23 @@ TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     lines.back() = "言語=日本語";
     EXPECT_EQ(rig.folder.lines("KZソラワ.ini"), lines);
     expectBackRefused(rig, "できません", "戻る");
+}
+
+// The position editor's caption is longer in English; it must stay clear of the palette.
+TEST_F(LanguageTest, TheEditorsCaptionKeepsLeftOfThePalette) {
+    GameRig rig;
+    start(rig);
+    rig.game->ENGLISH_Click();
+    rig.game->editPosition();
+    rig.game->editSideToMove();  // "second player to move", the longer wording
+    const view::Screen& screen = rig.game->screen();
+    const double paletteLeft = screen.x(view::kPaletteFirstColumn);
+    for (const int colour : {platform::palette::kWhite, platform::palette::kBlack}) {
+        EXPECT_EQ(testsupport::countColour(rig.canvas, paletteLeft - 100, screen.y(10), paletteLeft,
+                                           screen.y(11), colour),
+                  0)
+            << colour;
+    }
 }
 
 }  // namespace

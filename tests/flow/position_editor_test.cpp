@@ -86,11 +86,13 @@ TEST_F(PositionEditorTest, CancelPutsBackTheGameAsItWasBeforeEditing) {
     const Position position = pos();
     const record::MoveList moves = game().moves();
     flow::GameState state = game().state();
+    const Beside shown = beside();
 
     game().editPosition();
     setUp("4x4/9/9/9/9/9/9/9/4K4 w 2P 1");
     game().editFlip();
     game().editCancel();
+    EXPECT_TRUE(beside().bottomMove == shown.bottomMove) << "the last move beside the board";
 
     EXPECT_FALSE(game().editing());
     EXPECT_EQ(pos(), position);
