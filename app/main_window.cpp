@@ -198,8 +198,11 @@ void MainWindow::buildMenus() {
     captions_.emplace_back(askTime, timeControl);
     option->insertAction(findChild<QMenu*>(QStringLiteral("LANGUAGE"))->menuAction(), askTime);
     connect(askTime, &QAction::triggered, this, [this] {
-        const auto chosen = TimeControlDialog::ask(game_->options().timeControl, this);
-        if (chosen) run([&] { game_->setTimeControl(*chosen); });
+        run([this] {
+            game_->TIME_CONTROL_Click([this](const record::TimeControl& current) {
+                return TimeControlDialog::ask(current, this);
+            });
+        });
     });
     buildEditItems();
     addShareItems(findChild<QMenu*>(QStringLiteral("KIFU")),

@@ -40,6 +40,7 @@ void Game::COPY_RECORD_Click() {
     // The army that made the first move was the one to move at the start.
     const rules::SideId first = moves_.lastMove > 0 ? -sideToMoveAt(1) : 0;
     info.sideToMoveAtStart = first != 0 ? first : rules::SENTE;
+    info.timeControl = clocks_.recordControl();
     clipboard_->setText(record::recordToText(moves_, info));
 }
 
@@ -96,6 +97,8 @@ void Game::PASTE_Click() {
         }
         case record::PastedKind::RecordText:
             enterPastedRecord(recordText.list, {}, recordText.info.sideToMoveAtStart);
+            // A copy of it names the time control its text names.
+            clocks_.setRecordControl(recordText.info.timeControl);
             break;
         case record::PastedKind::RecordFile:
             showReadRecord(recordFile);

@@ -58,6 +58,7 @@ void Game::MATCH_MAN_Click() {
 
 void Game::startClocks() {
     clocks_.takeControl(moves_.currentMove);
+    clocks_.setRecordControl(clocks_.timeOf(true).control());
     if (!clocks_.timed()) return;
     sounds_.loadClockSounds();
     clocks_.drawBoth();

@@ -70,6 +70,7 @@ void Game::editDone() {
     moves_.currentMove = 0;
     moves_.moveCount = 0;
     moves_[0] = record::MoveEntry{position_.board, position_.ownHand, position_.enemyHand};
+    clocks_.setRecordControl({});
     editor_.end();
     beforeEditing_.reset();
     初期設定();
