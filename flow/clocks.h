@@ -99,6 +99,10 @@ class Clocks {
     const record::TimeControl& recordControl() const { return recordControl_; }
     void setRecordControl(const record::TimeControl& control) { recordControl_ = control; }
 
+    // How fast the computer's look-ahead runs here (nodes per second), to turn its share of a
+    // clock into nodes: measured against the day clock the first time it is asked, then kept.
+    double lookaheadSpeed();
+
     void 描画_所有時間(rules::SideId side, double seconds);
     void 消去_所有時間(rules::SideId side);
 
@@ -121,6 +125,7 @@ class Clocks {
     record::TimeControl recordControl_;
     int pauses_ = 0;  // message boxes open one inside another
     double pauseStart_ = 0;
+    double lookaheadSpeed_ = 0;  // 0 until measured
 };
 
 }  // namespace flow
