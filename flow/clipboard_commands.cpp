@@ -30,7 +30,7 @@ void Game::COPY_POSITION_Click() {
 void Game::COPY_RECORD_Click() {
     if (clipboard_ == nullptr) return;
     record::RecordInfo info;
-    if (state_.gameMode == GameMode::AgainstComputer) {
+    if (state_.recordAgainstComputer) {
         // The computer plays the army at the top.
         info.computerSide = position_.topSide;
         info.comLevel = state_.comLevel;

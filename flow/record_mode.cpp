@@ -59,6 +59,7 @@ void Game::enterRecordMode(const record::KifuLoad& loaded) {
     record::applyTo(loaded, moves_);
     // A record file does not say what its game was played to.
     clocks_.setRecordControl({});
+    state_.recordAgainstComputer = false;
     初期設定();
     state_.kifuMode = true;
     panel_.printHeaders(loaded.headers);

@@ -99,6 +99,9 @@ TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
     rig.dialogs.expect("続けますか？", "再ゲーム", platform::Buttons::YesNo, platform::Answer::Yes);
     think(4.5);
     rig.dialogs.verify();
+    game().COPY_RECORD_Click();  // the game is over, and its record is still the one played
+    EXPECT_NE(rig.clipboard.held.find("後手：COM"), std::string::npos) << rig.clipboard.held;
+    EXPECT_NE(rig.clipboard.held.find("持ち時間：1分+10秒"), std::string::npos);
 }
 
 }  // namespace
