@@ -198,13 +198,16 @@ void MainWindow::buildMenus() {
     captions_.emplace_back(askTime, timeControl);
     option->insertAction(findChild<QMenu*>(QStringLiteral("LANGUAGE"))->menuAction(), askTime);
     connect(askTime, &QAction::triggered, this, [this] {
-        // The dialog's text and fields take the menus' size, as the message boxes do.
-        TimeControlDialog dialog(game_->options().timeControl, this);
-        dialog.setFont(WindowScaling::scaledFont(dialog.font(), scaling_.menuStep()));
-        if (dialog.exec() == QDialog::Accepted) {
-            const record::TimeControl chosen = dialog.chosen();
-            run([&] { game_->setTimeControl(chosen); });
-        }
+        run([this] {
+            game_->TIME_CONTROL_Click(
+                [this](const record::TimeControl& current) -> std::optional<record::TimeControl> {
+                    // The dialog's text and fields take the menus' size, as the message boxes do.
+                    TimeControlDialog dialog(current, this);
+                    dialog.setFont(WindowScaling::scaledFont(dialog.font(), scaling_.menuStep()));
+                    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+                    return dialog.chosen();
+                });
+        });
     });
     buildEditItems();
     addShareItems(findChild<QMenu*>(QStringLiteral("KIFU")),

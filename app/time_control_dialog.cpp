@@ -134,11 +134,4 @@ void TimeControlDialog::follow() {
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(record::isValid(chosen()));
 }
 
-std::optional<record::TimeControl> TimeControlDialog::ask(const record::TimeControl& current,
-                                                          QWidget* parent) {
-    TimeControlDialog dialog(current, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.chosen();
-}
-
 }  // namespace app

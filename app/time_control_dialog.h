@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <optional>
 
 #include "record/time_control.h"
 
@@ -23,10 +22,6 @@ class TimeControlDialog : public QDialog {
     record::TimeControl chosen() const;
     // Fills the fields with a control.
     void showControl(const record::TimeControl& control);
-
-    // Asks the player; the control chosen, or nothing when the dialog was cancelled.
-    static std::optional<record::TimeControl> ask(const record::TimeControl& current,
-                                                  QWidget* parent);
 
   private:
     // Fields that mean nothing for the kind chosen are disabled, and OK only takes a control

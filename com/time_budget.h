@@ -2,6 +2,7 @@
 // budgets still decide what a search returns; the clock can only cut a budget short.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 namespace com {
@@ -20,5 +21,16 @@ struct ClockShare {
 // period, so the computer is not the one whose flag falls. The search's first depth always ends,
 // whatever the budget.
 long timedNodeBudget(long levelBudget, const std::optional<ClockShare>& clock);
+
+// The speeds a measurement is kept between: the floor is well below a slow machine's, and no
+// machine is taken to be faster than the ceiling.
+constexpr double kSlowestNodesPerSecond = 100'000;
+constexpr double kFastestNodesPerSecond = 2'000'000;
+// The speed `nodes` visited in `seconds` stand for, within the floor and the ceiling; the floor
+// when no time was measured.
+double boundedSpeed(double nodes, double seconds);
+// How fast the look-ahead runs here: a short search from the start position (a few hundredths of
+// a second), timed by `now` (seconds). A clock that does not move on while it runs gives the floor.
+double measureLookaheadSpeed(const std::function<double()>& now);
 
 }  // namespace com

@@ -30,7 +30,7 @@ void Game::COPY_POSITION_Click() {
 void Game::COPY_RECORD_Click() {
     if (clipboard_ == nullptr) return;
     record::RecordInfo info;
-    if (state_.gameMode == GameMode::AgainstComputer) {
+    if (state_.recordAgainstComputer) {
         // The computer plays the army at the top.
         info.computerSide = position_.topSide;
         info.comLevel = state_.comLevel;
@@ -43,6 +43,7 @@ void Game::COPY_RECORD_Click() {
     if (info.sideToMoveAtStart == 0) info.sideToMoveAtStart = rules::SENTE;
     info.startMoveNumber = moves_.startMoveNumber;
     info.date = moves_.startDate;
+    info.timeControl = clocks_.recordControl();
     clipboard_->setText(record::recordToText(moves_, info));
 }
 
@@ -102,6 +103,8 @@ void Game::PASTE_Click() {
             recordText.list.startMoveNumber = recordText.info.startMoveNumber;
             recordText.list.startDate = recordText.info.date;
             enterPastedRecord(recordText.list, {}, recordText.info.sideToMoveAtStart);
+            // A copy of it names the time control its text names.
+            clocks_.setRecordControl(recordText.info.timeControl);
             break;
         case record::PastedKind::RecordFile:
             showReadRecord(recordFile);

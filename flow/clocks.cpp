@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "com/time_budget.h"
 #include "flow/game_state.h"
 #include "record/clock_text.h"
 
@@ -140,6 +141,13 @@ void Clocks::resume() {
     // The turn starts that much later; a turn's start is a reading of the day clock.
     times_.turnStart += record::調査_経過秒(pauseStart_, clock_.secondsSinceMidnight());
     if (times_.turnStart >= record::kSecondsPerDay) times_.turnStart -= record::kSecondsPerDay;
+}
+
+double Clocks::lookaheadSpeed() {
+    if (lookaheadSpeed_ == 0)
+        lookaheadSpeed_ =
+            com::measureLookaheadSpeed([this] { return clock_.secondsSinceMidnight(); });
+    return lookaheadSpeed_;
 }
 
 void Clocks::showElapsedTime(bool on, bool playing) {

@@ -93,6 +93,15 @@ class Clocks {
     // A message box waits: the time until resume() is no one's.
     void pause();
     void resume();
+    // The time control the record's moves were played to, for its text's header: a game starting
+    // or going on sets the one its clocks take, and it stays through the reset that follows the
+    // game's end; a record from elsewhere brings its own or none.
+    const record::TimeControl& recordControl() const { return recordControl_; }
+    void setRecordControl(const record::TimeControl& control) { recordControl_ = control; }
+
+    // How fast the computer's look-ahead runs here (nodes per second), to turn its share of a
+    // clock into nodes: measured against the day clock the first time it is asked, then kept.
+    double lookaheadSpeed();
 
     void 描画_所有時間(rules::SideId side, double seconds);
     void 消去_所有時間(rules::SideId side);
@@ -113,8 +122,10 @@ class Clocks {
     };
     std::array<Kept, record::kMaxEntry + 1> kept_{};
     int lastKept_ = 0;
+    record::TimeControl recordControl_;
     int pauses_ = 0;  // message boxes open one inside another
     double pauseStart_ = 0;
+    double lookaheadSpeed_ = 0;  // 0 until measured
 };
 
 }  // namespace flow

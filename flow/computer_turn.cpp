@@ -15,10 +15,6 @@ namespace {
 // The piece to be moved blinks this many times before it goes.
 constexpr int kBlinks = 3;
 
-// How fast the looking-ahead search is taken to be when it keeps to a clock: well below what it
-// does on a slow machine, so the share of the clock it is given is not overrun.
-constexpr double kAssumedNodesPerSecond = 100000;
-
 // A request for the army `side` at the level and drops option in use.
 MoveRequest requestFor(const rules::Position& position, rules::SideId side, int comLevel,
                        const settings::Options& options) {
@@ -51,7 +47,7 @@ void Game::com_ban() {
         share.timeLeft = own.face().byoyomi ? 0 : own.face().seconds;
         share.byoyomi = c.kind == record::TimeControlKind::Byoyomi ? c.extraSeconds : 0;
         share.increment = c.kind == record::TimeControlKind::Increment ? c.extraSeconds : 0;
-        share.nodesPerSecond = kAssumedNodesPerSecond;
+        share.nodesPerSecond = clocks_.lookaheadSpeed();
         request.settings.nodes = com::timedNodeBudget(com::nodeBudgetOf(request.settings), share);
     }
     computer_.ask(request, *this);

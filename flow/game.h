@@ -4,7 +4,9 @@
 // their part behind it. The routines are grouped by topic, one source file per group.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -152,6 +154,12 @@ class Game : private MoveListener {
     // 持ち時間…: the control the games to come are played to (a game in progress keeps its own);
     // the window asks the player for it.
     void setTimeControl(const record::TimeControl& control);
+    // The menu item itself: `ask` shows the window's dialog with the control chosen so far and
+    // gives the one the player takes, or nothing. As for a message box, the time the dialog is
+    // open is no one's.
+    using TimeControlAsker =
+        std::function<std::optional<record::TimeControl>(const record::TimeControl& current)>;
+    void TIME_CONTROL_Click(const TimeControlAsker& ask);
     void JAPANESE_Click();
     void ENGLISH_Click();
     lang::Language language() const { return menu_.language(); }

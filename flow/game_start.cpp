@@ -40,6 +40,7 @@ void Game::MATCH_MAN_Click() {
     startClocks();
     clocks_.startTurn();
     state_.gameMode = GameMode::TwoHumans;
+    state_.recordAgainstComputer = false;
     state_.kifuMode = false;
     rules::調査_先手後手(position_);
     state_.sideToMove = sideToMoveAt(moves_.currentMove);
@@ -66,6 +67,7 @@ void Game::beginNewRecord() {
 
 void Game::startClocks() {
     clocks_.takeControl(moves_.currentMove);
+    clocks_.setRecordControl(clocks_.timeOf(true).control());
     if (!clocks_.timed()) return;
     sounds_.loadClockSounds();
     clocks_.drawBoth();
@@ -89,6 +91,7 @@ void Game::START2_Click() {
     clearSelection();
     screen_.描画_レベル(state_.comLevel);
     state_.gameMode = GameMode::AgainstComputer;
+    state_.recordAgainstComputer = true;
     state_.kifuMode = false;
     moves_.lastMove = moves_.moveCount;
     recordChanged();

@@ -28,6 +28,10 @@ struct GameState {
     bool kifuMode = false;       // while a loaded record is stepped through
     bool reversed = false;       // once the board was turned since the last reset
     bool resumePending = false;  // after 戻/進: the next press announces the turn again
+    // Whether the record's moves were played against the computer, for its text: set as a game
+    // starts or goes on and kept through the reset after its end; a record from elsewhere has
+    // two players.
+    bool recordAgainstComputer = false;
 
     // Selection between presses. (fromX, fromY) is the cell as it is drawn: a board square, or a
     // stand cell (the bottom stand counts down from row 1, the top stand up from row 9).

@@ -55,6 +55,13 @@ void Game::setTimeControl(const record::TimeControl& control) {
     menu_.setTimeControl(control);
 }
 
+void Game::TIME_CONTROL_Click(const TimeControlAsker& ask) {
+    clocks_.pause();
+    const std::optional<record::TimeControl> chosen = ask(options_.timeControl);
+    clocks_.resume();
+    if (chosen) setTimeControl(*chosen);
+}
+
 void Game::JAPANESE_Click() {
     menu_.languageClick(lang::Language::Japanese);
 }

@@ -72,6 +72,8 @@ void Game::editDone() {
     moves_.currentMove = 0;
     moves_.moveCount = 0;
     moves_[0] = record::MoveEntry{position_.board, position_.ownHand, position_.enemyHand};
+    clocks_.setRecordControl({});
+    state_.recordAgainstComputer = false;
     editor_.end();
     beforeEditing_.reset();
     初期設定();

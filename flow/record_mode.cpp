@@ -57,6 +57,9 @@ void Game::offerRecovery() {
 void Game::enterRecordMode(const record::KifuLoad& loaded) {
     // The record goes in first: the reset then lays out its start the way its moves were played.
     record::applyTo(loaded, moves_);
+    // A record file does not say what its game was played to.
+    clocks_.setRecordControl({});
+    state_.recordAgainstComputer = false;
     初期設定();
     state_.kifuMode = true;
     panel_.printHeaders(loaded.headers);

@@ -25,4 +25,24 @@ TEST(TimeBudget, TheClockOnlyCutsTheLevelsBudget) {
     for (const auto& r : rows) EXPECT_EQ(timedNodeBudget(kLevel, r.clock), r.budget);
 }
 
+// A reading is kept between the floor and the ceiling; a clock that stood still or went back
+// (past midnight) tells nothing, and the floor is taken.
+TEST(TimeBudget, TheSpeedIsBoundedAndMeasuredAgainstTheClockGiven) {
+    const struct {
+        double seconds, speed;
+    } rows[] = {
+        {0.1, 200'000},
+        {1, com::kSlowestNodesPerSecond},
+        {0.001, com::kFastestNodesPerSecond},
+        {0, com::kSlowestNodesPerSecond},
+        {-5, com::kSlowestNodesPerSecond},
+    };
+    for (const auto& r : rows) EXPECT_EQ(com::boundedSpeed(20'000, r.seconds), r.speed);
+
+    double t = 0;
+    const double measured = com::measureLookaheadSpeed([&t] { return t += 0.1; });
+    EXPECT_NEAR(measured, 200'000, 20'000) << "the search's nodes in a tenth of a second";
+    EXPECT_EQ(com::measureLookaheadSpeed([] { return 0.0; }), com::kSlowestNodesPerSecond);
+}
+
 }  // namespace

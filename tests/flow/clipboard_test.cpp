@@ -64,6 +64,30 @@ TEST_F(Clipboard, APastedRecordTextIsTheGameAgainInRecordMode) {
     EXPECT_EQ(pos().board, played[1].boardAt);
 }
 
+// The header names the control the game was played to, not the one chosen since; a pasted text
+// keeps the one it names, and a record file names none.
+TEST_F(Clipboard, TheCopiedRecordNamesTheTimeControlOfItsGame) {
+    constexpr const char* kLine = "持ち時間：10分+30秒\n";
+    game().setTimeControl({record::TimeControlKind::Byoyomi, 600, 30});
+    playTwoMoves();
+    game().setTimeControl({});
+    game().COPY_RECORD_Click();
+    EXPECT_NE(held().find(kLine), std::string::npos) << held();
+    const record::MoveList played = game().moves();
+
+    pasteExpectingRead();
+    game().COPY_RECORD_Click();
+    EXPECT_NE(held().find(kLine), std::string::npos) << held();
+
+    held() = "練習対局\n李\n山田\n" + record::encodeEntryLine(played[1]) + "\r\n";
+    rig.dialogs.expect(" 読み込みました", "棋譜");
+    rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
+    game().PASTE_Click();
+    rig.dialogs.verify();
+    game().COPY_RECORD_Click();
+    EXPECT_EQ(held().find("持ち時間"), std::string::npos) << held();
+}
+
 // A position becomes a record of its start alone, with its own side to move.
 TEST_F(Clipboard, APastedPositionIsShownWithItsSideToMove) {
     held() = "jheaxaehj/9/1c5c1/z3z1z1z/2z6/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2";

@@ -58,6 +58,23 @@ TEST_F(TimedGame, AMessageBoxWaitingCountsAgainstNoOne) {
     EXPECT_DOUBLE_EQ(timeOf(true).face().seconds, 59);
 }
 
+TEST_F(TimedGame, TheTimeControlDialogOpenCountsAgainstNoOneAndTheGameKeepsItsControl) {
+    const record::TimeControl played{TimeControlKind::SuddenDeath, 60};
+    const record::TimeControl next{TimeControlKind::Byoyomi, 0, 10};
+    game().setTimeControl(played);
+    startGame();
+    think(1);
+    game().TIME_CONTROL_Click([&](const record::TimeControl& current) {
+        EXPECT_EQ(current, played);
+        rig.clock.now += 30;  // the player thinks it over with the dialog open
+        return std::optional(next);
+    });
+    think(1);
+    EXPECT_DOUBLE_EQ(timeOf(true).face().seconds, 58);
+    EXPECT_EQ(timeOf(true).control(), played);
+    EXPECT_EQ(game().options().timeControl, next) << "for the games to come";
+}
+
 TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
     game().setTimeControl({TimeControlKind::Byoyomi, 60, 10});
     startAgainstComputer();
@@ -82,6 +99,9 @@ TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
     rig.dialogs.expect("続けますか？", "再ゲーム", platform::Buttons::YesNo, platform::Answer::Yes);
     think(4.5);
     rig.dialogs.verify();
+    game().COPY_RECORD_Click();  // the game is over, and its record is still the one played
+    EXPECT_NE(rig.clipboard.held.find("後手：COM"), std::string::npos) << rig.clipboard.held;
+    EXPECT_NE(rig.clipboard.held.find("持ち時間：1分+10秒"), std::string::npos);
 }
 
 }  // namespace
