@@ -57,6 +57,17 @@ void Game::com_ban() {
     computer_.ask(request, *this);
 }
 
+bool Game::computerThinking() const {
+    return computer_.searching() && state_.gameMode == GameMode::AgainstComputer &&
+           state_.sideToMove == position_.topSide;
+}
+
+void Game::stopComputer() {
+    if (!computer_.searching()) return;
+    if (computerThinking()) computer_.hideThinking();
+    computer_.cancel();
+}
+
 void Game::thinking() {
     Timer1_Timer();
 }

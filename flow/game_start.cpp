@@ -32,6 +32,7 @@ void Game::eraseRecordHeaders() {
 void Game::MATCH_MAN_Click() {
     // A game starting stops the review at once; its results stay with the record.
     review_.stop();
+    stopComputer();
     // A game begun at the start position is a new one: the game before it is not offered again.
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
     if (moves_.currentMove == 0) panel_.removeRecovery();
@@ -76,6 +77,7 @@ void Game::flagFell() {
 void Game::START2_Click() {
     // A game starting stops the review at once; its results stay with the record.
     review_.stop();
+    stopComputer();
     if (moves_.currentMove == 0) panel_.removeRecovery();
     eraseRecordHeaders();
     clearSelection();
