@@ -162,13 +162,9 @@ void Game::Timer1_Timer() {
         case ClockEvent::FlagFell:
             // A search that answers before its move is made has the computer's flag looked at
             // once the move is made; one on the worker thread is ended by the flag.
-            if (computerThinking()) {
-                stopComputer();
+            if (computerThinking() || !(state_.gameMode == GameMode::AgainstComputer &&
+                                        state_.sideToMove == position_.topSide))
                 flagFell();
-            } else if (!(state_.gameMode == GameMode::AgainstComputer &&
-                         state_.sideToMove == position_.topSide)) {
-                flagFell();
-            }
             break;
     }
 }

@@ -65,6 +65,8 @@ void Game::startClocks() {
 }
 
 void Game::flagFell() {
+    // The game ends here: no search of the computer's (its turn's or a hint's) goes on.
+    stopComputer();
     clocks_.run(false);
     sounds_.play(settings::Sound::TimeUp);
     const bool bottomLost = state_.sideToMove == position_.bottomSide;
