@@ -40,7 +40,10 @@ void Game::com_ban() {
     }
     clocks_.startTurn();
     computer_.showThinking();
+    askComputer();
+}
 
+void Game::askComputer() {
     MoveRequest request = requestFor(position_, position_.topSide, state_.comLevel, options_);
     request.ownTurn = true;
     // A looking-ahead level keeps to its clock.

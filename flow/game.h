@@ -240,6 +240,8 @@ class Game : private MoveListener {
     // The computer's turn (computer_turn.cpp): asks the computer player for the top army's move,
     // then plays it, records and announces it, and hands the turn back to the human.
     void com_ban();
+    // Asks the computer player for the top army's move under the options as they stand.
+    void askComputer();
     // True while the computer's own move is being chosen on the worker thread.
     bool computerThinking() const;
     // Ends the computer's search, the turn's or the hint's, at once: its answer is never heard.

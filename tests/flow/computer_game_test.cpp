@@ -297,4 +297,15 @@ TEST_F(ComputerThinksAside, ALateAnswerIsDroppedByANewGameAStepATurnTheEditorOrE
     }
 }
 
+TEST_F(ComputerThinksAside, ChineseDropsSwitchedWhileItThinksMakeItThinkAgain) {
+    humanMovesAtLevel4();
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    game().CHESS_MOCHIKOMA_Click();
+    rig.gui.deliver();
+    EXPECT_EQ(game().moves().moveCount, 1) << "the answer under the old rule is dropped";
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    rig.gui.deliver();
+    EXPECT_EQ(game().moves().moveCount, 2);
+}
+
 }  // namespace
