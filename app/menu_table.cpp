@@ -49,6 +49,7 @@ const std::vector<MenuRow>& menuRows() {
         item(2, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, level(2), S::Level),
         item(2, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, level(3), S::Level),
         item(2, "LEVEL4", "LEVEL4", &G::LEVEL4_Click, level(4), S::Level),
+        item(2, "LEVEL5", "LEVEL5", &G::LEVEL5_Click, level(5), S::Level),
         item(1, KZ_TEXT("Menu", "終わり"), "OWARI", &G::OWARI_Click),
         item(1, KZ_TEXT("Menu", "ヒント"), "HINT", &G::HINT_Click),
 

@@ -2,6 +2,7 @@
 
 #include "com/choose_move.h"
 #include "com/influence_survey.h"
+#include "com/lookahead_search.h"
 #include "com/mate.h"
 #include "flow/texts.h"
 
@@ -37,11 +38,27 @@ bool isChinesePiece(rules::PieceCode piece) {
 }  // namespace
 
 ComputerPlayer::ComputerPlayer(view::Screen& screen, platform::Canvas& canvas,
-                               platform::Dialogs& dialogs, const settings::Options& options)
-    : screen_(screen), canvas_(canvas), dialogs_(dialogs), options_(options) {}
+                               platform::Dialogs& dialogs, const settings::Options& options,
+                               platform::GuiThread* gui)
+    : screen_(screen),
+      canvas_(canvas),
+      dialogs_(dialogs),
+      options_(options),
+      gui_(gui),
+      self_(std::make_shared<ComputerPlayer*>(this)) {}
+
+ComputerPlayer::~ComputerPlayer() {
+    cancel();
+    self_.reset();
+}
 
 int ComputerPlayer::ask(const MoveRequest& request, MoveListener& listener) {
-    const int generation = ++generation_;
+    cancel();
+    const int generation = generation_;
+    if (gui_ != nullptr && com::looksAhead(request.settings.comLevel)) {
+        askWorker(request, listener, generation);
+        return generation;
+    }
     MoveAnswer answer;
     answer.generation = generation;
     if (request.ownTurn) {
@@ -61,8 +78,50 @@ int ComputerPlayer::ask(const MoveRequest& request, MoveListener& listener) {
     return generation;
 }
 
+void ComputerPlayer::askWorker(const MoveRequest& request, MoveListener& listener, int generation) {
+    auto job = std::make_shared<com::ChoiceJob>();
+    job->position = request.position;
+    job->side = request.side;
+    job->settings = request.settings;
+    job->ownTurn = request.ownTurn;
+    if (request.ownTurn) {
+        job->map = map_;
+        job->state = comState_;
+    }
+    if (!worker_) worker_ = std::make_unique<com::ChoiceWorker>();
+    listener_ = &listener;
+    std::weak_ptr<ComputerPlayer*> self = self_;
+    platform::GuiThread& gui = *gui_;
+    worker_->start(std::move(job), [&gui, self, generation](std::shared_ptr<com::ChoiceJob> done) {
+        gui.post([self, generation, done] {
+            if (auto p = self.lock()) (*p)->answered(generation, *done);
+        });
+    });
+}
+
+void ComputerPlayer::answered(int generation, const com::ChoiceJob& job) {
+    if (generation != generation_ || listener_ == nullptr) return;
+    worker_->stop();  // the thread is ending: it posted its last
+    MoveListener& listener = *listener_;
+    listener_ = nullptr;
+    if (job.ownTurn) {
+        map_ = job.map;
+        comState_ = job.state;
+    }
+    listener.thinking();
+    if (generation != generation_) return;
+    MoveAnswer answer;
+    answer.generation = generation;
+    answer.found = job.choice.found;
+    answer.move = job.choice.move;
+    answer.score = job.choice.score;
+    listener.moveChosen(answer);
+}
+
 void ComputerPlayer::cancel() {
     ++generation_;
+    if (worker_) worker_->stop();
+    listener_ = nullptr;
 }
 
 void ComputerPlayer::reset() {

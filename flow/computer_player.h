@@ -1,14 +1,19 @@
 // The computer player: chooses a move for the computer's turn or for the hint, keeps what its
 // turns carry from one to the next (the influence map and the turn state), and shows on the board
-// that it is thinking, what its move threatens, and the hint.
+// that it is thinking, what its move threatens, and the hint. The levels that look ahead think on
+// a worker thread when there is a GUI thread to hear them, so the window lives on meanwhile.
 #pragma once
 
+#include <memory>
+
+#include "com/choice_worker.h"
 #include "com/com_state.h"
 #include "com/influence_map.h"
 #include "com/search.h"
 #include "flow/game_state.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
+#include "platform/gui_thread.h"
 #include "rules/position.h"
 #include "settings/options.h"
 #include "view/screen.h"
@@ -37,7 +42,8 @@ struct MoveAnswer {
 class MoveListener {
   public:
     virtual ~MoveListener() = default;
-    // While the search runs, so that a clock display can keep moving.
+    // While the search runs, so that a clock display can keep moving; an answer from the worker
+    // thread brings one last report just before it.
     virtual void thinking() {}
     // Given once for each request that was not cancelled or superseded first.
     virtual void moveChosen(const MoveAnswer& answer) = 0;
@@ -45,15 +51,21 @@ class MoveListener {
 
 class ComputerPlayer {
   public:
+    // Without a GUI thread every level answers before ask returns.
     ComputerPlayer(view::Screen& screen, platform::Canvas& canvas, platform::Dialogs& dialogs,
-                   const settings::Options& options);
+                   const settings::Options& options, platform::GuiThread* gui = nullptr);
+    ~ComputerPlayer();
     ComputerPlayer(const ComputerPlayer&) = delete;
     ComputerPlayer& operator=(const ComputerPlayer&) = delete;
 
     // Asks for a move and returns the request's generation. A newer request or cancel makes the
-    // answers of older ones go unheard. Every level answers before ask returns.
+    // answers of older ones go unheard. Levels 1 to 3 answer before ask returns; the levels that
+    // look ahead answer later, on the GUI thread, once the worker has chosen.
     int ask(const MoveRequest& request, MoveListener& listener);
+    // Stops a search that runs at once; no answer asked for before is heard.
     void cancel();
+    // True from an ask answered later until its answer is heard or cancelled.
+    bool searching() const { return listener_ != nullptr; }
 
     const com::InfluenceMap& influenceMap() const { return map_; }
     const com::ComState& comState() const { return comState_; }
@@ -76,6 +88,9 @@ class ComputerPlayer {
     void eraseHint(const rules::Position& pos, const GameState& selection);
 
   private:
+    void askWorker(const MoveRequest& request, MoveListener& listener, int generation);
+    // On the GUI thread: the worker's answer to request `generation`.
+    void answered(int generation, const com::ChoiceJob& job);
     void showHint(const MoveAnswer& answer);
 
     // Hears the hint's answers.
@@ -95,6 +110,11 @@ class ComputerPlayer {
     com::InfluenceMap map_;
     com::ComState comState_;
     int generation_ = 0;
+    platform::GuiThread* gui_;
+    std::unique_ptr<com::ChoiceWorker> worker_;  // made for the first search it runs
+    MoveListener* listener_ = nullptr;           // who waits for the worker's answer
+    // Answers posted while this object is gone go unheard: they hold only a weak reference.
+    std::shared_ptr<ComputerPlayer*> self_;
     HintListener hintListener_{*this};
     // The cells the hint outlines until the next press (stand cells as they are drawn).
     struct HintCells {

@@ -36,7 +36,10 @@ void Game::com_ban() {
     }
     clocks_.startTurn();
     computer_.showThinking();
+    askComputer();
+}
 
+void Game::askComputer() {
     MoveRequest request = requestFor(position_, position_.topSide, state_.comLevel, options_);
     request.ownTurn = true;
     // A looking-ahead level keeps to its clock.
@@ -51,6 +54,17 @@ void Game::com_ban() {
         request.settings.nodes = com::timedNodeBudget(com::nodeBudgetOf(request.settings), share);
     }
     computer_.ask(request, *this);
+}
+
+bool Game::computerThinking() const {
+    return computer_.searching() && state_.gameMode == GameMode::AgainstComputer &&
+           state_.sideToMove == position_.topSide;
+}
+
+void Game::stopComputer() {
+    if (!computer_.searching()) return;
+    if (computerThinking()) computer_.hideThinking();
+    computer_.cancel();
 }
 
 void Game::thinking() {

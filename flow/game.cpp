@@ -24,7 +24,7 @@ Game::Game(const Boundaries& outside)
       screen_(outside.canvas, outside.clock, position_, options_),
       sounds_(outside.soundLibrary, outside.dialogs, outside.folder),
       clocks_(outside.clock, outside.timer, outside.canvas, screen_, position_, options_),
-      computer_(screen_, outside.canvas, pausingDialogs_, options_),
+      computer_(screen_, outside.canvas, pausingDialogs_, options_, outside.guiThread),
       panel_(outside.filePanel, outside.folder,
              outside.keepsRecovery ? settingsFolderOf(outside) + "/" + kRecoveryFileName
                                    : std::string(),
@@ -124,6 +124,7 @@ void Game::画面_再描画() {
     if (state_.gameMode == GameMode::AgainstComputer) screen_.描画_レベル(state_.comLevel);
     if (state_.handicapSet) screen_.描画_ハンデレベル(state_.handicapGrade);
     screen_.描画_絵(settings::kTitlePicture, 10.8, -1);
+    if (computerThinking()) computer_.showThinking();
     canvas_.repaintNow();
 }
 
@@ -133,6 +134,7 @@ void Game::終了処理() {
     if (shutDown_) return;
     shutDown_ = true;
     review_.stop();
+    stopComputer();
     clocks_.run(false);
     sounds_.終了処理();
     frame_.quit();
@@ -159,10 +161,10 @@ void Game::Timer1_Timer() {
             sounds_.play(settings::Sound::ClockTick);
             break;
         case ClockEvent::FlagFell:
-            // The computer's flag is looked at once its move is made, not in the middle of its
-            // search.
-            if (!(state_.gameMode == GameMode::AgainstComputer &&
-                  state_.sideToMove == position_.topSide))
+            // A search that answers before its move is made has the computer's flag looked at
+            // once the move is made; one on the worker thread is ended by the flag.
+            if (computerThinking() || !(state_.gameMode == GameMode::AgainstComputer &&
+                                        state_.sideToMove == position_.topSide))
                 flagFell();
             break;
     }

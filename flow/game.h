@@ -94,6 +94,7 @@ class Game : private MoveListener {
     void LEVEL2_Click();
     void LEVEL3_Click();
     void LEVEL4_Click();
+    void LEVEL5_Click();
     void OWARI_Click();
     // End of a game: announces the winner and asks whether to play on.
     void 終了(const std::string& name, const char* title = KZ_TEXT("Game", "終了"));
@@ -247,6 +248,12 @@ class Game : private MoveListener {
     // The computer's turn (computer_turn.cpp): asks the computer player for the top army's move,
     // then plays it, records and announces it, and hands the turn back to the human.
     void com_ban();
+    // Asks the computer player for the top army's move under the options as they stand.
+    void askComputer();
+    // True while the computer's own move is being chosen on the worker thread.
+    bool computerThinking() const;
+    // Ends the computer's search, the turn's or the hint's, at once: its answer is never heard.
+    void stopComputer();
     void thinking() override;
     void moveChosen(const MoveAnswer& answer) override;
 

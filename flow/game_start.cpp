@@ -33,6 +33,7 @@ void Game::eraseRecordHeaders() {
 void Game::MATCH_MAN_Click() {
     // A game starting stops the review at once; its results stay with the record.
     review_.stop();
+    stopComputer();
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
     if (moves_.currentMove == 0) beginNewRecord();
     eraseRecordHeaders();
@@ -74,6 +75,8 @@ void Game::startClocks() {
 }
 
 void Game::flagFell() {
+    // The game ends here: no search of the computer's (its turn's or a hint's) goes on.
+    stopComputer();
     clocks_.run(false);
     sounds_.play(settings::Sound::TimeUp);
     const bool bottomLost = state_.sideToMove == position_.bottomSide;
@@ -86,6 +89,7 @@ void Game::flagFell() {
 void Game::START2_Click() {
     // A game starting stops the review at once; its results stay with the record.
     review_.stop();
+    stopComputer();
     if (moves_.currentMove == 0) beginNewRecord();
     eraseRecordHeaders();
     clearSelection();

@@ -54,6 +54,8 @@ void Game::handicapClick(int direction) {
         描画_メッセージ(dialogs_, refusal);
         return;
     }
+    // The computer may be thinking on the start of a set-up record: it thinks again at a press.
+    stopComputer();
 
     moves_.lastMove = 0;
     const rules::HandicapStep step =

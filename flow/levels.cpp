@@ -15,6 +15,9 @@ void Game::LEVEL3_Click() {
 void Game::LEVEL4_Click() {
     levelClick(4);
 }
+void Game::LEVEL5_Click() {
+    levelClick(5);
+}
 
 void Game::levelClick(int n) {
     screen_.eraseLevel();

@@ -58,6 +58,11 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
         return;
     }
     panel_.hide();
+    // While the computer thinks (its move or a hint) the board takes no press.
+    if (computer_.searching()) {
+        sounds_.play(settings::Sound::禁止);
+        return;
+    }
     computer_.eraseHint(position_, state_);
     if (state_.kifuMode) {
         const platform::Answer a =

@@ -40,6 +40,9 @@ void Game::CHESS_MOCHIKOMA_Click() {
         !standCellOpen(state_.fromX, state_.fromCell())) {
         state_.selectState = false;
     }
+    // A computer thinking on the worker thread starts again under the new rule, its clock running
+    // on.
+    if (computerThinking()) askComputer();
 }
 
 void Game::BGM_Click() {

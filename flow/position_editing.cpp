@@ -20,7 +20,7 @@ void Game::editPosition() {
         BeforeEditing{position_, moves_, state_, gameBeingPlayed()});
     // Nothing of the game goes on while the position is set up: no clock, no computer's answer.
     clocks_.run(false);
-    computer_.cancel();
+    stopComputer();
     state_.selectState = false;
     const rules::SideId side =
         state_.sideToMove != 0 ? state_.sideToMove : sideToMoveAt(moves_.currentMove);

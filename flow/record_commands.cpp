@@ -99,6 +99,8 @@ void Game::CANCEL_Click() {
 }
 
 void Game::REPLAY_Click() {
+    // A step takes the game off the move being thought about: a press resumes it.
+    stopComputer();
     panel_.hide();
     state_.resumePending = true;
     if (moves_.currentMove < 1) {
@@ -126,6 +128,7 @@ void Game::REPLAY_Click() {
 }
 
 void Game::AFTER_Click() {
+    stopComputer();
     panel_.hide();
     if (state_.sideToMove == 0) {
         sounds_.play(settings::Sound::禁止);
@@ -172,6 +175,7 @@ void Game::REVERSE_Click() {
                       platform::Buttons::Ok);
         return;
     }
+    stopComputer();
     state_.reversed = true;
     state_.selectState = false;
     rules::flipPosition(position_);

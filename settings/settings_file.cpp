@@ -50,7 +50,8 @@ constexpr const char* kKanjiLine = "駒の種類=漢字";
 constexpr const char* kInternationalLine = "駒の種類=International";
 // Levels 1..4 in order.
 constexpr const char* kLevelLines[] = {"COM対局ﾚﾍﾞﾙ=LEVEL1", "COM対局ﾚﾍﾞﾙ=LEVEL2",
-                                       "COM対局ﾚﾍﾞﾙ=LEVEL3", "COM対局ﾚﾍﾞﾙ=LEVEL4"};
+                                       "COM対局ﾚﾍﾞﾙ=LEVEL3", "COM対局ﾚﾍﾞﾙ=LEVEL4",
+                                       "COM対局ﾚﾍﾞﾙ=LEVEL5"};
 constexpr int kLevelCount = static_cast<int>(std::size(kLevelLines));
 constexpr const char* kTimeControlKey = "持ち時間=";
 

@@ -9,7 +9,7 @@
 // empty one reads as that default: the seventh names the language once the player has picked
 // one (without it the system's language is used), the eighth the piece set (漢字 without it), the
 // ninth, 持ち時間=… in the text form of record/time_control.h, the time control (none without it,
-// or with one that cannot be read), the tenth, COM対局ﾚﾍﾞﾙ=LEVEL1..LEVEL4, the computer's level
+// or with one that cannot be read), the tenth, COM対局ﾚﾍﾞﾙ=LEVEL1..LEVEL5, the computer's level
 // once the player has picked one (without it the game starts at its usual level). The file ends
 // after the last of them that is not at its default, so the lines before it are written empty
 // when only a later one is needed.

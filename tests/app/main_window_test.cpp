@@ -75,7 +75,8 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemInOrderWithItsCaption) {
     EXPECT_EQ(
         layout(window->menuBar()->actions()),
         QStringLiteral(
-            "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4},終わり,ヒント},"
+            "対局{対局(人間),対局(COM),COM対局ﾚﾍﾞﾙ{LEVEL1,LEVEL2,LEVEL3,LEVEL4,LEVEL5},終わり,"
+            "ヒント},"
             "局面{最初,反転,局面編集},戻,進,△,▽,棋譜{読込,書込,局面をコピー,棋譜をコピー,貼り付け,"
             "盤面画像を保存,棋譜解析},"
             "ｵﾌﾟｼｮﾝ{背景画{緑,畳,竹,宇宙,煉瓦},移動指導,経過時間,中国側持駒OK,BGM,"
@@ -97,7 +98,8 @@ TEST_F(MainWindowTest, EditModeHasItsOwnItems) {
     action("EDIT_POSITION")->trigger();
     const QString editing = layout(window->menuBar()->actions());
     EXPECT_TRUE(editing.startsWith(
-        "(Game){Game (human),Game (computer),Computer level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,"
+        "(Game){Game (human),Game (computer),Computer "
+        "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4,LEVEL5},Quit,"
         "Hint},(Position){Start,Flip,Edit position},Start position,Clear,Side to move,Flip,Done,"
         "Cancel,(Back),(Forward),(△),(▽),(Record){Load,Save,Copy position,Copy record,Paste,"
         "Save board picture…,Analyse game},Options{"))
@@ -115,7 +117,7 @@ TEST_F(MainWindowTest, TheLanguageItemsCaptionTheWindowAgain) {
     EXPECT_EQ(layout(window->menuBar()->actions()),
               QStringLiteral(
                   "Game{Game (human),Game (computer),Computer "
-                  "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4},Quit,Hint},"
+                  "level{LEVEL1,LEVEL2,LEVEL3,LEVEL4,LEVEL5},Quit,Hint},"
                   "Position{Start,Flip,Edit position},Back,Forward,△,▽,Record{Load,Save,Copy "
                   "position,Copy record,"
                   "Paste,Save board picture…,Analyse game},"

@@ -1,7 +1,11 @@
 // Whole games against the computer pressed out on the window: its replies, its check and mate
 // announcements, the ends of a game by either side, the computer opening a turned board, resuming
-// after stepping back, the level, and what the player sees while it thinks.
+// after stepping back, the level, and what the player sees while it thinks (at once or, at the
+// levels that look ahead, on a worker thread while the window goes on).
 #include <QImage>
+#include <functional>
+
+#include "com/choose_move.h"
 
 #include "computer_rig.h"
 
@@ -233,6 +237,75 @@ TEST_F(ComputerGame, ThinkingIsShownWhileTheComputersClockTicksOncePerColumn) {
     EXPECT_EQ(clocks().bottomClock, 30);
     EXPECT_EQ(clocks().turnStart, rig.clock.now);
     EXPECT_TRUE(rig.timer.on);
+}
+
+// The levels that look ahead answer through a message to the GUI thread.
+class ComputerThinksAside : public ComputerGame {
+  protected:
+    // A game at level 4 where the human has just moved and the computer thinks.
+    void humanMovesAtLevel4() {
+        game().LEVEL4_Click();
+        startAgainstComputer();
+        move(5, 7, 5, 6);
+        before = pos();
+        ASSERT_TRUE(game().computer().searching());
+        heard();
+    }
+    rules::Position before;
+};
+
+TEST_F(ComputerThinksAside, ItsMoveIsTheOneChosenAtOnceAndLandsWhenItsMessageRuns) {
+    humanMovesAtLevel4();
+    EXPECT_GT(textRowInk(), 0) << "思考中";
+    press(5, 9);
+    EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
+    EXPECT_FALSE(state().selectState);
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    EXPECT_EQ(pos(), before);
+
+    rig.gui.deliver();
+    com::SearchSettings level4;
+    level4.comLevel = 4;
+    level4.chineseDrops = game().options().chineseDrops;
+    const com::Choice atOnce = com::chooseMoveForSide(before, GOTE, level4);
+    EXPECT_EQ(game().computer().comState().best, atOnce.move);
+    EXPECT_EQ(pos().board(atOnce.move.toX, atOnce.move.toY), atOnce.move.after);
+    EXPECT_EQ(game().moves().moveCount, 2);
+    EXPECT_EQ(state().sideToMove, SENTE);
+    EXPECT_FALSE(game().computer().searching());
+}
+
+TEST_F(ComputerThinksAside, ALateAnswerIsDroppedByANewGameAStepATurnTheEditorOrEsc) {
+    const std::pair<const char*, std::function<void(flow::Game&)>> rows[] = {
+        {"new game", [](flow::Game& g) { g.CANCEL_Click(); }},
+        {"takeback", [](flow::Game& g) { g.REPLAY_Click(); }},
+        {"turn", [](flow::Game& g) { g.REVERSE_Click(); }},
+        {"editor", [](flow::Game& g) { g.editPosition(); }},
+        {"Esc", [](flow::Game& g) { g.Form_KeyPress(flow::kEscapeKey); }},
+    };
+    for (const auto& [name, interrupt] : rows) {
+        SCOPED_TRACE(name);
+        rig.game = rig.makeGame();
+        game().Form_Load();
+        humanMovesAtLevel4();
+        ASSERT_TRUE(rig.gui.awaitPosted());
+        interrupt(game());
+        EXPECT_FALSE(game().computer().searching());
+        rig.gui.deliver();
+        EXPECT_LE(game().moves().lastMove, 1);
+        for (Sound s : heard()) EXPECT_NE(s, Sound::中国将棋打音);
+    }
+}
+
+TEST_F(ComputerThinksAside, ChineseDropsSwitchedWhileItThinksMakeItThinkAgain) {
+    humanMovesAtLevel4();
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    game().CHESS_MOCHIKOMA_Click();
+    rig.gui.deliver();
+    EXPECT_EQ(game().moves().moveCount, 1) << "the answer under the old rule is dropped";
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    rig.gui.deliver();
+    EXPECT_EQ(game().moves().moveCount, 2);
 }
 
 }  // namespace

@@ -145,4 +145,20 @@ TEST_F(Hint, TheInternationalSetNamesEveryMoveInItsLetters) {
     expectHint("1b T", 9, 1, 9, 2);
 }
 
+// At a level that looks ahead the hint is chosen on the worker thread and shown when its message
+// runs; meanwhile the board takes no press.
+TEST_F(Hint, AtALevelThatLooksAheadItComesAsAMessage) {
+    game().LEVEL4_Click();
+    startGame();
+    const Kept before = kept();
+    game().HINT_Click();
+    press(3, 7);
+    EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    rig.dialogs.expect("５八 王", "ヒント");
+    rig.gui.deliver();
+    rig.dialogs.verify();
+    EXPECT_TRUE(before == kept());
+}
+
 }  // namespace

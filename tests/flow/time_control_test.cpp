@@ -104,4 +104,19 @@ TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
     EXPECT_NE(rig.clipboard.held.find("持ち時間：1分+10秒"), std::string::npos);
 }
 
+TEST_F(TimedGame, TheComputersFlagFallsWhileItThinksOnTheWorkerThread) {
+    game().setTimeControl({TimeControlKind::SuddenDeath, 60});
+    game().LEVEL4_Click();
+    startAgainstComputer();
+    move(7, 7, 7, 6);
+    ASSERT_TRUE(game().computer().searching());
+    rig.dialogs.expect("あなたの勝ちです", "時間切れ");
+    rig.dialogs.expect("続けますか？", "再ゲーム", platform::Buttons::YesNo, platform::Answer::Yes);
+    think(61);
+    rig.dialogs.verify();
+    EXPECT_FALSE(game().computer().searching());
+    rig.gui.deliver();
+    EXPECT_EQ(state().sideToMove, 0) << "no answer is played on the new game";
+}
+
 }  // namespace

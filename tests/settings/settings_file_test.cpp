@@ -299,8 +299,8 @@ TEST_F(SettingsFileTest, TheLevelLineIsTenthAndOnlyThereOncePicked) {
         int level;
         const char* languageLine;
     };
-    for (const Row& r :
-         {Row{std::nullopt, 4, ""}, Row{lang::Language::English, 1, "言語=English"}}) {
+    for (const Row& r : {Row{std::nullopt, 4, ""}, Row{std::nullopt, 5, ""},
+                         Row{lang::Language::English, 1, "言語=English"}}) {
         options.language = r.language;
         options.comLevel = r.level;
         ASSERT_TRUE(settings::writeSettingsFile(options, path));
