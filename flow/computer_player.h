@@ -7,6 +7,7 @@
 #include "com/influence_map.h"
 #include "com/search.h"
 #include "flow/game_state.h"
+#include "flow/move_outline.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "rules/position.h"
@@ -96,12 +97,8 @@ class ComputerPlayer {
     com::ComState comState_;
     int generation_ = 0;
     HintListener hintListener_{*this};
-    // The cells the hint outlines until the next press (stand cells as they are drawn).
-    struct HintCells {
-        bool shown = false;
-        int fromX = 0, fromY = 0, toX = 0, toY = 0;
-    };
-    HintCells hint_;
+    // The hint's outline, shown until the next press.
+    MoveOutline hint_{screen_, canvas_};
 };
 
 }  // namespace flow

@@ -123,6 +123,7 @@ void Game::画面_再描画() {
     if (state_.gameMode == GameMode::AgainstComputer) screen_.描画_レベル(state_.comLevel);
     if (state_.handicapSet) screen_.描画_ハンデレベル(state_.handicapGrade);
     screen_.描画_絵(settings::kTitlePicture, 10.8, -1);
+    betterMove_.redraw();
     canvas_.repaintNow();
 }
 

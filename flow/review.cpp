@@ -132,6 +132,17 @@ std::vector<ReviewRow> Review::rows(platform::PieceSet set) const {
     return rows;
 }
 
+std::optional<com::ComMove> Review::betterMoveAt(int n) const {
+    if (!hasResults() || n < 0) return std::nullopt;
+    const std::vector<com::MoveMark> marks = review_->marks();
+    const std::vector<com::EntryAnalysis>& results = review_->results();
+    const auto next = static_cast<std::size_t>(n) + 1;
+    if (next >= marks.size() || marks[next] == com::MoveMark::None || !results[n].hasMove) {
+        return std::nullopt;
+    }
+    return results[n].best;
+}
+
 void Review::reviewProgress(int done, int total) {
     done_ = done;
     total_ = total;

@@ -29,6 +29,12 @@ struct ReviewRow {
     std::string better;  // for a marked move, the better one: "→ ７六 歩"
 };
 
+// How far a running review has come: entries done of the total.
+struct ReviewCount {
+    int done = 0;
+    int total = 0;
+};
+
 // "??" for a blunder, "?" for a dubious move, "" otherwise.
 const char* markText(com::MoveMark mark);
 
@@ -50,8 +56,11 @@ class Review : private ReviewListener {
     bool hasResults() const;
     // "解析中 37 / 120" while running; empty otherwise.
     std::string progressText() const;
+    ReviewCount progress() const { return {done_, total_}; }
     // One row per entry of the reviewed game.
     std::vector<ReviewRow> rows(platform::PieceSet set) const;
+    // The better move of position n when the move played from it (move n + 1) is marked.
+    std::optional<com::ComMove> betterMoveAt(int n) const;
 
   private:
     void reviewProgress(int done, int total) override;

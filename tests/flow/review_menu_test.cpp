@@ -5,6 +5,8 @@
 #include <thread>
 
 #include "computer_rig.h"
+#include "record/entry_position.h"
+#include "support/gui/pixels.h"
 
 namespace {
 
@@ -17,6 +19,11 @@ class ReviewMenu : public testsupport::ComputerGameTest {
             if (rig.gui.deliver() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         ASSERT_FALSE(game().analysing());
+    }
+    // Pixels anywhere on the window in the better move's colour.
+    int betterMoveInk() {
+        return testsupport::countColour(rig.canvas, 0, 0, rig.canvas.widthTwips(),
+                                        rig.canvas.heightTwips(), flow::kBetterMoveColour);
     }
 };
 
@@ -54,6 +61,31 @@ TEST_F(ReviewMenu, ANewMoveDropsTheResultsAndANewGameStopsTheReview) {
     EXPECT_FALSE(game().analysing());
     rig.gui.deliver();
     EXPECT_EQ(game().analysisProgress(), "") << "what the stopped workers posted goes unheard";
+}
+
+TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoesOn) {
+    // The 角's diagonal opens onto the 車 in the corner, and the 車 is left there.
+    playByHand({{3, 7, 3, 6}, {5, 4, 5, 5}});
+    game().KIFU_ANALYSE_Click();
+    finish();
+    ASSERT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
+    std::vector<com::EntryAnalysis> found;
+    com::ReviewSettings settings;
+    settings.nodes = testsupport::GameRig::kReviewNodes;
+    com::reviewGame(record::positionsOf(game().moves(), 2), found, settings);
+    const com::ComMove better = found[1].best;
+
+    EXPECT_EQ(betterMoveInk(), 0) << "the position after the blunder has none";
+    game().REPLAY_Click();
+    EXPECT_TRUE(outlined(better.fromX, better.fromY, flow::kBetterMoveColour));
+    EXPECT_TRUE(outlined(better.toX, better.toY, flow::kBetterMoveColour));
+    game().REPLAY_Click();
+    EXPECT_EQ(betterMoveInk(), 0) << "stepped elsewhere";
+    game().AFTER_Click();
+    EXPECT_GT(betterMoveInk(), 0);
+    rig.dialogs.expect("後手の番です", "対局");
+    press(better.fromX, better.fromY);
+    EXPECT_EQ(betterMoveInk(), 0) << "play goes on";
 }
 
 }  // namespace
