@@ -69,6 +69,7 @@ void Review::toggle(std::vector<rules::Position> game, bool chineseDrops) {
         return;
     }
     game_ = game;
+    chineseDrops_ = chineseDrops;
     done_ = 0;
     total_ = static_cast<int>(game_.size());
     review_->start(std::move(game), chineseDrops, nodes_);
@@ -85,6 +86,15 @@ void Review::clear() {
     if (!hasResults()) return;
     review_->clear();
     game_.clear();
+    changed_();
+}
+
+void Review::turnRound(std::vector<rules::Position> game) {
+    if (!hasResults()) return;
+    const bool wasRunning = running();
+    review_->turnRound(game);
+    game_ = game;
+    if (wasRunning) review_->start(std::move(game), chineseDrops_, nodes_);
     changed_();
 }
 

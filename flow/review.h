@@ -50,6 +50,9 @@ class Review : private ReviewListener {
     void stop();
     // Stops and drops every result (a new game).
     void clear();
+    // The board was turned round: `game` is the reviewed one seen from the other end. The
+    // results stay, their better moves turned with the board, and a running review goes on.
+    void turnRound(std::vector<rules::Position> game);
     // Drops the results when `game` is not the one they were found on.
     void follow(const std::vector<rules::Position>& game);
     bool running() const;
@@ -67,6 +70,7 @@ class Review : private ReviewListener {
     void reviewEnded(bool complete) override;
 
     long nodes_;
+    bool chineseDrops_ = false;
     std::function<void()> changed_;
     std::unique_ptr<GameReview> review_;
     std::vector<rules::Position> game_;

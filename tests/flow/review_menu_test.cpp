@@ -20,6 +20,15 @@ class ReviewMenu : public testsupport::ComputerGameTest {
         }
         ASSERT_FALSE(game().analysing());
     }
+    // The best move of entry n as a review outside the game finds it.
+    com::ComMove bestMoveOf(int n) {
+        std::vector<com::EntryAnalysis> found;
+        com::ReviewSettings settings;
+        settings.nodes = testsupport::GameRig::kReviewNodes;
+        com::reviewGame(record::positionsOf(game().moves(), game().moves().lastMove), found,
+                        settings);
+        return found[n].best;
+    }
     // Pixels anywhere on the window in the better move's colour.
     int betterMoveInk() {
         return testsupport::countColour(rig.canvas, 0, 0, rig.canvas.widthTwips(),
@@ -69,11 +78,7 @@ TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoe
     game().KIFU_ANALYSE_Click();
     finish();
     ASSERT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
-    std::vector<com::EntryAnalysis> found;
-    com::ReviewSettings settings;
-    settings.nodes = testsupport::GameRig::kReviewNodes;
-    com::reviewGame(record::positionsOf(game().moves(), 2), found, settings);
-    const com::ComMove better = found[1].best;
+    const com::ComMove better = bestMoveOf(1);
 
     EXPECT_EQ(betterMoveInk(), 0) << "the position after the blunder has none";
     game().REPLAY_Click();
@@ -86,6 +91,20 @@ TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoe
     rig.dialogs.expect("後手の番です", "対局");
     press(better.fromX, better.fromY);
     EXPECT_EQ(betterMoveInk(), 0) << "play goes on";
+}
+
+TEST_F(ReviewMenu, TheResultsAndTheBetterMoveTurnWithTheBoard) {
+    playByHand({{3, 7, 3, 6}, {5, 4, 5, 5}});
+    game().KIFU_ANALYSE_Click();
+    finish();
+    game().REPLAY_Click();
+    const com::ComMove better = bestMoveOf(1);
+    game().REVERSE_Click();
+    heard();
+    ASSERT_EQ(game().reviewRows().size(), 3u) << "the results stay";
+    EXPECT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
+    EXPECT_TRUE(outlined(10 - better.fromX, 10 - better.fromY, flow::kBetterMoveColour));
+    EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
 }
 
 }  // namespace
