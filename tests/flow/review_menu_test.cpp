@@ -93,7 +93,7 @@ TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoe
     EXPECT_EQ(betterMoveInk(), 0) << "play goes on";
 }
 
-TEST_F(ReviewMenu, TheResultsAndTheBetterMoveTurnWithTheBoard) {
+TEST_F(ReviewMenu, TheResultsAndTheBetterMoveFollowTheTurnedBoardAndThePieceSet) {
     playByHand({{3, 7, 3, 6}, {5, 4, 5, 5}});
     game().KIFU_ANALYSE_Click();
     finish();
@@ -104,6 +104,9 @@ TEST_F(ReviewMenu, TheResultsAndTheBetterMoveTurnWithTheBoard) {
     ASSERT_EQ(game().reviewRows().size(), 3u) << "the results stay";
     EXPECT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
     EXPECT_TRUE(outlined(10 - better.fromX, 10 - better.fromY, flow::kBetterMoveColour));
+    EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
+    // The board drawn again in the other piece set keeps it.
+    game().INTERNATIONAL_PIECES_Click();
     EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
 }
 
