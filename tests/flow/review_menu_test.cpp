@@ -91,6 +91,9 @@ TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoe
     rig.dialogs.expect("後手の番です", "対局");
     press(better.fromX, better.fromY);
     EXPECT_EQ(betterMoveInk(), 0) << "play goes on";
+    game().KIFU_ANALYSE_Click();
+    finish();
+    EXPECT_EQ(betterMoveInk(), 0) << "nor does the review's news bring it back";
 }
 
 TEST_F(ReviewMenu, TheResultsAndTheBetterMoveFollowTheTurnedBoardAndThePieceSet) {
