@@ -116,6 +116,8 @@ MainWindow::MainWindow(WindowSetup setup)
     column->setSpacing(0);
     column->addWidget(list_);
     column->addWidget(graph_);
+    progress_ = new ReviewProgress(*game_);
+    column->addWidget(progress_);
     listDock_->setWidget(listPanel);
     addDockWidget(Qt::RightDockWidgetArea, listDock_);
     listDock_->hide();
@@ -309,6 +311,7 @@ void MainWindow::fitList(double scale) {
     listDock_->setFixedWidth(static_cast<int>(std::lround(MoveListView::kWidthPx * scale)));
     list_->setScale(scale);
     graph_->setScale(scale);
+    progress_->setScale(scale);
 }
 
 void MainWindow::followListOption() {
@@ -445,7 +448,9 @@ void MainWindow::followReview() {
                                          : platform::translatedQ("Menu", "棋譜解析"));
     }
     if (graph_ != nullptr) graph_->update();
-    // The progress stands in the title bar while the review runs.
+    if (progress_ != nullptr) progress_->follow();
+    // The progress stands on the bar under the list, and in the title bar for a window that
+    // shows no list.
     const std::string progress = game_->analysisProgress();
     const QString title = QStringLiteral("KZ ソラワ");
     setWindowTitle(

@@ -22,6 +22,7 @@
 #include "app/menu_table.h"
 #include "app/move_list_view.h"
 #include "app/review_graph.h"
+#include "app/review_progress.h"
 #include "app/window_scaling.h"
 #include "platform/canvas.h"
 #include "platform/frame.h"
@@ -144,6 +145,7 @@ class MainWindow : public QMainWindow, public platform::Frame {
     QDockWidget* listDock_ = nullptr;
     MoveListView* list_ = nullptr;
     ReviewGraph* graph_ = nullptr;
+    ReviewProgress* progress_ = nullptr;
     LegendWindow* legend_ = nullptr;  // made when first asked for
     bool listShown_ = false;
     platform::QtGuiThread guiThread_;

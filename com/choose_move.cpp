@@ -30,23 +30,6 @@ rules::Position turnedPosition(const rules::Position& pos) {
     return t;
 }
 
-// A move of the top army of a turned position, in the coordinates of the position before turning.
-ComMove turnedBack(const ComMove& m) {
-    ComMove b = m;
-    if (m.isDrop()) {
-        b.fromX = rules::kBottomHandX;
-        b.fromY = m.fromY;
-    } else {
-        b.fromX = 10 - m.fromX;
-        b.fromY = 10 - m.fromY;
-    }
-    b.toX = 10 - m.toX;
-    b.toY = 10 - m.toY;
-    b.before = -m.before;
-    b.after = -m.after;
-    return b;
-}
-
 // chooseMove for the top army of pos, on a copy with a fresh map and state.
 Choice chooseOnCopy(rules::Position pos, const SearchSettings& settings, SearchContext* context) {
     InfluenceMap map;
@@ -62,10 +45,27 @@ Choice chooseOnCopy(rules::Position pos, const SearchSettings& settings, SearchC
 
 }  // namespace
 
+ComMove turnedMove(const ComMove& m) {
+    ComMove t = m;
+    if (m.fromX == rules::kTopHandX) {
+        t.fromX = rules::kBottomHandX;
+    } else if (m.fromX == rules::kBottomHandX) {
+        t.fromX = rules::kTopHandX;
+    } else {
+        t.fromX = 10 - m.fromX;
+        t.fromY = 10 - m.fromY;
+    }
+    t.toX = 10 - m.toX;
+    t.toY = 10 - m.toY;
+    t.before = -m.before;
+    t.after = -m.after;
+    return t;
+}
+
 Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings,
                            SearchContext* context) {
     Choice c = chooseOnCopy(turnedPosition(pos), settings, context);
-    if (c.found) c.move = turnedBack(c.move);
+    if (c.found) c.move = turnedMove(c.move);
     return c;
 }
 

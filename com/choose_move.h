@@ -34,6 +34,10 @@ struct Choice {
 Choice chooseMoveForBottom(const rules::Position& pos, const SearchSettings& settings,
                            SearchContext* context = nullptr);
 
+// A move as the board turned round sees it: squares rotated, a drop coming from the other
+// stand with the same hand index, the codes' signs turned as flipPosition turns them.
+ComMove turnedMove(const ComMove& m);
+
 // The computer's choice for the army `side` of pos, whichever end it stands at: the top army's is
 // chooseMove on a copy with a fresh map and state, the bottom army's chooseMoveForBottom. pos is
 // not touched; a side that is neither army gets nothing. A thread that asks again and again

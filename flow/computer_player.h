@@ -11,6 +11,7 @@
 #include "com/influence_map.h"
 #include "com/search.h"
 #include "flow/game_state.h"
+#include "flow/move_outline.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/gui_thread.h"
@@ -116,12 +117,8 @@ class ComputerPlayer {
     // Answers posted while this object is gone go unheard: they hold only a weak reference.
     std::shared_ptr<ComputerPlayer*> self_;
     HintListener hintListener_{*this};
-    // The cells the hint outlines until the next press (stand cells as they are drawn).
-    struct HintCells {
-        bool shown = false;
-        int fromX = 0, fromY = 0, toX = 0, toY = 0;
-    };
-    HintCells hint_;
+    // The hint's outline, shown until the next press.
+    MoveOutline hint_{screen_, canvas_};
 };
 
 }  // namespace flow

@@ -125,6 +125,7 @@ void Game::画面_再描画() {
     if (state_.handicapSet) screen_.描画_ハンデレベル(state_.handicapGrade);
     screen_.描画_絵(settings::kTitlePicture, 10.8, -1);
     if (computerThinking()) computer_.showThinking();
+    betterMove_.redraw();
     canvas_.repaintNow();
 }
 

@@ -13,6 +13,7 @@
 #include "flow/clocks.h"
 #include "flow/computer_player.h"
 #include "flow/game_state.h"
+#include "flow/move_outline.h"
 #include "flow/option_menu.h"
 #include "flow/position_editor.h"
 #include "flow/record_listener.h"
@@ -127,6 +128,7 @@ class Game : private MoveListener {
     bool analysing() const { return review_.running(); }
     // "解析中 37 / 120" while the review runs; empty otherwise.
     std::string analysisProgress() const { return review_.progressText(); }
+    ReviewCount analysisCount() const { return review_.progress(); }
     // One row per entry of the reviewed record (empty before a review), in the piece set's names.
     std::vector<ReviewRow> reviewRows() const;
     // Once the window is shown, a game an earlier run left in the recovery record is offered;
@@ -302,6 +304,9 @@ class Game : private MoveListener {
 
     // Tells the record's listener of a change (record_view.cpp).
     void recordChanged();
+    // On the position before a move the review marked, that position's better move stands
+    // outlined; anywhere else none does (review_menu.cpp).
+    void followBetterMove();
 
     // The last move of each army beside the board (move_result_display.cpp).
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
@@ -349,6 +354,8 @@ class Game : private MoveListener {
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
     platform::Clipboard* clipboard_ = nullptr;
+    // The review's better move on the board.
+    MoveOutline betterMove_{screen_, canvas_};
     // Last: its workers are stopped before anything they report to goes.
     Review review_;
 };

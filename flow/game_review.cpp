@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "com/choose_move.h"
+
 namespace flow {
 
 GameReview::GameReview(platform::GuiThread& gui, ReviewListener& listener)
@@ -48,6 +50,14 @@ void GameReview::stop() {
     if (running_) {
         running_ = false;
         ++generation_;
+    }
+}
+
+void GameReview::turnRound(std::vector<rules::Position> game) {
+    stop();
+    game_ = std::move(game);
+    for (com::EntryAnalysis& r : results_) {
+        if (r.hasMove) r.best = com::turnedMove(r.best);
     }
 }
 

@@ -38,6 +38,9 @@ class GameReview {
                long nodes = com::kAnalysisNodes);
     // Ends the worker at once; the entries done so far are kept.
     void stop();
+    // The board was turned round: `game` is the same game seen from the other end. The results
+    // are kept with their moves turned; a running review is stopped.
+    void turnRound(std::vector<rules::Position> game);
     // Forgets every result (a new move, a takeback, a load): a running review is stopped.
     void clear();
     bool running() const { return running_; }

@@ -15,6 +15,8 @@ constexpr int kMarkColour = platform::palette::kWhite;    // the last move's res
 constexpr int kWindowColour = platform::palette::kGreen;  // the window's own background colour
 constexpr int kShadowColour = platform::palette::kBlack;  // the shadow under a printed text
 constexpr double kShadowOffset = 0.1;  // how far the shadow lies right and down (board units)
+// The review's better move: a colour neither the hint, the selection nor the last move uses.
+constexpr int kBetterMoveColour = platform::palette::kAqua;
 
 // Who plays the top army: a second human (also while no game runs) or the computer.
 enum class GameMode { TwoHumans, AgainstComputer };

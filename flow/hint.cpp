@@ -16,8 +16,6 @@ const char* const kNoMoveText = KZ_TEXT("Game", "指せる手がありません"
 
 // A colour nothing else on the window is drawn in.
 constexpr int kHintColour = platform::palette::kFuchsia;
-// The hint's outline runs round the cell's own and once more just inside it.
-constexpr double kInsetTwips = platform::kTwipsPerPixel;
 
 }  // namespace
 
@@ -32,16 +30,7 @@ void ComputerPlayer::showHint(const MoveAnswer& answer) {
         return;
     }
     const com::ComMove& m = answer.move;
-    hint_ = {true, m.fromX, m.fromY, m.toX, m.toY};
-    // A drop starts from the stand cell as it is drawn: the top stand counts up from row 9.
-    if (m.fromX == rules::kTopHandX) hint_.fromY = view::topStandRow(m.fromY);
-    for (const auto& [c, r] : {std::pair{hint_.fromX, hint_.fromY}, {hint_.toX, hint_.toY}}) {
-        screen_.描画_桝輪郭(kHintColour, c, r);
-        canvas_.outline(kHintColour, screen_.x(c) + kInsetTwips, screen_.y(r) + kInsetTwips,
-                        screen_.x(c) + view::kSquareWidth - kInsetTwips,
-                        screen_.y(r) + view::kSquareHeight - kInsetTwips);
-    }
-    canvas_.repaintNow();
+    hint_.show(kHintColour, m);
 
     std::string text = view::moveText(options_.pieceSet, m.toX, m.toY, m.before);
     if (m.after != m.before) text += view::promotionMark(options_.pieceSet);
@@ -49,19 +38,7 @@ void ComputerPlayer::showHint(const MoveAnswer& answer) {
 }
 
 void ComputerPlayer::eraseHint(const rules::Position& pos, const GameState& s) {
-    if (!hint_.shown) return;
-    hint_.shown = false;
-    for (const auto& [c, r] : {std::pair{hint_.fromX, hint_.fromY}, {hint_.toX, hint_.toY}}) {
-        if (rules::Board::onBoard(c, r)) {
-            screen_.描画_絵(pos.board(c, r), c, r);
-        } else if (c == rules::kBottomHandX) {
-            screen_.描画_自持盤();
-        } else {
-            screen_.描画_敵持盤();
-        }
-        const bool held = s.selectState && s.fromX == c && s.fromY == r;
-        screen_.描画_桝輪郭(held ? kSelectColour : settings::kOutlineColour, c, r);
-    }
+    hint_.erase(pos, s);
 }
 
 }  // namespace flow

@@ -74,6 +74,8 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
         }
         return;
     }
+    // Play goes on from the position shown: the review's better move is taken away.
+    betterMove_.erase(position_, state_);
     int c = 0, r = 0;
     const bool onGrid = cellOf(xTwips, view::kBoardLeft, view::kSquareWidth, c) &&
                         cellOf(yTwips, options_.boardTop, view::kSquareHeight, r);

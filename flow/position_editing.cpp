@@ -16,6 +16,7 @@ void Game::editPosition() {
     if (editor_.editing()) return;
     panel_.hide();
     computer_.eraseHint(position_, state_);
+    betterMove_.erase(position_, state_);
     beforeEditing_ = std::make_unique<BeforeEditing>(
         BeforeEditing{position_, moves_, state_, gameBeingPlayed()});
     // Nothing of the game goes on while the position is set up: no clock, no computer's answer.

@@ -5,6 +5,7 @@
 #include "flow/game.h"
 #include "flow/texts.h"
 #include "record/entry_destination.h"
+#include "record/entry_position.h"
 #include "rules/board_flip.h"
 #include "rules/setup.h"
 
@@ -183,6 +184,8 @@ void Game::REVERSE_Click() {
     // saving it and finding the side to move from it then all see the armies where they now
     // stand, and no captured piece or thinking time passes to the other army.
     for (int n = 0; n <= moves_.lastMove; ++n) turnEntry(moves_[n]);
+    // The review's results stay with the record, turned with it.
+    review_.turnRound(record::positionsOf(moves_, moves_.lastMove));
     clocks_.exchange();
     rules::調査_先手後手(position_);
     画面_再描画();

@@ -20,6 +20,7 @@ void Game::setRecordListener(RecordListener* listener) {
 void Game::recordChanged() {
     // Results found on another record are dropped.
     if (review_.hasResults()) review_.follow(record::positionsOf(moves_, moves_.lastMove));
+    followBetterMove();
     if (recordListener_ != nullptr) recordListener_->recordChanged();
 }
 

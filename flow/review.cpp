@@ -69,6 +69,7 @@ void Review::toggle(std::vector<rules::Position> game, bool chineseDrops) {
         return;
     }
     game_ = game;
+    chineseDrops_ = chineseDrops;
     done_ = 0;
     total_ = static_cast<int>(game_.size());
     review_->start(std::move(game), chineseDrops, nodes_);
@@ -85,6 +86,15 @@ void Review::clear() {
     if (!hasResults()) return;
     review_->clear();
     game_.clear();
+    changed_();
+}
+
+void Review::turnRound(std::vector<rules::Position> game) {
+    if (!hasResults()) return;
+    const bool wasRunning = running();
+    review_->turnRound(game);
+    game_ = game;
+    if (wasRunning) review_->start(std::move(game), chineseDrops_, nodes_);
     changed_();
 }
 
@@ -130,6 +140,17 @@ std::vector<ReviewRow> Review::rows(platform::PieceSet set) const {
         }
     }
     return rows;
+}
+
+std::optional<com::ComMove> Review::betterMoveAt(int n) const {
+    if (!hasResults() || n < 0) return std::nullopt;
+    const std::vector<com::MoveMark> marks = review_->marks();
+    const std::vector<com::EntryAnalysis>& results = review_->results();
+    const auto next = static_cast<std::size_t>(n) + 1;
+    if (next >= marks.size() || marks[next] == com::MoveMark::None || !results[n].hasMove) {
+        return std::nullopt;
+    }
+    return results[n].best;
 }
 
 void Review::reviewProgress(int done, int total) {

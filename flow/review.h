@@ -29,6 +29,12 @@ struct ReviewRow {
     std::string better;  // for a marked move, the better one: "→ ７六 歩"
 };
 
+// How far a running review has come: entries done of the total.
+struct ReviewCount {
+    int done = 0;
+    int total = 0;
+};
+
 // "??" for a blunder, "?" for a dubious move, "" otherwise.
 const char* markText(com::MoveMark mark);
 
@@ -44,20 +50,27 @@ class Review : private ReviewListener {
     void stop();
     // Stops and drops every result (a new game).
     void clear();
+    // The board was turned round: `game` is the reviewed one seen from the other end. The
+    // results stay, their better moves turned with the board, and a running review goes on.
+    void turnRound(std::vector<rules::Position> game);
     // Drops the results when `game` is not the one they were found on.
     void follow(const std::vector<rules::Position>& game);
     bool running() const;
     bool hasResults() const;
     // "解析中 37 / 120" while running; empty otherwise.
     std::string progressText() const;
+    ReviewCount progress() const { return {done_, total_}; }
     // One row per entry of the reviewed game.
     std::vector<ReviewRow> rows(platform::PieceSet set) const;
+    // The better move of position n when the move played from it (move n + 1) is marked.
+    std::optional<com::ComMove> betterMoveAt(int n) const;
 
   private:
     void reviewProgress(int done, int total) override;
     void reviewEnded(bool complete) override;
 
     long nodes_;
+    bool chineseDrops_ = false;
     std::function<void()> changed_;
     std::unique_ptr<GameReview> review_;
     std::vector<rules::Position> game_;

@@ -1,4 +1,6 @@
 // 棋譜 → 棋譜解析: the review of the record in memory, as far as it is recorded.
+#include <optional>
+
 #include "flow/game.h"
 #include "record/entry_position.h"
 
@@ -10,6 +12,15 @@ void Game::KIFU_ANALYSE_Click() {
 
 std::vector<ReviewRow> Game::reviewRows() const {
     return review_.rows(options_.pieceSet);
+}
+
+void Game::followBetterMove() {
+    betterMove_.erase(position_, state_);
+    // The editor's board is its own, and a piece held means play has gone on.
+    if (editor_.editing() || state_.selectState) return;
+    if (const std::optional<com::ComMove> m = review_.betterMoveAt(moves_.currentMove)) {
+        betterMove_.show(kBetterMoveColour, *m);
+    }
 }
 
 }  // namespace flow

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QTableWidget>
 #include <QTest>
 #include <cmath>
@@ -264,9 +265,13 @@ TEST_F(MainWindowTest, TheReviewCaptionsItsItemAndFillsTheListAndTheGraph) {
     action("KIFU_ANALYSE")->trigger();
     EXPECT_EQ(action("KIFU_ANALYSE")->text(), QStringLiteral("解析中止"));
     EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("解析中 "))) << "the progress shows";
+    auto* bar = window->findChild<QProgressBar*>(QStringLiteral("REVIEW_PROGRESS"));
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(bar->text(), QStringLiteral("解析中 0 / 1"));
     for (int i = 0; i < 3000 && window->game().analysing(); ++i) QTest::qWait(10);
     ASSERT_FALSE(window->game().analysing());
     EXPECT_EQ(action("KIFU_ANALYSE")->text(), QStringLiteral("棋譜解析"));
+    EXPECT_TRUE(bar->isHidden());
 
     const std::vector<flow::ReviewRow> rows = window->game().reviewRows();
     ASSERT_EQ(rows.size(), 1u);

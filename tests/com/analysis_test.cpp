@@ -112,6 +112,19 @@ TEST(Analysis, TheBestMovePlayedAndTheChineseArmysLossesAreJudgedForTheirMover) 
     EXPECT_EQ(com::marksLine(com::markMoves(game, r)), "marked 2??");
 }
 
+TEST(Analysis, ABestMoveTurnsWithTheBoardAndBackAgain) {
+    // A move on the board, and drops from either stand with their hand index kept.
+    const com::ComMove rows[][2] = {
+        {{3, 7, 3, 6, 自歩, 自歩}, {7, 3, 7, 4, -自歩, -自歩}},
+        {{kTopHandX, 11, 5, 8, 敵車, 敵車}, {kBottomHandX, 11, 5, 2, -敵車, -敵車}},
+        {{kBottomHandX, 2, 1, 9, 自歩, 自歩}, {kTopHandX, 2, 9, 1, -自歩, -自歩}},
+    };
+    for (const auto& [m, turned] : rows) {
+        EXPECT_EQ(com::turnedMove(m), turned) << m.fromX;
+        EXPECT_EQ(com::turnedMove(turned), m) << m.fromX;
+    }
+}
+
 // A game's opening: the start position, then level 3's choices for both armies.
 std::vector<Position> openingGame(int plies) {
     Position pos;

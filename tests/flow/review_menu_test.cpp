@@ -5,6 +5,8 @@
 #include <thread>
 
 #include "computer_rig.h"
+#include "record/entry_position.h"
+#include "support/gui/pixels.h"
 
 namespace {
 
@@ -17,6 +19,20 @@ class ReviewMenu : public testsupport::ComputerGameTest {
             if (rig.gui.deliver() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
         ASSERT_FALSE(game().analysing());
+    }
+    // The best move of entry n as a review outside the game finds it.
+    com::ComMove bestMoveOf(int n) {
+        std::vector<com::EntryAnalysis> found;
+        com::ReviewSettings settings;
+        settings.nodes = testsupport::GameRig::kReviewNodes;
+        com::reviewGame(record::positionsOf(game().moves(), game().moves().lastMove), found,
+                        settings);
+        return found[n].best;
+    }
+    // Pixels anywhere on the window in the better move's colour.
+    int betterMoveInk() {
+        return testsupport::countColour(rig.canvas, 0, 0, rig.canvas.widthTwips(),
+                                        rig.canvas.heightTwips(), flow::kBetterMoveColour);
     }
 };
 
@@ -54,6 +70,47 @@ TEST_F(ReviewMenu, ANewMoveDropsTheResultsAndANewGameStopsTheReview) {
     EXPECT_FALSE(game().analysing());
     rig.gui.deliver();
     EXPECT_EQ(game().analysisProgress(), "") << "what the stopped workers posted goes unheard";
+}
+
+TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoesOn) {
+    // The 角's diagonal opens onto the 車 in the corner, and the 車 is left there.
+    playByHand({{3, 7, 3, 6}, {5, 4, 5, 5}});
+    game().KIFU_ANALYSE_Click();
+    finish();
+    ASSERT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
+    const com::ComMove better = bestMoveOf(1);
+
+    EXPECT_EQ(betterMoveInk(), 0) << "the position after the blunder has none";
+    game().REPLAY_Click();
+    EXPECT_TRUE(outlined(better.fromX, better.fromY, flow::kBetterMoveColour));
+    EXPECT_TRUE(outlined(better.toX, better.toY, flow::kBetterMoveColour));
+    game().REPLAY_Click();
+    EXPECT_EQ(betterMoveInk(), 0) << "stepped elsewhere";
+    game().AFTER_Click();
+    EXPECT_GT(betterMoveInk(), 0);
+    rig.dialogs.expect("後手の番です", "対局");
+    press(better.fromX, better.fromY);
+    EXPECT_EQ(betterMoveInk(), 0) << "play goes on";
+    game().KIFU_ANALYSE_Click();
+    finish();
+    EXPECT_EQ(betterMoveInk(), 0) << "nor does the review's news bring it back";
+}
+
+TEST_F(ReviewMenu, TheResultsAndTheBetterMoveFollowTheTurnedBoardAndThePieceSet) {
+    playByHand({{3, 7, 3, 6}, {5, 4, 5, 5}});
+    game().KIFU_ANALYSE_Click();
+    finish();
+    game().REPLAY_Click();
+    const com::ComMove better = bestMoveOf(1);
+    game().REVERSE_Click();
+    heard();
+    ASSERT_EQ(game().reviewRows().size(), 3u) << "the results stay";
+    EXPECT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
+    EXPECT_TRUE(outlined(10 - better.fromX, 10 - better.fromY, flow::kBetterMoveColour));
+    EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
+    // The board drawn again in the other piece set keeps it.
+    game().INTERNATIONAL_PIECES_Click();
+    EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
 }
 
 }  // namespace
