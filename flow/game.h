@@ -12,7 +12,7 @@
 #include "flow/computer_player.h"
 #include "flow/game_state.h"
 #include "flow/option_menu.h"
-#include "flow/position_editor.h"
+#include "flow/position_editing.h"
 #include "flow/record_listener.h"
 #include "flow/record_panel.h"
 #include "flow/review.h"
@@ -69,8 +69,12 @@ constexpr int kEscapeKey = 27;
 // H (or h) asks for a hint.
 constexpr int kHintKey = 'H';
 
-// The game hears the computer's answers for its own turns.
-class Game : private MoveListener {
+// The game hears the computer's answers for its own turns, and finishes what the option menu, the
+// record panel and edit mode leave to it.
+class Game : private MoveListener,
+             private OptionFollowUp,
+             private RecordReader,
+             private EditingHost {
   public:
     explicit Game(const Boundaries& outside);
     Game(const Game&) = delete;
@@ -78,7 +82,7 @@ class Game : private MoveListener {
 
     // Start-up, redraw and shutdown (game.cpp).
     void Form_Load();
-    void 初期設定();
+    void 初期設定() override;
     void 画面_再描画();
     void 終了処理();
     void Form_Unload();
@@ -107,17 +111,11 @@ class Game : private MoveListener {
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
 
-    // 棋譜 menu and the file panel (record_mode.cpp; the panel itself is record_panel.h). Reading
-    // a record in the middle of a game asks first.
+    // 棋譜 menu (record_mode.cpp). Reading a record in the middle of a game asks first. The
+    // panel's own events go to the panel.
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
-    // The panel's own events: the directory list entered a folder, a file of the file list was
-    // clicked (it is loaded), the RETURN button was pressed (the record is saved).
-    void Dir1_Change();
-    void File1_Click();
-    void Command1_Click();
-    // Esc in the shown panel: it closes and nothing else happens.
-    void closeFilePanel();
+    RecordPanel& recordPanel() { return panel_; }
     // 棋譜解析 (review_menu.cpp) reviews the record in memory off the GUI thread, or stops the
     // review that runs. Its results stay until the record changes.
     void KIFU_ANALYSE_Click();
@@ -136,53 +134,22 @@ class Game : private MoveListener {
     void COPY_RECORD_Click();
     void PASTE_Click();
 
-    // ｵﾌﾟｼｮﾝ menu, その他 and the 言語 / Language submenu (options.cpp; the menu itself is
-    // option_menu.h).
-    void OPTION_Click();
-    void MIDORI_Click();
-    void TATAMI_Click();
-    void TAKE_Click();
-    void UCHU_Click();
-    void RENGA_Click();
-    void SIDOU_Click();
-    void KEIKA_Click();
-    void CHESS_MOCHIKOMA_Click();
-    void BGM_Click();
-    void VER_Click();
-    // 持ち時間…: the control the games to come are played to (a game in progress keeps its own);
-    // the window asks the player for it.
-    void setTimeControl(const record::TimeControl& control);
-    void JAPANESE_Click();
-    void ENGLISH_Click();
-    lang::Language language() const { return menu_.language(); }
-    // 駒の種類 / Pieces submenu: the pieces and every move named beside the board change to
-    // the set at once, and the choice is kept.
-    void KANJI_PIECES_Click();
-    void INTERNATIONAL_PIECES_Click();
+    // ｵﾌﾟｼｮﾝ menu, その他 and the 言語 / Language and 駒の種類 / Pieces submenus.
+    OptionMenu& optionMenu() { return menu_; }
+    const OptionMenu& optionMenu() const { return menu_; }
 
     // The move list beside the board (record_view.cpp). The listener is told whenever the list
     // or the entry shown changes; stepToEntry shows entry n as a run of 戻 or 進 would.
     void setRecordListener(RecordListener* listener);
     std::vector<record::MoveListRow> moveListRows() const;
     void stepToEntry(int n);
-    void MOVE_LIST_Click();
 
     // The hint (computer_turn.cpp): the computer's choice for the army to move, shown without
     // playing it.
     void HINT_Click();
 
-    // The position editor (position_editing.cpp): 局面編集 turns the window into edit mode, where
-    // presses set up a position; 完了 makes an accepted one the start of a new record, 取消 puts
-    // back everything as it was before.
-    void editPosition();
-    void editStartPosition();
-    void editClear();
-    void editSideToMove();
-    void editFlip();
-    void editDone();
-    void editCancel();
-    bool editing() const { return editor_.editing(); }
-    const PositionEditor& editor() const { return editor_; }
+    // The position editor's edit mode: 局面編集 and the edit bar.
+    PositionEditing& positionEditing() { return editing_; }
 
     // Mouse and clock (mouse_input.cpp, game.cpp). Positions are twips of the client area.
     void Form_MouseDown(int button, double xTwips, double yTwips);
@@ -203,11 +170,10 @@ class Game : private MoveListener {
 
   private:
     // The side to move after recorded move n, from the record.
-    rules::SideId sideToMoveAt(int n) const;
-
-    // Edit mode's screen and presses (position_editing.cpp).
-    void drawEditor();
-    void editPress(int button, double xTwips, double yTwips);
+    rules::SideId sideToMoveAt(int n) const override;
+    // Edit mode begins and ends (position_editing.cpp).
+    bool suspendGame() override;
+    void showRestoredGame() override;
 
     // Level (levels.cpp).
     void レベル_設定(int n);
@@ -218,7 +184,7 @@ class Game : private MoveListener {
     void enterRecordMode(const record::KifuLoad& loaded);
     // A record read whole from a file (or its pasted text) put on the board, the player told how to
     // step through it.
-    void showReadRecord(const record::KifuLoad& loaded);
+    void showReadRecord(const record::KifuLoad& loaded) override;
     // Puts a record read from pasted text on the board in record mode: `list` from its start
     // (entry 0, which may be any position) to its last entry, the start's side to move first
     // (clipboard_commands.cpp).
@@ -250,7 +216,7 @@ class Game : private MoveListener {
     bool ownsPiece(rules::PieceCode piece) const;
     // True when presses on cell k of the stand in column standX are taken: with Chinese drops
     // off some stands are only shown.
-    bool standCellOpen(int standX, int k) const;
+    bool standCellOpen(int standX, int k) const override;
 
     // A human move (human_move.cpp): the selected piece goes to (toX, toY) as movePiece.
     void makeHumanMove();
@@ -295,7 +261,12 @@ class Game : private MoveListener {
     // The last move of each army up to entry n (moves n - 1 and n), the same whichever way entry
     // n was reached; an army with neither has none shown.
     void showLastMoves(int n);
-    void pieceSetClick(platform::PieceSet set);
+
+    // What the game finishes after an option (options.cpp).
+    void hideFilePanel() override;
+    void elapsedTimeSwitched() override;
+    void chineseDropsSwitched() override;
+    void pieceSetChanged() override;
 
     // The mover's time ran out: the game ends as a taken king ends it, the winner named under
     // "時間切れ", then 続けますか？ (game_start.cpp).
@@ -319,15 +290,7 @@ class Game : private MoveListener {
     ComputerPlayer computer_;
     RecordPanel panel_;
     OptionMenu menu_;
-    PositionEditor editor_{position_};
-    // What 取消 puts back: the game as it was when editing began.
-    struct BeforeEditing {
-        rules::Position position;
-        record::MoveList moves;
-        GameState state;
-        bool wasPlaying = false;
-    };
-    std::unique_ptr<BeforeEditing> beforeEditing_;
+    PositionEditing editing_;
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
     platform::Clipboard* clipboard_ = nullptr;

@@ -171,7 +171,7 @@ TEST_F(ComputerGame, APressAfterSteppingBackLetsTheComputerMoveOrAnnouncesTheHum
 
 TEST_F(ComputerGame, TheLevelShowsOnlyInAComputerGameAndRulesItsNextMove) {
     startGame();
-    game().MIDORI_Click();  // the full redraw of a game between humans has no level
+    game().optionMenu().MIDORI_Click();  // the full redraw of a game between humans has no level
     EXPECT_EQ(levelInk(), 0);
     game().CANCEL_Click();
 
@@ -179,7 +179,7 @@ TEST_F(ComputerGame, TheLevelShowsOnlyInAComputerGameAndRulesItsNextMove) {
     game().REVERSE_Click();
     game().START2_Click();
     EXPECT_EQ(pos().board(7, 4), 敵歩);
-    game().TATAMI_Click();
+    game().optionMenu().TATAMI_Click();
     EXPECT_GT(levelInk(), 0) << "the full redraw of a computer game shows the level";
 
     // A level chosen mid-game is drawn at once and plays the computer's very next move: level 1

@@ -122,7 +122,7 @@ TEST_F(Hint, TheInternationalSetNamesEveryMoveInItsLetters) {
     startGame();
     move(3, 7, 3, 6);
     heard();
-    game().INTERNATIONAL_PIECES_Click();
+    game().optionMenu().INTERNATIONAL_PIECES_Click();
     EXPECT_EQ(game().moveListRows()[1].move, "7f P");
     EXPECT_GT(bottomResultInk(), 0) << "the last move is written again";
     EXPECT_TRUE(testsupport::showsPicture(

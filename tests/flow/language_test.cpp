@@ -50,7 +50,7 @@ TEST_F(LanguageTest, TheSeventhLineDecidesAndWithoutItTheSystem) {
         GameRig rig(row.system);
         start(rig, row.extra);
         EXPECT_EQ(rig.frame.languages, std::vector<Language>{row.shown});
-        EXPECT_EQ(rig.game->language(), row.shown);
+        EXPECT_EQ(rig.game->optionMenu().language(), row.shown);
     }
 }
 
@@ -60,7 +60,7 @@ TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     rig.game->LBEL_UP_Click();  // a worded label on the board: the handicap grade
     const QImage japanese = rig.canvas.image().copy();
 
-    rig.game->ENGLISH_Click();
+    rig.game->optionMenu().ENGLISH_Click();
     EXPECT_EQ(rig.frame.languages.back(), Language::English);
     EXPECT_NE(rig.canvas.image(), japanese);  // the label is drawn again, in English
     std::vector<std::string> lines = kFiveLines;
@@ -68,7 +68,7 @@ TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     EXPECT_EQ(rig.folder.lines("KZソラワ.ini"), lines);
     expectBackRefused(rig, "Not possible", "Back");
 
-    rig.game->JAPANESE_Click();
+    rig.game->optionMenu().JAPANESE_Click();
     EXPECT_EQ(rig.frame.languages.back(), Language::Japanese);
     EXPECT_EQ(rig.canvas.image(), japanese);
     lines.back() = "言語=日本語";
