@@ -70,8 +70,8 @@ const std::vector<MenuRow>& menuRows() {
 
         item(0, KZ_TEXT("Menu", "戻"), "REPLAY", &G::REPLAY_Click),
         item(0, KZ_TEXT("Menu", "進"), "AFTER", &G::AFTER_Click),
-        item(0, "△", "LBEL_UP", &G::LBEL_UP_Click),
-        item(0, "▽", "LEBEL_DOWN", &G::LEBEL_DOWN_Click),
+        item(0, "△", "LBEL_UP", [](G& g) { g.handicapButtons().LBEL_UP_Click(); }),
+        item(0, "▽", "LEBEL_DOWN", [](G& g) { g.handicapButtons().LEBEL_DOWN_Click(); }),
 
         menu(0, KZ_TEXT("Menu", "棋譜"), "KIFU"),
         item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),

@@ -34,6 +34,7 @@ Game::Game(const Boundaries& outside)
           [this] { 画面_再描画(); }, *this),
       editing_(position_, moves_, state_, options_, screen_, outside.canvas, sounds_, dialogs_,
                *this),
+      handicap_(position_, moves_, state_, options_, screen_, sounds_, dialogs_, *this),
       clipboard_(outside.clipboard),
       review_(outside.guiThread, outside.reviewNodes, [this] { recordChanged(); }) {}
 

@@ -11,6 +11,7 @@
 #include "flow/clocks.h"
 #include "flow/computer_player.h"
 #include "flow/game_state.h"
+#include "flow/handicap.h"
 #include "flow/option_menu.h"
 #include "flow/position_editing.h"
 #include "flow/record_listener.h"
@@ -70,11 +71,12 @@ constexpr int kEscapeKey = 27;
 constexpr int kHintKey = 'H';
 
 // The game hears the computer's answers for its own turns, and finishes what the option menu, the
-// record panel and edit mode leave to it.
+// record panel, edit mode and the handicap buttons leave to it.
 class Game : private MoveListener,
              private OptionFollowUp,
              private RecordReader,
-             private EditingHost {
+             private EditingHost,
+             private HandicapHost {
   public:
     explicit Game(const Boundaries& outside);
     Game(const Game&) = delete;
@@ -107,9 +109,8 @@ class Game : private MoveListener,
     void REPLAY_Click();
     void AFTER_Click();
 
-    // Handicap buttons (handicap.cpp).
-    void LBEL_UP_Click();
-    void LEBEL_DOWN_Click();
+    // Handicap buttons △ and ▽.
+    HandicapButtons& handicapButtons() { return handicap_; }
 
     // 棋譜 menu (record_mode.cpp). Reading a record in the middle of a game asks first. The
     // panel's own events go to the panel.
@@ -193,11 +194,6 @@ class Game : private MoveListener,
     // Shows the last entry of the move list as that many steps of 進 would.
     void showLastEntry();
 
-    // Handicap (handicap.cpp).
-    void handicapClick(int direction);
-    // For the flip, once the board is turned: a grade that is shown turns over with it.
-    void negateHandicapGrade();
-
     // True while a game is being played: not before or after one, not in record mode, not
     // paused by stepping until a press resumes it, and not at a full record.
     bool gameBeingPlayed() const;
@@ -252,7 +248,7 @@ class Game : private MoveListener,
     void showEntry(int n);
 
     // Tells the record's listener of a change (record_view.cpp).
-    void recordChanged();
+    void recordChanged() override;
 
     // The last move of each army beside the board (move_result_display.cpp).
     void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
@@ -291,6 +287,7 @@ class Game : private MoveListener,
     RecordPanel panel_;
     OptionMenu menu_;
     PositionEditing editing_;
+    HandicapButtons handicap_;
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
     platform::Clipboard* clipboard_ = nullptr;

@@ -28,10 +28,10 @@ class HandicapTest : public ::testing::Test {
     view::Screen& screen() { return rig.game->screen(); }
 
     void up(int times = 1) {
-        for (int i = 0; i < times; ++i) game().LBEL_UP_Click();
+        for (int i = 0; i < times; ++i) game().handicapButtons().LBEL_UP_Click();
     }
     void down(int times = 1) {
-        for (int i = 0; i < times; ++i) game().LEBEL_DOWN_Click();
+        for (int i = 0; i < times; ++i) game().handicapButtons().LEBEL_DOWN_Click();
     }
     // Sounds played since the last call.
     std::vector<Sound> heard() {

@@ -57,7 +57,7 @@ TEST_F(LanguageTest, TheSeventhLineDecidesAndWithoutItTheSystem) {
 TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     GameRig rig;
     start(rig);
-    rig.game->LBEL_UP_Click();  // a worded label on the board: the handicap grade
+    rig.game->handicapButtons().LBEL_UP_Click();  // a worded label on the board: the handicap grade
     const QImage japanese = rig.canvas.image().copy();
 
     rig.game->optionMenu().ENGLISH_Click();

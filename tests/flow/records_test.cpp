@@ -453,7 +453,7 @@ TEST_F(Records, RecordModeRefusesTurningAndHandicapAndEndsWithANewGame) {
     rig.dialogs.expect("棋譜ﾓｰﾄﾞではできません", "反転");
     game().REVERSE_Click();
     rig.dialogs.expect("棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
-    game().LBEL_UP_Click();
+    game().handicapButtons().LBEL_UP_Click();
     EXPECT_EQ(heard(), (std::vector<Sound>{Sound::禁止, Sound::禁止}));
     EXPECT_EQ(pos().bottomSide, SENTE);
 

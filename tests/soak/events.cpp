@@ -50,10 +50,10 @@ void runCommand(flow::Game& g, Command c) {
             g.AFTER_Click();
             break;
         case Command::Up:
-            g.LBEL_UP_Click();
+            g.handicapButtons().LBEL_UP_Click();
             break;
         case Command::Down:
-            g.LEBEL_DOWN_Click();
+            g.handicapButtons().LEBEL_DOWN_Click();
             break;
         case Command::Option:
             g.optionMenu().OPTION_Click();
