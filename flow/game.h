@@ -12,6 +12,7 @@
 #include "flow/computer_player.h"
 #include "flow/game_state.h"
 #include "flow/handicap.h"
+#include "flow/move_result_display.h"
 #include "flow/option_menu.h"
 #include "flow/position_editing.h"
 #include "flow/record_listener.h"
@@ -250,14 +251,6 @@ class Game : private MoveListener,
     // Tells the record's listener of a change (record_view.cpp).
     void recordChanged() override;
 
-    // The last move of each army beside the board (move_result_display.cpp).
-    void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
-    void 描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour);
-    void 消去_移動結果(rules::SideId side);
-    // The last move of each army up to entry n (moves n - 1 and n), the same whichever way entry
-    // n was reached; an army with neither has none shown.
-    void showLastMoves(int n);
-
     // What the game finishes after an option (options.cpp).
     void hideFilePanel() override;
     void elapsedTimeSwitched() override;
@@ -288,6 +281,8 @@ class Game : private MoveListener,
     OptionMenu menu_;
     PositionEditing editing_;
     HandicapButtons handicap_;
+    // The last move of each army beside the board.
+    MoveResultDisplay lastMoves_{screen_, position_, moves_, options_};
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
     platform::Clipboard* clipboard_ = nullptr;

@@ -56,7 +56,7 @@ void Game::chineseDropsSwitched() {
 
 void Game::pieceSetChanged() {
     // The last moves beside the board and the move list named again in the set.
-    showLastMoves(moves_.currentMove);
+    lastMoves_.showLastMoves(moves_.currentMove);
     canvas_.repaintNow();
     recordChanged();
 }

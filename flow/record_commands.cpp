@@ -90,7 +90,7 @@ void Game::showEntry(int n) {
     screen_.描画_自持盤();
     screen_.描画_敵持盤();
     screen_.描画_盤();
-    showLastMoves(n);
+    lastMoves_.showLastMoves(n);
 }
 
 void Game::CANCEL_Click() {
