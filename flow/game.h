@@ -1,7 +1,8 @@
 // The game controller: the façade the window calls. It owns the position, the record, the game
 // state, the options, the screen and the sounds, and carries out turns, selection and record
-// stepping itself; the computer player, the clocks, the record panel and the option menu each own
-// their part behind it. The routines are grouped by topic, one source file per group.
+// stepping itself; the computer player, the clocks, the record panel, the option menu, edit mode,
+// the handicap buttons and the last-move display each own their part behind it. The routines are
+// grouped by topic, one source file per group.
 #pragma once
 
 #include <memory>

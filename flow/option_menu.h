@@ -42,8 +42,8 @@ class OptionMenu : public settings::SettingsEffects {
                std::string settingsPath, lang::Language systemLanguage,
                std::function<void()> redrawAll, OptionFollowUp& game);
 
-    // ｵﾌﾟｼｮﾝ menu (options.cpp): the background, guidance, elapsed time, Chinese drops, music,
-    // the move list and the about box.
+    // ｵﾌﾟｼｮﾝ menu: the background, guidance, elapsed time, Chinese drops, music, the move list
+    // and the about box (the entries that pick one of several choices are in options.cpp).
     void OPTION_Click();
     void MIDORI_Click();
     void TATAMI_Click();
