@@ -80,10 +80,10 @@ MainWindow::MainWindow(WindowSetup setup)
         // Only a real change of size changes the scale.
         if (!sizing_ && scaling_.follow(s, naturalSize())) scaleMenus();
     };
-    filePanel_->onDirectoryChange = [this] { run([this] { game_->Dir1_Change(); }); };
-    filePanel_->onFileClick = [this] { run([this] { game_->File1_Click(); }); };
-    filePanel_->onReturn = [this] { run([this] { game_->Command1_Click(); }); };
-    filePanel_->onCancel = [this] { run([this] { game_->closeFilePanel(); }); };
+    filePanel_->onDirectoryChange = [this] { run([this] { game_->recordPanel().Dir1_Change(); }); };
+    filePanel_->onFileClick = [this] { run([this] { game_->recordPanel().File1_Click(); }); };
+    filePanel_->onReturn = [this] { run([this] { game_->recordPanel().Command1_Click(); }); };
+    filePanel_->onCancel = [this] { run([this] { game_->recordPanel().hide(); }); };
 
     flow::Boundaries outside{canvas_,
                              *dialogs,
@@ -157,7 +157,7 @@ void MainWindow::buildMenus() {
         QWidget* parent = parents.back();
         const QString caption = platform::translatedQ("Menu", row.caption);
         const Routine routine = row.routine;
-        const auto runRoutine = [this, routine] { run([&] { ((*game_).*routine)(); }); };
+        const auto runRoutine = [this, routine] { run([&] { routine(*game_); }); };
         QAction* action;
         if (row.submenu) {
             auto* m = new QMenu(caption, parent);
@@ -166,7 +166,7 @@ void MainWindow::buildMenus() {
             } else {
                 static_cast<QMenu*>(parent)->addMenu(m);
             }
-            if (routine != nullptr) connect(m, &QMenu::aboutToShow, this, runRoutine);
+            if (routine) connect(m, &QMenu::aboutToShow, this, runRoutine);
             m->setObjectName(QString::fromUtf8(row.name));
             parents.push_back(m);
             action = m->menuAction();
@@ -228,19 +228,19 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildEditItems() {
-    using G = flow::Game;
+    using E = flow::PositionEditing;
     struct EditItem {
         const char* caption;
         const char* name;
         Routine routine;
     };
     const EditItem items[] = {
-        {KZ_TEXT("Menu", "初期配置"), "EDIT_START", &G::editStartPosition},
-        {KZ_TEXT("Menu", "全消去"), "EDIT_CLEAR", &G::editClear},
-        {KZ_TEXT("Menu", "手番"), "EDIT_SIDE", &G::editSideToMove},
-        {KZ_TEXT("Menu", "反転"), "EDIT_FLIP", &G::editFlip},
-        {KZ_TEXT("Menu", "完了"), "EDIT_DONE", &G::editDone},
-        {KZ_TEXT("Menu", "取消"), "EDIT_CANCEL", &G::editCancel},
+        {KZ_TEXT("Menu", "初期配置"), "EDIT_START", editRoutine(&E::editStartPosition)},
+        {KZ_TEXT("Menu", "全消去"), "EDIT_CLEAR", editRoutine(&E::editClear)},
+        {KZ_TEXT("Menu", "手番"), "EDIT_SIDE", editRoutine(&E::editSideToMove)},
+        {KZ_TEXT("Menu", "反転"), "EDIT_FLIP", editRoutine(&E::editFlip)},
+        {KZ_TEXT("Menu", "完了"), "EDIT_DONE", editRoutine(&E::editDone)},
+        {KZ_TEXT("Menu", "取消"), "EDIT_CANCEL", editRoutine(&E::editCancel)},
     };
     // They stand on the bar between 局面 and 戻.
     QAction* before = findChild<QAction*>(QStringLiteral("REPLAY"));
@@ -250,14 +250,13 @@ void MainWindow::buildEditItems() {
         captions_.emplace_back(a, e.caption);
         menuBar()->insertAction(before, a);
         const Routine routine = e.routine;
-        connect(a, &QAction::triggered, this,
-                [this, routine] { run([&] { ((*game_).*routine)(); }); });
+        connect(a, &QAction::triggered, this, [this, routine] { run([&] { routine(*game_); }); });
         editItems_.push_back(a);
     }
 }
 
 void MainWindow::syncEditMode() {
-    const bool editing = game_->editing();
+    const bool editing = game_->positionEditing().editing();
     for (QAction* a : editItems_) a->setVisible(editing);
     for (const char* name : {"TAIKYOKU", "STOP", "KIFU"}) {
         if (auto* m = findChild<QMenu*>(QString::fromUtf8(name)))
@@ -459,7 +458,7 @@ void MainWindow::followReview() {
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     // While a position is set up the keys do nothing but end the program.
-    if (game_->editing() && event->key() != Qt::Key_Escape) return;
+    if (game_->positionEditing().editing() && event->key() != Qt::Key_Escape) return;
     // The arrow keys step through the record as 戻 and 進 do.
     if (event->key() == Qt::Key_Left) {
         run([this] { game_->REPLAY_Click(); });

@@ -7,7 +7,9 @@ namespace app {
 namespace {
 
 using G = flow::Game;
+using M = flow::OptionMenu;
 using S = ExclusiveSet;
+constexpr auto O = optionRoutine;
 
 MenuRow menu(int depth, const char* caption, const char* name, Routine onOpen = nullptr) {
     return {depth, true, caption, name, onOpen, {}, S::None};
@@ -27,7 +29,7 @@ CheckQuery level(int n) {
     return [n](const G& g) { return g.state().checkedLevel == n; };
 }
 CheckQuery language(lang::Language l) {
-    return [l](const G& g) { return g.language() == l; };
+    return [l](const G& g) { return g.optionMenu().language() == l; };
 }
 CheckQuery pieceSet(platform::PieceSet set) {
     return [set](const G& g) { return g.options().pieceSet == set; };
@@ -37,6 +39,14 @@ CheckQuery option(bool settings::Options::*mark) {
 }
 
 }  // namespace
+
+Routine optionRoutine(void (flow::OptionMenu::*routine)()) {
+    return [routine](G& g) { (g.optionMenu().*routine)(); };
+}
+
+Routine editRoutine(void (flow::PositionEditing::*routine)()) {
+    return [routine](G& g) { (g.positionEditing().*routine)(); };
+}
 
 const std::vector<MenuRow>& menuRows() {
     using settings::Options;
@@ -56,12 +66,13 @@ const std::vector<MenuRow>& menuRows() {
         menu(0, KZ_TEXT("Menu", "局面"), "STOP", &G::STOP_Click),
         item(1, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click),
         item(1, KZ_TEXT("Menu", "反転"), "REVERSE", &G::REVERSE_Click),
-        item(1, KZ_TEXT("Menu", "局面編集"), "EDIT_POSITION", &G::editPosition),
+        item(1, KZ_TEXT("Menu", "局面編集"), "EDIT_POSITION",
+             editRoutine(&flow::PositionEditing::editPosition)),
 
         item(0, KZ_TEXT("Menu", "戻"), "REPLAY", &G::REPLAY_Click),
         item(0, KZ_TEXT("Menu", "進"), "AFTER", &G::AFTER_Click),
-        item(0, "△", "LBEL_UP", &G::LBEL_UP_Click),
-        item(0, "▽", "LEBEL_DOWN", &G::LEBEL_DOWN_Click),
+        item(0, "△", "LBEL_UP", [](G& g) { g.handicapButtons().LBEL_UP_Click(); }),
+        item(0, "▽", "LEBEL_DOWN", [](G& g) { g.handicapButtons().LEBEL_DOWN_Click(); }),
 
         menu(0, KZ_TEXT("Menu", "棋譜"), "KIFU"),
         item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),
@@ -73,39 +84,40 @@ const std::vector<MenuRow>& menuRows() {
         // Captioned 解析中止 by the window while the review runs.
         item(1, KZ_TEXT("Menu", "棋譜解析"), "KIFU_ANALYSE", &G::KIFU_ANALYSE_Click),
 
-        menu(0, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION", &G::OPTION_Click),
+        menu(0, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION", O(&M::OPTION_Click)),
         menu(1, KZ_TEXT("Menu", "背景画"), "HAIKEI_GA"),
-        item(2, KZ_TEXT("Menu", "緑"), "MIDORI", &G::MIDORI_Click, background(settings::kMidori),
+        item(2, KZ_TEXT("Menu", "緑"), "MIDORI", O(&M::MIDORI_Click), background(settings::kMidori),
              S::Background),
-        item(2, KZ_TEXT("Menu", "畳"), "TATAMI", &G::TATAMI_Click, background(settings::kTatami),
+        item(2, KZ_TEXT("Menu", "畳"), "TATAMI", O(&M::TATAMI_Click), background(settings::kTatami),
              S::Background),
-        item(2, KZ_TEXT("Menu", "竹"), "TAKE", &G::TAKE_Click, background(settings::kTake),
+        item(2, KZ_TEXT("Menu", "竹"), "TAKE", O(&M::TAKE_Click), background(settings::kTake),
              S::Background),
-        item(2, KZ_TEXT("Menu", "宇宙"), "UCHU", &G::UCHU_Click, background(settings::kUchu),
+        item(2, KZ_TEXT("Menu", "宇宙"), "UCHU", O(&M::UCHU_Click), background(settings::kUchu),
              S::Background),
-        item(2, KZ_TEXT("Menu", "煉瓦"), "RENGA", &G::RENGA_Click, background(settings::kRenga),
+        item(2, KZ_TEXT("Menu", "煉瓦"), "RENGA", O(&M::RENGA_Click), background(settings::kRenga),
              S::Background),
-        item(1, KZ_TEXT("Menu", "移動指導"), "SIDOU", &G::SIDOU_Click, option(&Options::guidance)),
-        item(1, KZ_TEXT("Menu", "経過時間"), "KEIKA", &G::KEIKA_Click,
+        item(1, KZ_TEXT("Menu", "移動指導"), "SIDOU", O(&M::SIDOU_Click),
+             option(&Options::guidance)),
+        item(1, KZ_TEXT("Menu", "経過時間"), "KEIKA", O(&M::KEIKA_Click),
              option(&Options::elapsedTime)),
-        item(1, KZ_TEXT("Menu", "中国側持駒OK"), "CHESS_MOCHIKOMA", &G::CHESS_MOCHIKOMA_Click,
+        item(1, KZ_TEXT("Menu", "中国側持駒OK"), "CHESS_MOCHIKOMA", O(&M::CHESS_MOCHIKOMA_Click),
              option(&Options::chineseDrops)),
-        item(1, "BGM", "BGM", &G::BGM_Click, option(&Options::music)),
-        item(1, KZ_TEXT("Menu", "棋譜一覧"), "MOVE_LIST", &G::MOVE_LIST_Click,
+        item(1, "BGM", "BGM", O(&M::BGM_Click), option(&Options::music)),
+        item(1, KZ_TEXT("Menu", "棋譜一覧"), "MOVE_LIST", O(&M::MOVE_LIST_Click),
              option(&Options::moveList)),
         // Each reader finds the language submenu, and each language by its own name.
         menu(1, "言語 / Language", "LANGUAGE"),
-        item(2, "日本語", "JAPANESE", &G::JAPANESE_Click, language(lang::Language::Japanese),
+        item(2, "日本語", "JAPANESE", O(&M::JAPANESE_Click), language(lang::Language::Japanese),
              S::Language),
-        item(2, "English", "ENGLISH", &G::ENGLISH_Click, language(lang::Language::English),
+        item(2, "English", "ENGLISH", O(&M::ENGLISH_Click), language(lang::Language::English),
              S::Language),
         menu(1, KZ_TEXT("Menu", "駒の種類"), "PIECES"),
-        item(2, KZ_TEXT("Menu", "漢字"), "KANJI_PIECES", &G::KANJI_PIECES_Click,
+        item(2, KZ_TEXT("Menu", "漢字"), "KANJI_PIECES", O(&M::KANJI_PIECES_Click),
              pieceSet(platform::PieceSet::Kanji), S::Pieces),
-        item(2, "International", "INTERNATIONAL_PIECES", &G::INTERNATIONAL_PIECES_Click,
+        item(2, "International", "INTERNATIONAL_PIECES", O(&M::INTERNATIONAL_PIECES_Click),
              pieceSet(platform::PieceSet::International), S::Pieces),
 
-        item(0, KZ_TEXT("Menu", "その他"), "VER", &G::VER_Click),
+        item(0, KZ_TEXT("Menu", "その他"), "VER", O(&M::VER_Click)),
     };
     return rows;
 }

@@ -7,11 +7,17 @@
 
 namespace flow {
 class Game;
-}
+class OptionMenu;
+class PositionEditing;
+}  // namespace flow
 
 namespace app {
 
-using Routine = void (flow::Game::*)();
+// What an item does to the game, or to the part of it that carries the item out.
+using Routine = std::function<void(flow::Game&)>;
+// An item of the option menu, or of edit mode's bar.
+Routine optionRoutine(void (flow::OptionMenu::*routine)());
+Routine editRoutine(void (flow::PositionEditing::*routine)());
 // Whether an item shows its check mark, read off the game after every event.
 using CheckQuery = std::function<bool(const flow::Game&)>;
 

@@ -108,7 +108,7 @@ void Game::moveChosen(const MoveAnswer& answer) {
     }
     computer_.announceMove(position_, m.after);
 
-    描画_移動結果(position_.topSide, m.toX, m.toY, m.after, kMarkColour);
+    lastMoves_.描画_移動結果(position_.topSide, m.toX, m.toY, m.after, kMarkColour);
     screen_.描画_桝輪郭(kMarkColour, m.toX, m.toY);
 
     clocks_.addTurn(false);

@@ -28,10 +28,14 @@ Game::Game(const Boundaries& outside)
       panel_(outside.filePanel, outside.folder,
              outside.keepsRecovery ? settingsFolderOf(outside) + "/" + kRecoveryFileName
                                    : std::string(),
-             outside.dialogs, screen_, outside.canvas, options_, moves_, position_),
-      menu_(options_, screen_, outside.canvas, outside.frame, sounds_, outside.dialogs,
-            settingsFolderOf(outside) + "/" + settings::kSettingsFileName, outside.systemLanguage,
-            [this] { 画面_再描画(); }),
+             outside.dialogs, screen_, outside.canvas, options_, moves_, position_, *this),
+      menu_(
+          options_, screen_, outside.canvas, outside.frame, sounds_, outside.dialogs,
+          settingsFolderOf(outside) + "/" + settings::kSettingsFileName, outside.systemLanguage,
+          [this] { 画面_再描画(); }, *this),
+      editing_(position_, moves_, state_, options_, screen_, outside.canvas, sounds_, dialogs_,
+               clocks_, *this),
+      handicap_(position_, moves_, state_, options_, screen_, sounds_, dialogs_, *this),
       clipboard_(outside.clipboard),
       review_(outside.guiThread, outside.reviewNodes, [this] { recordChanged(); }) {}
 
@@ -111,8 +115,8 @@ void Game::初期設定() {
 }
 
 void Game::画面_再描画() {
-    if (editor_.editing()) {
-        drawEditor();
+    if (editing_.editing()) {
+        editing_.drawEditor();
         return;
     }
     screen_.描画_背景(options_.background);

@@ -1,7 +1,8 @@
 // The game controller: the façade the window calls. It owns the position, the record, the game
 // state, the options, the screen and the sounds, and carries out turns, selection and record
-// stepping itself; the computer player, the clocks, the record panel and the option menu each own
-// their part behind it. The routines are grouped by topic, one source file per group.
+// stepping itself; the computer player, the clocks, the record panel, the option menu, edit mode,
+// the handicap buttons and the last-move display each own their part behind it. The routines are
+// grouped by topic, one source file per group.
 #pragma once
 
 #include <functional>
@@ -13,9 +14,11 @@
 #include "flow/clocks.h"
 #include "flow/computer_player.h"
 #include "flow/game_state.h"
+#include "flow/handicap.h"
 #include "flow/move_outline.h"
+#include "flow/move_result_display.h"
 #include "flow/option_menu.h"
-#include "flow/position_editor.h"
+#include "flow/position_editing.h"
 #include "flow/record_listener.h"
 #include "flow/record_panel.h"
 #include "flow/review.h"
@@ -72,8 +75,13 @@ constexpr int kEscapeKey = 27;
 // H (or h) asks for a hint.
 constexpr int kHintKey = 'H';
 
-// The game hears the computer's answers for its own turns.
-class Game : private MoveListener {
+// The game hears the computer's answers for its own turns, and finishes what the option menu, the
+// record panel, edit mode and the handicap buttons leave to it.
+class Game : private MoveListener,
+             private OptionFollowUp,
+             private RecordReader,
+             private EditingHost,
+             private HandicapHost {
   public:
     explicit Game(const Boundaries& outside);
     Game(const Game&) = delete;
@@ -81,7 +89,7 @@ class Game : private MoveListener {
 
     // Start-up, redraw and shutdown (game.cpp).
     void Form_Load();
-    void 初期設定();
+    void 初期設定() override;
     void 画面_再描画();
     void 終了処理();
     void Form_Unload();
@@ -107,21 +115,14 @@ class Game : private MoveListener {
     void REPLAY_Click();
     void AFTER_Click();
 
-    // Handicap buttons (handicap.cpp).
-    void LBEL_UP_Click();
-    void LEBEL_DOWN_Click();
+    // Handicap buttons △ and ▽.
+    HandicapButtons& handicapButtons() { return handicap_; }
 
-    // 棋譜 menu and the file panel (record_mode.cpp; the panel itself is record_panel.h). Reading
-    // a record in the middle of a game asks first.
+    // 棋譜 menu (record_mode.cpp). Reading a record in the middle of a game asks first. The
+    // panel's own events go to the panel.
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
-    // The panel's own events: the directory list entered a folder, a file of the file list was
-    // clicked (it is loaded), the RETURN button was pressed (the record is saved).
-    void Dir1_Change();
-    void File1_Click();
-    void Command1_Click();
-    // Esc in the shown panel: it closes and nothing else happens.
-    void closeFilePanel();
+    RecordPanel& recordPanel() { return panel_; }
     // 棋譜解析 (review_menu.cpp) reviews the record in memory off the GUI thread, or stops the
     // review that runs. Its results stay until the record changes.
     void KIFU_ANALYSE_Click();
@@ -141,59 +142,28 @@ class Game : private MoveListener {
     void COPY_RECORD_Click();
     void PASTE_Click();
 
-    // ｵﾌﾟｼｮﾝ menu, その他 and the 言語 / Language submenu (options.cpp; the menu itself is
-    // option_menu.h).
-    void OPTION_Click();
-    void MIDORI_Click();
-    void TATAMI_Click();
-    void TAKE_Click();
-    void UCHU_Click();
-    void RENGA_Click();
-    void SIDOU_Click();
-    void KEIKA_Click();
-    void CHESS_MOCHIKOMA_Click();
-    void BGM_Click();
-    void VER_Click();
-    // 持ち時間…: the control the games to come are played to (a game in progress keeps its own);
-    // the window asks the player for it.
-    void setTimeControl(const record::TimeControl& control);
-    // The menu item itself: `ask` shows the window's dialog with the control chosen so far and
-    // gives the one the player takes, or nothing. As for a message box, the time the dialog is
-    // open is no one's.
+    // ｵﾌﾟｼｮﾝ menu, その他 and the 言語 / Language and 駒の種類 / Pieces submenus.
+    OptionMenu& optionMenu() { return menu_; }
+    const OptionMenu& optionMenu() const { return menu_; }
+    // 持ち時間…: `ask` shows the window's dialog with the control chosen so far and gives the
+    // one the player takes (for the games to come; a game in progress keeps its own), or nothing.
+    // As for a message box, the time the dialog is open is no one's.
     using TimeControlAsker =
         std::function<std::optional<record::TimeControl>(const record::TimeControl& current)>;
     void TIME_CONTROL_Click(const TimeControlAsker& ask);
-    void JAPANESE_Click();
-    void ENGLISH_Click();
-    lang::Language language() const { return menu_.language(); }
-    // 駒の種類 / Pieces submenu: the pieces and every move named beside the board change to
-    // the set at once, and the choice is kept.
-    void KANJI_PIECES_Click();
-    void INTERNATIONAL_PIECES_Click();
 
     // The move list beside the board (record_view.cpp). The listener is told whenever the list
     // or the entry shown changes; stepToEntry shows entry n as a run of 戻 or 進 would.
     void setRecordListener(RecordListener* listener);
     std::vector<record::MoveListRow> moveListRows() const;
     void stepToEntry(int n);
-    void MOVE_LIST_Click();
 
     // The hint (computer_turn.cpp): the computer's choice for the army to move, shown without
     // playing it.
     void HINT_Click();
 
-    // The position editor (position_editing.cpp): 局面編集 turns the window into edit mode, where
-    // presses set up a position; 完了 makes an accepted one the start of a new record, 取消 puts
-    // back everything as it was before.
-    void editPosition();
-    void editStartPosition();
-    void editClear();
-    void editSideToMove();
-    void editFlip();
-    void editDone();
-    void editCancel();
-    bool editing() const { return editor_.editing(); }
-    const PositionEditor& editor() const { return editor_; }
+    // The position editor's edit mode: 局面編集 and the edit bar.
+    PositionEditing& positionEditing() { return editing_; }
 
     // Mouse and clock (mouse_input.cpp, game.cpp). Positions are twips of the client area.
     void Form_MouseDown(int button, double xTwips, double yTwips);
@@ -214,11 +184,10 @@ class Game : private MoveListener {
 
   private:
     // The side to move after recorded move n, from the record.
-    rules::SideId sideToMoveAt(int n) const;
-
-    // Edit mode's screen and presses (position_editing.cpp).
-    void drawEditor();
-    void editPress(int button, double xTwips, double yTwips);
+    rules::SideId sideToMoveAt(int n) const override;
+    // Edit mode begins and ends (position_editing.cpp).
+    bool suspendGame() override;
+    void showRestoredGame() override;
 
     // Level (levels.cpp).
     void レベル_設定(int n);
@@ -229,7 +198,7 @@ class Game : private MoveListener {
     void enterRecordMode(const record::KifuLoad& loaded);
     // A record read whole from a file (or its pasted text) put on the board, the player told how to
     // step through it.
-    void showReadRecord(const record::KifuLoad& loaded);
+    void showReadRecord(const record::KifuLoad& loaded) override;
     // Puts a record read from pasted text on the board in record mode: `list` from its start
     // (entry 0, which may be any position) to its last entry, the start's side to move first
     // (clipboard_commands.cpp).
@@ -237,11 +206,6 @@ class Game : private MoveListener {
                            rules::SideId sideToMoveAtStart);
     // Shows the last entry of the move list as that many steps of 進 would.
     void showLastEntry();
-
-    // Handicap (handicap.cpp).
-    void handicapClick(int direction);
-    // For the flip, once the board is turned: a grade that is shown turns over with it.
-    void negateHandicapGrade();
 
     // True while a game is being played: not before or after one, not in record mode, not
     // paused by stepping until a press resumes it, and not at a full record.
@@ -255,7 +219,7 @@ class Game : private MoveListener {
     // True while the computer's own move is being chosen on the worker thread.
     bool computerThinking() const;
     // Ends the computer's search, the turn's or the hint's, at once: its answer is never heard.
-    void stopComputer();
+    void stopComputer() override;
     void thinking() override;
     void moveChosen(const MoveAnswer& answer) override;
 
@@ -267,7 +231,7 @@ class Game : private MoveListener {
     bool ownsPiece(rules::PieceCode piece) const;
     // True when presses on cell k of the stand in column standX are taken: with Chinese drops
     // off some stands are only shown.
-    bool standCellOpen(int standX, int k) const;
+    bool standCellOpen(int standX, int k) const override;
 
     // A human move (human_move.cpp): the selected piece goes to (toX, toY) as movePiece.
     void makeHumanMove();
@@ -303,19 +267,16 @@ class Game : private MoveListener {
     void showEntry(int n);
 
     // Tells the record's listener of a change (record_view.cpp).
-    void recordChanged();
+    void recordChanged() override;
     // On the position before a move the review marked, that position's better move stands
     // outlined; anywhere else none does (review_menu.cpp).
     void followBetterMove();
 
-    // The last move of each army beside the board (move_result_display.cpp).
-    void 描画_移動駒種類(double px, double py, const std::string& text, int colour);
-    void 描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour);
-    void 消去_移動結果(rules::SideId side);
-    // The last move of each army up to entry n (moves n - 1 and n), the same whichever way entry
-    // n was reached; an army with neither has none shown.
-    void showLastMoves(int n);
-    void pieceSetClick(platform::PieceSet set);
+    // What the game finishes after an option (options.cpp).
+    void hideFilePanel() override;
+    void elapsedTimeSwitched() override;
+    void chineseDropsSwitched() override;
+    void pieceSetChanged() override;
 
     // The mover's time ran out: the game ends as a taken king ends it, the winner named under
     // "時間切れ", then 続けますか？ (game_start.cpp).
@@ -342,15 +303,10 @@ class Game : private MoveListener {
     ComputerPlayer computer_;
     RecordPanel panel_;
     OptionMenu menu_;
-    PositionEditor editor_{position_};
-    // What 取消 puts back: the game as it was when editing began.
-    struct BeforeEditing {
-        rules::Position position;
-        record::MoveList moves;
-        GameState state;
-        bool wasPlaying = false;
-    };
-    std::unique_ptr<BeforeEditing> beforeEditing_;
+    PositionEditing editing_;
+    HandicapButtons handicap_;
+    // The last move of each army beside the board.
+    MoveResultDisplay lastMoves_{screen_, position_, moves_, options_};
     bool shutDown_ = false;
     RecordListener* recordListener_ = nullptr;
     platform::Clipboard* clipboard_ = nullptr;

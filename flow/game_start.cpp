@@ -27,7 +27,7 @@ void Game::clearSelection() {
 }
 
 void Game::eraseRecordHeaders() {
-    if (panel_.eraseHeaders()) showLastMoves(moves_.currentMove);
+    if (panel_.eraseHeaders()) lastMoves_.showLastMoves(moves_.currentMove);
 }
 
 void Game::MATCH_MAN_Click() {

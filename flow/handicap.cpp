@@ -1,6 +1,7 @@
-#include "rules/handicap.h"
-#include "flow/game.h"
+#include "flow/handicap.h"
+
 #include "flow/texts.h"
+#include "rules/handicap.h"
 
 namespace flow {
 
@@ -30,16 +31,29 @@ void 描画_メッセージ(platform::Dialogs& dialogs, int reason) {
 
 }  // namespace
 
-void Game::LBEL_UP_Click() {
+HandicapButtons::HandicapButtons(rules::Position& position, record::MoveList& moves,
+                                 GameState& state, const settings::Options& options,
+                                 view::Screen& screen, settings::Sounds& sounds,
+                                 platform::Dialogs& dialogs, HandicapHost& game)
+    : position_(position),
+      moves_(moves),
+      state_(state),
+      options_(options),
+      screen_(screen),
+      sounds_(sounds),
+      dialogs_(dialogs),
+      game_(game) {}
+
+void HandicapButtons::LBEL_UP_Click() {
     handicapClick(+1);
 }
 
-void Game::LEBEL_DOWN_Click() {
+void HandicapButtons::LEBEL_DOWN_Click() {
     handicapClick(-1);
 }
 
-void Game::handicapClick(int direction) {
-    panel_.hide();
+void HandicapButtons::handicapClick(int direction) {
+    game_.hideFilePanel();
     // The grade can change only on the untouched starting position.
     int refusal = 0;
     if (state_.kifuMode) {
@@ -55,7 +69,7 @@ void Game::handicapClick(int direction) {
         return;
     }
     // The computer may be thinking on the start of a set-up record: it thinks again at a press.
-    stopComputer();
+    game_.stopComputer();
 
     moves_.lastMove = 0;
     const rules::HandicapStep step =
@@ -84,10 +98,10 @@ void Game::handicapClick(int direction) {
         }
     }
     state_.handicapSet = true;
-    recordChanged();
+    game_.recordChanged();
 }
 
-void Game::negateHandicapGrade() {
+void HandicapButtons::negateHandicapGrade() {
     if (!state_.handicapSet) return;
     state_.handicapGrade = -state_.handicapGrade;
     screen_.描画_ハンデレベル(state_.handicapGrade);

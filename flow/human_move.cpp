@@ -30,7 +30,7 @@ void Game::makeHumanMove() {
 
     const rules::SideId mover =
         rules::isTop(s.movePiece) ? position_.topSide : position_.bottomSide;
-    描画_移動結果(mover, s.toX, s.toY, s.movePiece, kMarkColour);
+    lastMoves_.描画_移動結果(mover, s.toX, s.toY, s.movePiece, kMarkColour);
     canvas_.repaintNow();
 
     handOverAfterHumanMove(effect.captured);

@@ -48,8 +48,8 @@ constexpr int kLastSwitchableCell = 5;
 }  // namespace
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
-    if (editor_.editing()) {
-        editPress(button, xTwips, yTwips);
+    if (editing_.editing()) {
+        editing_.editPress(button, xTwips, yTwips);
         return;
     }
     // A press that closes the shown panel does only that.

@@ -1,7 +1,9 @@
 // The last move of each army, written beside the board in the piece set's notation.
+#include "flow/move_result_display.h"
+
 #include <algorithm>
 
-#include "flow/game.h"
+#include "flow/game_state.h"
 #include "record/entry_destination.h"
 #include "view/piece_names.h"
 
@@ -22,11 +24,12 @@ constexpr double kResultFontSize = 12;
 
 }  // namespace
 
-void Game::描画_移動駒種類(double px, double py, const std::string& text, int colour) {
+void MoveResultDisplay::描画_移動駒種類(double px, double py, const std::string& text, int colour) {
     screen_.描画_数値(px, py, text, colour, kResultFontSize);
 }
 
-void Game::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece, int colour) {
+void MoveResultDisplay::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCode piece,
+                                      int colour) {
     消去_移動結果(side);
     ResultSpot spot;
     if (side == position_.topSide) {
@@ -45,7 +48,7 @@ void Game::描画_移動結果(rules::SideId side, int x, int y, rules::PieceCod
     }
 }
 
-void Game::showLastMoves(int n) {
+void MoveResultDisplay::showLastMoves(int n) {
     消去_移動結果(position_.topSide);
     消去_移動結果(position_.bottomSide);
     for (int m = std::max(1, n - 1); m <= n; ++m) {
@@ -57,7 +60,7 @@ void Game::showLastMoves(int n) {
     }
 }
 
-void Game::消去_移動結果(rules::SideId side) {
+void MoveResultDisplay::消去_移動結果(rules::SideId side) {
     if (side == position_.topSide) {
         for (int c = 1; c <= 3; ++c) screen_.描画_絵(options_.background, c, -1);
         if (options_.chineseDrops) screen_.描画_桝輪郭(kWindowColour, -1, 7);

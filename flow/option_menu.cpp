@@ -24,7 +24,7 @@ const char* const kAboutTitle = "KZ ソラワ";
 OptionMenu::OptionMenu(settings::Options& options, view::Screen& screen, platform::Canvas& canvas,
                        platform::Frame& frame, settings::Sounds& sounds, platform::Dialogs& dialogs,
                        std::string settingsPath, lang::Language systemLanguage,
-                       std::function<void()> redrawAll)
+                       std::function<void()> redrawAll, OptionFollowUp& game)
     : options_(options),
       screen_(screen),
       canvas_(canvas),
@@ -33,7 +33,8 @@ OptionMenu::OptionMenu(settings::Options& options, view::Screen& screen, platfor
       dialogs_(dialogs),
       settingsPath_(std::move(settingsPath)),
       systemLanguage_(systemLanguage),
-      redrawAll_(std::move(redrawAll)) {}
+      redrawAll_(std::move(redrawAll)),
+      game_(game) {}
 
 void OptionMenu::backgroundClick(int code) {
     if (options_.checkedBackground != code) {
@@ -64,6 +65,7 @@ void OptionMenu::SIDOU_Click() {
 void OptionMenu::KEIKA_Click() {
     options_.elapsedTime = !options_.elapsedTime;
     writeSettings();
+    game_.elapsedTimeSwitched();
 }
 
 void OptionMenu::CHESS_MOCHIKOMA_Click() {
@@ -73,6 +75,7 @@ void OptionMenu::CHESS_MOCHIKOMA_Click() {
     if (options_.chineseDrops) frame_.moveToTop();
     writeSettings();
     redrawAll_();
+    game_.chineseDropsSwitched();
 }
 
 void OptionMenu::BGM_Click() {
@@ -114,9 +117,11 @@ void OptionMenu::pieceSetClick(platform::PieceSet set) {
     writeSettings();
     // The board, the stands and the ranks' labels in the set.
     redrawAll_();
+    game_.pieceSetChanged();
 }
 
 void OptionMenu::VER_Click() {
+    game_.hideFilePanel();
     sounds_.play(settings::Sound::その他);
     dialogs_.show(translated("Game", kAboutText), kAboutTitle, platform::Buttons::Ok);
 }

@@ -1,6 +1,6 @@
 // The ｵﾌﾟｼｮﾝ menu and its settings: the background, guidance, elapsed time, Chinese drops, music
-// and move-list marks, the language, the about box, and the settings file that keeps them. It
-// also carries out what reading the settings file asks for.
+// and move-list marks, the time control, the language, the piece set, the about box, and the
+// settings file that keeps them. It also carries out what reading the settings file asks for.
 #pragma once
 
 #include <functional>
@@ -17,33 +17,59 @@
 
 namespace flow {
 
+// What the game itself finishes after an option that changes more than the options and the
+// screen.
+class OptionFollowUp {
+  public:
+    // Opening ｵﾌﾟｼｮﾝ and その他 put the file panel away.
+    virtual void hideFilePanel() = 0;
+    // 経過時間 switched: the clocks show or hide the elapsed time.
+    virtual void elapsedTimeSwitched() = 0;
+    // 中国側持駒OK switched: a piece held on a stand that has just closed is let go.
+    virtual void chineseDropsSwitched() = 0;
+    // The piece set changed: the last moves beside the board and the move list named again.
+    virtual void pieceSetChanged() = 0;
+
+  protected:
+    ~OptionFollowUp() = default;
+};
+
 class OptionMenu : public settings::SettingsEffects {
   public:
     // `redrawAll` repaints the whole window (the game's 画面_再描画).
     OptionMenu(settings::Options& options, view::Screen& screen, platform::Canvas& canvas,
                platform::Frame& frame, settings::Sounds& sounds, platform::Dialogs& dialogs,
                std::string settingsPath, lang::Language systemLanguage,
-               std::function<void()> redrawAll);
+               std::function<void()> redrawAll, OptionFollowUp& game);
 
-    // The options with something to show or hear are the game's to finish: 経過時間 (the
-    // clocks) and 中国駒持駒 (a held piece on a stand that closes).
-    void backgroundClick(int code);
+    // ｵﾌﾟｼｮﾝ menu: the background, guidance, elapsed time, Chinese drops, music, the move list
+    // and the about box (the entries that pick one of several choices are in options.cpp).
+    void OPTION_Click();
+    void MIDORI_Click();
+    void TATAMI_Click();
+    void TAKE_Click();
+    void UCHU_Click();
+    void RENGA_Click();
     void SIDOU_Click();
     void KEIKA_Click();
     void CHESS_MOCHIKOMA_Click();
     void BGM_Click();
     void MOVE_LIST_Click();
-    // A time control that cannot be played is refused.
-    void setTimeControl(const record::TimeControl& control);
     void VER_Click();
-    // The texts change at once, and the choice is kept.
-    void languageClick(lang::Language language);
+    // 持ち時間…: the control the games to come are played to (a game in progress keeps its own);
+    // the window asks the player for it. A time control that cannot be played is refused.
+    void setTimeControl(const record::TimeControl& control);
+    // 言語 / Language: the texts change at once, and the choice is kept.
+    void JAPANESE_Click();
+    void ENGLISH_Click();
+    // 駒の種類 / Pieces: the pieces and every move named beside the board change to the set at
+    // once, and the choice is kept.
+    void KANJI_PIECES_Click();
+    void INTERNATIONAL_PIECES_Click();
     // The computer's level picked in COM対局ﾚﾍﾞﾙ is kept for the next start.
     void keepLevel(int level);
     // The language the texts are shown in: the one picked, else the system's.
     lang::Language language() const;
-    // The pieces drawn and named in the set at once, and the choice kept.
-    void pieceSetClick(platform::PieceSet set);
 
     // Start-up (settings_wiring.cpp): the texts in the language of the settings file, or else
     // the system's; then the rest of the settings file.
@@ -51,6 +77,9 @@ class OptionMenu : public settings::SettingsEffects {
     void loadSettings();
 
   private:
+    void backgroundClick(int code);
+    void languageClick(lang::Language language);
+    void pieceSetClick(platform::PieceSet set);
     void writeSettings();
     void 描画_背景(int pictureCode) override;
     void 画面_再描画() override;
@@ -65,6 +94,7 @@ class OptionMenu : public settings::SettingsEffects {
     std::string settingsPath_;
     lang::Language systemLanguage_;
     std::function<void()> redrawAll_;
+    OptionFollowUp& game_;
 };
 
 }  // namespace flow

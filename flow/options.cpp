@@ -1,40 +1,52 @@
-// The ｵﾌﾟｼｮﾝ menu, その他 and the language, carried out by the option menu; the game finishes
-// what an option changes of the game itself: the clocks, and a piece held on a stand that closes.
+// The ｵﾌﾟｼｮﾝ menu's entries that pick one of several choices, and what the game finishes after an
+// option: the clocks, a piece held on a stand that closes, and the moves named in a new piece set.
 #include "flow/game.h"
 
 namespace flow {
 
-void Game::OPTION_Click() {
+void OptionMenu::OPTION_Click() {
+    game_.hideFilePanel();
+}
+
+void OptionMenu::MIDORI_Click() {
+    backgroundClick(settings::kMidori);
+}
+void OptionMenu::TATAMI_Click() {
+    backgroundClick(settings::kTatami);
+}
+void OptionMenu::TAKE_Click() {
+    backgroundClick(settings::kTake);
+}
+void OptionMenu::UCHU_Click() {
+    backgroundClick(settings::kUchu);
+}
+void OptionMenu::RENGA_Click() {
+    backgroundClick(settings::kRenga);
+}
+
+void OptionMenu::JAPANESE_Click() {
+    languageClick(lang::Language::Japanese);
+}
+void OptionMenu::ENGLISH_Click() {
+    languageClick(lang::Language::English);
+}
+
+void OptionMenu::KANJI_PIECES_Click() {
+    pieceSetClick(platform::PieceSet::Kanji);
+}
+void OptionMenu::INTERNATIONAL_PIECES_Click() {
+    pieceSetClick(platform::PieceSet::International);
+}
+
+void Game::hideFilePanel() {
     panel_.hide();
 }
 
-void Game::MIDORI_Click() {
-    menu_.backgroundClick(settings::kMidori);
-}
-void Game::TATAMI_Click() {
-    menu_.backgroundClick(settings::kTatami);
-}
-void Game::TAKE_Click() {
-    menu_.backgroundClick(settings::kTake);
-}
-void Game::UCHU_Click() {
-    menu_.backgroundClick(settings::kUchu);
-}
-void Game::RENGA_Click() {
-    menu_.backgroundClick(settings::kRenga);
-}
-
-void Game::SIDOU_Click() {
-    menu_.SIDOU_Click();
-}
-
-void Game::KEIKA_Click() {
-    menu_.KEIKA_Click();
+void Game::elapsedTimeSwitched() {
     clocks_.showElapsedTime(options_.elapsedTime, gameBeingPlayed());
 }
 
-void Game::CHESS_MOCHIKOMA_Click() {
-    menu_.CHESS_MOCHIKOMA_Click();
+void Game::chineseDropsSwitched() {
     // A piece held on a stand that has just closed is let go: it may not be dropped now.
     if (state_.selectState && rules::isDropFrom(state_.fromX) &&
         !standCellOpen(state_.fromX, state_.fromCell())) {
@@ -45,50 +57,19 @@ void Game::CHESS_MOCHIKOMA_Click() {
     if (computerThinking()) askComputer();
 }
 
-void Game::BGM_Click() {
-    menu_.BGM_Click();
-}
-
-void Game::VER_Click() {
-    panel_.hide();
-    menu_.VER_Click();
-}
-
-void Game::setTimeControl(const record::TimeControl& control) {
-    menu_.setTimeControl(control);
-}
-
 void Game::TIME_CONTROL_Click(const TimeControlAsker& ask) {
+    // The dialog counts against no one: the clocks wait while it is open.
     clocks_.pause();
     const std::optional<record::TimeControl> chosen = ask(options_.timeControl);
     clocks_.resume();
-    if (chosen) setTimeControl(*chosen);
+    if (chosen) menu_.setTimeControl(*chosen);
 }
 
-void Game::JAPANESE_Click() {
-    menu_.languageClick(lang::Language::Japanese);
-}
-void Game::ENGLISH_Click() {
-    menu_.languageClick(lang::Language::English);
-}
-
-void Game::KANJI_PIECES_Click() {
-    pieceSetClick(platform::PieceSet::Kanji);
-}
-void Game::INTERNATIONAL_PIECES_Click() {
-    pieceSetClick(platform::PieceSet::International);
-}
-
-void Game::pieceSetClick(platform::PieceSet set) {
-    menu_.pieceSetClick(set);
+void Game::pieceSetChanged() {
     // The last moves beside the board and the move list named again in the set.
-    showLastMoves(moves_.currentMove);
+    lastMoves_.showLastMoves(moves_.currentMove);
     canvas_.repaintNow();
     recordChanged();
-}
-
-void Game::MOVE_LIST_Click() {
-    menu_.MOVE_LIST_Click();
 }
 
 }  // namespace flow

@@ -1,6 +1,7 @@
-// Edit mode: the window's part of the position editor. Presses go to the editor, the screen shows
-// the board, the hand stands, the palette and a caption, and 完了 turns what was set up into the
-// start of a new record.
+// Edit mode: presses go to the editor, the screen shows the board, the hand stands, the palette
+// and a caption, and 完了 turns what was set up into the start of a new record.
+#include "flow/position_editing.h"
+
 #include <cmath>
 
 #include "flow/game.h"
@@ -12,48 +13,60 @@
 
 namespace flow {
 
-void Game::editPosition() {
+PositionEditing::PositionEditing(rules::Position& position, record::MoveList& moves,
+                                 GameState& state, const settings::Options& options,
+                                 view::Screen& screen, platform::Canvas& canvas,
+                                 settings::Sounds& sounds, platform::Dialogs& dialogs,
+                                 Clocks& clocks, EditingHost& game)
+    : position_(position),
+      moves_(moves),
+      state_(state),
+      options_(options),
+      screen_(screen),
+      canvas_(canvas),
+      sounds_(sounds),
+      dialogs_(dialogs),
+      clocks_(clocks),
+      game_(game) {}
+
+void PositionEditing::editPosition() {
     if (editor_.editing()) return;
-    panel_.hide();
-    computer_.eraseHint(position_, state_);
-    betterMove_.erase(position_, state_);
-    beforeEditing_ = std::make_unique<BeforeEditing>(
-        BeforeEditing{position_, moves_, state_, gameBeingPlayed()});
     // Nothing of the game goes on while the position is set up: no clock, no computer's answer.
-    clocks_.run(false);
-    stopComputer();
+    const bool wasPlaying = game_.suspendGame();
+    beforeEditing_ =
+        std::make_unique<BeforeEditing>(BeforeEditing{position_, moves_, state_, wasPlaying});
     state_.selectState = false;
     const rules::SideId side =
-        state_.sideToMove != 0 ? state_.sideToMove : sideToMoveAt(moves_.currentMove);
+        state_.sideToMove != 0 ? state_.sideToMove : game_.sideToMoveAt(moves_.currentMove);
     editor_.begin(side);
     drawEditor();
 }
 
-void Game::editStartPosition() {
+void PositionEditing::editStartPosition() {
     if (!editor_.editing()) return;
     editor_.layOutStart();
     drawEditor();
 }
 
-void Game::editClear() {
+void PositionEditing::editClear() {
     if (!editor_.editing()) return;
     editor_.clear();
     drawEditor();
 }
 
-void Game::editSideToMove() {
+void PositionEditing::editSideToMove() {
     if (!editor_.editing()) return;
     editor_.switchSide();
     drawEditor();
 }
 
-void Game::editFlip() {
+void PositionEditing::editFlip() {
     if (!editor_.editing()) return;
     editor_.flip();
     drawEditor();
 }
 
-void Game::editDone() {
+void PositionEditing::editDone() {
     if (!editor_.editing()) return;
     const rules::SideId side = editor_.sideToMove();
     const rules::PositionFault fault = rules::checkPosition(position_, side);
@@ -77,10 +90,10 @@ void Game::editDone() {
     state_.recordAgainstComputer = false;
     editor_.end();
     beforeEditing_.reset();
-    初期設定();
+    game_.初期設定();
 }
 
-void Game::editCancel() {
+void PositionEditing::editCancel() {
     if (!editor_.editing() || !beforeEditing_) return;
     position_ = beforeEditing_->position;
     moves_ = beforeEditing_->moves;
@@ -89,13 +102,10 @@ void Game::editCancel() {
     if (beforeEditing_->wasPlaying) state_.resumePending = true;
     editor_.end();
     beforeEditing_.reset();
-    画面_再描画();
-    screen_.描画_手数(moves_.moveCount);
-    showLastMoves(moves_.currentMove);
-    recordChanged();
+    game_.showRestoredGame();
 }
 
-void Game::drawEditor() {
+void PositionEditing::drawEditor() {
     screen_.描画_背景(options_.background);
     screen_.描画_桝_数値();
     screen_.描画_自持盤();
@@ -109,7 +119,7 @@ void Game::drawEditor() {
     canvas_.repaintNow();
 }
 
-void Game::editPress(int button, double xTwips, double yTwips) {
+void PositionEditing::editPress(int button, double xTwips, double yTwips) {
     const double fc = std::floor((xTwips - view::kBoardLeft) / view::kSquareWidth);
     const double fr = std::floor((yTwips - options_.boardTop) / view::kSquareHeight);
     if (!(std::abs(fc) <= 100 && std::abs(fr) <= 100)) return;
@@ -126,7 +136,7 @@ void Game::editPress(int button, double xTwips, double yTwips) {
         // A stand the game does not show (Chinese drops off) takes nothing.
         const int held = rules::handIndexOfKind(rules::magnitude(editor_.heldCode()));
         const int cell = editor_.heldCode() != rules::空 ? held : k;
-        if (cell == 0 || !standCellOpen(c, cell) || !editor_.pressStand(bottom, k)) {
+        if (cell == 0 || !game_.standCellOpen(c, cell) || !editor_.pressStand(bottom, k)) {
             sounds_.play(settings::Sound::禁止);
             return;
         }
@@ -134,6 +144,23 @@ void Game::editPress(int button, double xTwips, double yTwips) {
         return;
     }
     drawEditor();
+}
+
+bool Game::suspendGame() {
+    panel_.hide();
+    computer_.eraseHint(position_, state_);
+    betterMove_.erase(position_, state_);
+    const bool wasPlaying = gameBeingPlayed();
+    clocks_.run(false);
+    stopComputer();
+    return wasPlaying;
+}
+
+void Game::showRestoredGame() {
+    画面_再描画();
+    screen_.描画_手数(moves_.moveCount);
+    lastMoves_.showLastMoves(moves_.currentMove);
+    recordChanged();
 }
 
 }  // namespace flow

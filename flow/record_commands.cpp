@@ -91,7 +91,7 @@ void Game::showEntry(int n) {
     screen_.描画_自持盤();
     screen_.描画_敵持盤();
     screen_.描画_盤();
-    showLastMoves(n);
+    lastMoves_.showLastMoves(n);
 }
 
 void Game::CANCEL_Click() {
@@ -190,7 +190,7 @@ void Game::REVERSE_Click() {
     rules::調査_先手後手(position_);
     画面_再描画();
     screen_.描画_手数(moves_.moveCount);
-    negateHandicapGrade();
+    handicap_.negateHandicapGrade();
     sounds_.play(settings::Sound::駒打音);
     // The board is only seen from the other end: the army to move keeps the move.
     recordChanged();

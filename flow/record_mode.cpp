@@ -22,23 +22,6 @@ void Game::KIFU_WRITE_Click() {
     panel_.KIFU_WRITE_Click();
 }
 
-void Game::closeFilePanel() {
-    panel_.hide();
-}
-
-void Game::Dir1_Change() {
-    panel_.Dir1_Change();
-}
-
-void Game::Command1_Click() {
-    panel_.Command1_Click();
-}
-
-void Game::File1_Click() {
-    const std::optional<record::KifuLoad> loaded = panel_.readSelected();
-    if (loaded) showReadRecord(*loaded);
-}
-
 void Game::showReadRecord(const record::KifuLoad& loaded) {
     enterRecordMode(loaded);
     if (!panel_.announceRead()) return;

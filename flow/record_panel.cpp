@@ -19,7 +19,8 @@ const char* const kBlankTitle = "  ";
 RecordPanel::RecordPanel(platform::FilePanel* panel, const std::string& folder,
                          std::string recoveryPath, platform::Dialogs& dialogs, view::Screen& screen,
                          platform::Canvas& canvas, const settings::Options& options,
-                         const record::MoveList& moves, const rules::Position& position)
+                         const record::MoveList& moves, const rules::Position& position,
+                         RecordReader& reader)
     : noFilePanel_(folder),
       panel_(panel != nullptr ? *panel : noFilePanel_),
       recoveryPath_(std::move(recoveryPath)),
@@ -28,7 +29,8 @@ RecordPanel::RecordPanel(platform::FilePanel* panel, const std::string& folder,
       canvas_(canvas),
       options_(options),
       moves_(moves),
-      position_(position) {}
+      position_(position),
+      reader_(reader) {}
 
 void RecordPanel::KIFU_READ_Click() {
     描画_可視(true, true, true);
@@ -104,6 +106,11 @@ void RecordPanel::Command1_Click() {
     // The game is safe in the player's own record now.
     removeRecovery();
     dialogs_.show(translated("Game", "棋譜を書き込みました"), kBlankTitle, platform::Buttons::Ok);
+}
+
+void RecordPanel::File1_Click() {
+    const std::optional<record::KifuLoad> loaded = readSelected();
+    if (loaded) reader_.showReadRecord(*loaded);
 }
 
 std::optional<record::KifuLoad> RecordPanel::readSelected() {

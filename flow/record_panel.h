@@ -20,6 +20,15 @@ namespace flow {
 // The recovery record in the settings folder: the game in progress, in the record file's format.
 inline const char* const kRecoveryFileName = "KZソラワ.recovery";
 
+// Where a record read from the file list goes: the game puts it on the board in record mode.
+class RecordReader {
+  public:
+    virtual void showReadRecord(const record::KifuLoad& loaded) = 0;
+
+  protected:
+    ~RecordReader() = default;
+};
+
 class RecordPanel {
   public:
     // Without a panel, records are read and saved in `folder`. An empty `recoveryPath` keeps no
@@ -27,13 +36,14 @@ class RecordPanel {
     RecordPanel(platform::FilePanel* panel, const std::string& folder, std::string recoveryPath,
                 platform::Dialogs& dialogs, view::Screen& screen, platform::Canvas& canvas,
                 const settings::Options& options, const record::MoveList& moves,
-                const rules::Position& position);
+                const rules::Position& position, RecordReader& reader);
     RecordPanel(const RecordPanel&) = delete;
     RecordPanel& operator=(const RecordPanel&) = delete;
 
     // 棋譜 menu: the panel opens to read (the lists) or to save (the lists and the text boxes).
     void KIFU_READ_Click();
     void KIFU_WRITE_Click();
+    // Also Esc in the shown panel: it closes and nothing else happens.
     void hide();
     // True from 読込 or 書込 until the panel is hidden or a record is read.
     bool shown() const { return shown_; }
@@ -41,9 +51,9 @@ class RecordPanel {
     void Dir1_Change();
     // The RETURN button: the game is saved under the name typed, or the panel says why not.
     void Command1_Click();
-    // A file of the file list was clicked: the record, read whole and checked, or nothing (the
-    // reason already shown).
-    std::optional<record::KifuLoad> readSelected();
+    // A file of the file list was clicked: the record, read whole and checked, goes to the
+    // reader; one that does not read leaves everything as it was, the reason shown.
+    void File1_Click();
     // After a read record was put on the board: true when it has moves (the player is told how
     // to step through them), false when it has none (the player is told so).
     bool announceRead();
@@ -63,6 +73,7 @@ class RecordPanel {
     std::optional<record::KifuLoad> offerRecovery();
 
   private:
+    std::optional<record::KifuLoad> readSelected();
     void 描画_可視(bool drive, bool directory, bool file);
     void 描画_棋譜_IO(int mode);
 
@@ -75,6 +86,7 @@ class RecordPanel {
     const settings::Options& options_;
     const record::MoveList& moves_;
     const rules::Position& position_;
+    RecordReader& reader_;
     bool shown_ = false;
     bool headersPrinted_ = false;
 };

@@ -17,7 +17,7 @@ std::vector<ReviewRow> Game::reviewRows() const {
 void Game::followBetterMove() {
     betterMove_.erase(position_, state_);
     // The editor's board is its own, and a piece held means play has gone on.
-    if (editor_.editing() || state_.selectState) return;
+    if (editing_.editing() || state_.selectState) return;
     if (const std::optional<com::ComMove> m = review_.betterMoveAt(moves_.currentMove)) {
         betterMove_.show(kBetterMoveColour, *m);
     }

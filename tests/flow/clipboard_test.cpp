@@ -68,9 +68,9 @@ TEST_F(Clipboard, APastedRecordTextIsTheGameAgainInRecordMode) {
 // keeps the one it names, and a record file names none.
 TEST_F(Clipboard, TheCopiedRecordNamesTheTimeControlOfItsGame) {
     constexpr const char* kLine = "持ち時間：10分+30秒\n";
-    game().setTimeControl({record::TimeControlKind::Byoyomi, 600, 30});
+    game().optionMenu().setTimeControl({record::TimeControlKind::Byoyomi, 600, 30});
     playTwoMoves();
-    game().setTimeControl({});
+    game().optionMenu().setTimeControl({});
     game().COPY_RECORD_Click();
     EXPECT_NE(held().find(kLine), std::string::npos) << held();
     const record::MoveList played = game().moves();

@@ -97,7 +97,7 @@ TEST_F(Clocks, ATurnAcrossMidnightCountsOnTheTopArmysClock) {
 }
 
 TEST_F(Clocks, NothingIsDrawnWhileElapsedTimeIsUntickedYetTheTurnIsMeasured) {
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     ASSERT_FALSE(game().options().elapsedTime);
     EXPECT_TRUE(showsBackgroundOnly(13));
     EXPECT_TRUE(showsBackgroundOnly(-2));
@@ -113,7 +113,7 @@ TEST_F(Clocks, NothingIsDrawnWhileElapsedTimeIsUntickedYetTheTurnIsMeasured) {
 
     // Ticking it shows both clocks at once and starts the timer.
     rig.timer.on = false;
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     EXPECT_TRUE(rig.timer.on);
     EXPECT_FALSE(showsBackgroundOnly(13));
     EXPECT_FALSE(showsBackgroundOnly(-2));
@@ -124,22 +124,22 @@ TEST_F(Clocks, TickedAgainTheClockRunsOnlyInAGameBeingPlayedAndFromItsTurnsStart
     think(4);
     rig.dialogs.expect("できません", "戻る");
     game().REPLAY_Click();  // nothing to step back: the game stays paused until a press
-    game().KEIKA_Click();
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     EXPECT_FALSE(rig.timer.on) << "paused by stepping";
 
     rig.dialogs.expect("先手の番です", "対局");
     press(7, 7);
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     think(3);
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     ASSERT_TRUE(rig.timer.on);
     think(2);
     EXPECT_DOUBLE_EQ(clocks().turnSeconds, 5) << "the turn counts from its start";
 
     game().CANCEL_Click();
-    game().KEIKA_Click();
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     EXPECT_FALSE(rig.timer.on) << "no game";
 }
 

@@ -37,7 +37,8 @@ TEST_F(CommandsTest, GameBetweenHumansStartsWithTheShogiArmy) {
 }
 
 TEST_F(CommandsTest, GameAgainstTheComputerHandsTheFirstMoveToTheHuman) {
-    rig.game->KEIKA_Click();  // the clock runs against the computer whatever 経過時間 says
+    rig.game->optionMenu()
+        .KEIKA_Click();  // the clock runs against the computer whatever 経過時間 says
     ASSERT_FALSE(rig.timer.on);
     rig.dialogs.expect("MANの番です", " ");
     rig.game->START2_Click();
@@ -84,27 +85,27 @@ TEST_F(CommandsTest, LevelChoiceTicksOneItemAndShowsOnlyInAComputerGame) {
 }
 
 TEST_F(CommandsTest, OptionItemsToggleTheirMarksAndRewriteTheFile) {
-    rig.game->SIDOU_Click();
+    rig.game->optionMenu().SIDOU_Click();
     EXPECT_TRUE(rig.game->options().guidance);
     EXPECT_EQ(rig.game->options().guidanceColour, 15);
-    rig.game->SIDOU_Click();
+    rig.game->optionMenu().SIDOU_Click();
     EXPECT_FALSE(rig.game->options().guidance);
     EXPECT_EQ(rig.game->options().guidanceColour, 2);
 
-    rig.game->BGM_Click();  // ticked on a first run: switches the music off
+    rig.game->optionMenu().BGM_Click();  // ticked on a first run: switches the music off
     EXPECT_FALSE(rig.game->options().music);
-    rig.game->BGM_Click();
+    rig.game->optionMenu().BGM_Click();
     EXPECT_TRUE(rig.game->options().music);
     EXPECT_EQ(rig.sound.argsOf("dsStop"), std::vector<std::int64_t>{GameRig::idOf(Sound::BGM)});
     EXPECT_EQ(rig.sound.argsOf("dsPlayLooping"),
               std::vector<std::int64_t>{GameRig::idOf(Sound::BGM)});
 
-    rig.game->CHESS_MOCHIKOMA_Click();
+    rig.game->optionMenu().CHESS_MOCHIKOMA_Click();
     EXPECT_TRUE(rig.game->options().chineseDrops);
     EXPECT_EQ(rig.game->options().boardTop, 1860);
     EXPECT_EQ(rig.frame.heightTwips, 11500);
     EXPECT_EQ(rig.frame.movesToTop, 1);
-    rig.game->CHESS_MOCHIKOMA_Click();
+    rig.game->optionMenu().CHESS_MOCHIKOMA_Click();
     EXPECT_FALSE(rig.game->options().chineseDrops);
     EXPECT_EQ(rig.game->options().boardTop, 700);
     EXPECT_EQ(rig.frame.heightTwips, 8500);
@@ -120,7 +121,7 @@ TEST_F(CommandsTest, AboutBoxChimesFirst) {
         "KZ ソラワ  Version 1.0    [2/2000]\r\rKZ ソラワ 制作室\r\rHome page\r"
         "https://kzsorawa.example.jp/\r\re-mail\rkzsorawa@example.jp",
         "KZ ソラワ");
-    rig.game->VER_Click();
+    rig.game->optionMenu().VER_Click();
     EXPECT_EQ(played(), std::vector<std::int64_t>{GameRig::idOf(Sound::その他)});
 }
 
@@ -128,7 +129,7 @@ TEST_F(CommandsTest, OpeningAMenuChangesNothingOnTheBoard) {
     const rules::Position before = rig.game->position();
     rig.game->TAIKYOKU_Click();
     rig.game->STOP_Click();
-    rig.game->OPTION_Click();
+    rig.game->optionMenu().OPTION_Click();
     EXPECT_EQ(rig.game->position().board, before.board);
     EXPECT_EQ(rig.game->state().sideToMove, 0);
     EXPECT_TRUE(rig.sound.calls.empty());

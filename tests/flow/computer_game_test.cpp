@@ -175,7 +175,7 @@ TEST_F(ComputerGame, APressAfterSteppingBackLetsTheComputerMoveOrAnnouncesTheHum
 
 TEST_F(ComputerGame, TheLevelShowsOnlyInAComputerGameAndRulesItsNextMove) {
     startGame();
-    game().MIDORI_Click();  // the full redraw of a game between humans has no level
+    game().optionMenu().MIDORI_Click();  // the full redraw of a game between humans has no level
     EXPECT_EQ(levelInk(), 0);
     game().CANCEL_Click();
 
@@ -183,7 +183,7 @@ TEST_F(ComputerGame, TheLevelShowsOnlyInAComputerGameAndRulesItsNextMove) {
     game().REVERSE_Click();
     game().START2_Click();
     EXPECT_EQ(pos().board(7, 4), 敵歩);
-    game().TATAMI_Click();
+    game().optionMenu().TATAMI_Click();
     EXPECT_GT(levelInk(), 0) << "the full redraw of a computer game shows the level";
 
     // A level chosen mid-game is drawn at once and plays the computer's very next move: level 1
@@ -280,7 +280,7 @@ TEST_F(ComputerThinksAside, ALateAnswerIsDroppedByANewGameAStepATurnTheEditorOrE
         {"new game", [](flow::Game& g) { g.CANCEL_Click(); }},
         {"takeback", [](flow::Game& g) { g.REPLAY_Click(); }},
         {"turn", [](flow::Game& g) { g.REVERSE_Click(); }},
-        {"editor", [](flow::Game& g) { g.editPosition(); }},
+        {"editor", [](flow::Game& g) { g.positionEditing().editPosition(); }},
         {"Esc", [](flow::Game& g) { g.Form_KeyPress(flow::kEscapeKey); }},
     };
     for (const auto& [name, interrupt] : rows) {
@@ -300,7 +300,7 @@ TEST_F(ComputerThinksAside, ALateAnswerIsDroppedByANewGameAStepATurnTheEditorOrE
 TEST_F(ComputerThinksAside, ChineseDropsSwitchedWhileItThinksMakeItThinkAgain) {
     humanMovesAtLevel4();
     ASSERT_TRUE(rig.gui.awaitPosted());
-    game().CHESS_MOCHIKOMA_Click();
+    game().optionMenu().CHESS_MOCHIKOMA_Click();
     rig.gui.deliver();
     EXPECT_EQ(game().moves().moveCount, 1) << "the answer under the old rule is dropped";
     ASSERT_TRUE(rig.gui.awaitPosted());

@@ -45,7 +45,7 @@ class ComputerGameTest : public TwoPlayerTest {
         rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
         game().KIFU_READ_Click();
         rig.panel.selected = "pos.棋譜";
-        game().File1_Click();
+        game().recordPanel().File1_Click();
         for (int n = 0; n < lastMove; ++n) game().AFTER_Click();
         rig.dialogs.verify();
         ASSERT_EQ(game().moves().currentMove, lastMove);

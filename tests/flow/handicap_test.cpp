@@ -28,10 +28,10 @@ class HandicapTest : public ::testing::Test {
     view::Screen& screen() { return rig.game->screen(); }
 
     void up(int times = 1) {
-        for (int i = 0; i < times; ++i) game().LBEL_UP_Click();
+        for (int i = 0; i < times; ++i) game().handicapButtons().LBEL_UP_Click();
     }
     void down(int times = 1) {
-        for (int i = 0; i < times; ++i) game().LEBEL_DOWN_Click();
+        for (int i = 0; i < times; ++i) game().handicapButtons().LEBEL_DOWN_Click();
     }
     // Sounds played since the last call.
     std::vector<Sound> heard() {
@@ -142,7 +142,7 @@ TEST_F(HandicapTest, TheLabelShowsOnlyOnceAGradeWasChosenAndGoesWithTheReset) {
     // A press at the limit still makes the label appear with the next full redraw.
     down(10);
     down();
-    game().UCHU_Click();
+    game().optionMenu().UCHU_Click();
     EXPECT_GT(labelInk(), 0);
 
     game().CANCEL_Click();
@@ -235,7 +235,7 @@ TEST_F(HandicapTest, APieceTakenOffWhileHeldIsLetGoAndCannotMove) {
 }
 
 TEST_F(HandicapTest, APieceStillHeldShowsTheSquareTheHandicapFreed) {
-    game().SIDOU_Click();  // 移動指導 on
+    game().optionMenu().SIDOU_Click();  // 移動指導 on
     rig.dialogs.expect("先手の番です", " ");
     game().MATCH_MAN_Click();
     const double top = rig.game->options().boardTop;

@@ -109,9 +109,9 @@ TEST_F(Hint, ADropIsOutlinedOnItsCellOfTheTopArmysStand) {
 TEST_F(Hint, ADropIsOutlinedOnItsCellOfTheBottomArmysStand) {
     // The bottom army holds a 金 whose drop before the 将 mates.
     dropsOn();
-    game().editPosition();
+    game().positionEditing().editPosition();
     setUp("3zxz3/9/4G4/9/9/9/9/9/4K4 b G 1");
-    game().editDone();
+    game().positionEditing().editDone();
     startGame();
     heard();
     expectHint("５二 金", kBottomHandX, hand::kGold, 5, 2);
@@ -133,7 +133,7 @@ TEST_F(Hint, TheInternationalSetNamesEveryMoveInItsLetters) {
     startGame();
     move(3, 7, 3, 6);
     heard();
-    game().INTERNATIONAL_PIECES_Click();
+    game().optionMenu().INTERNATIONAL_PIECES_Click();
     EXPECT_EQ(game().moveListRows()[1].move, "7f P");
     EXPECT_GT(bottomResultInk(), 0) << "the last move is written again";
     EXPECT_TRUE(testsupport::showsPicture(

@@ -52,17 +52,17 @@ TEST_F(LanguageTest, TheSeventhLineDecidesAndWithoutItTheSystem) {
         GameRig rig(row.system);
         start(rig, row.extra);
         EXPECT_EQ(rig.frame.languages, std::vector<Language>{row.shown});
-        EXPECT_EQ(rig.game->language(), row.shown);
+        EXPECT_EQ(rig.game->optionMenu().language(), row.shown);
     }
 }
 
 TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     GameRig rig;
     start(rig);
-    rig.game->LBEL_UP_Click();  // a worded label on the board: the handicap grade
+    rig.game->handicapButtons().LBEL_UP_Click();  // a worded label on the board: the handicap grade
     const QImage japanese = rig.canvas.image().copy();
 
-    rig.game->ENGLISH_Click();
+    rig.game->optionMenu().ENGLISH_Click();
     EXPECT_EQ(rig.frame.languages.back(), Language::English);
     EXPECT_NE(rig.canvas.image(), japanese);  // the label is drawn again, in English
     std::vector<std::string> lines = kFiveLines;
@@ -70,7 +70,7 @@ TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
     EXPECT_EQ(rig.folder.lines("KZソラワ.ini"), lines);
     expectBackRefused(rig, "Not possible", "Back");
 
-    rig.game->JAPANESE_Click();
+    rig.game->optionMenu().JAPANESE_Click();
     EXPECT_EQ(rig.frame.languages.back(), Language::Japanese);
     EXPECT_EQ(rig.canvas.image(), japanese);
     lines.back() = "言語=日本語";
@@ -82,9 +82,9 @@ TEST_F(LanguageTest, EnglishTakesEffectAtOnceIsKeptAndJapaneseIsAsBefore) {
 TEST_F(LanguageTest, TheEditorsCaptionKeepsLeftOfThePalette) {
     GameRig rig;
     start(rig);
-    rig.game->ENGLISH_Click();
-    rig.game->editPosition();
-    rig.game->editSideToMove();  // "second player to move", the longer wording
+    rig.game->optionMenu().ENGLISH_Click();
+    rig.game->positionEditing().editPosition();
+    rig.game->positionEditing().editSideToMove();  // "second player to move", the longer wording
     const view::Screen& screen = rig.game->screen();
     const double paletteLeft = screen.x(view::kPaletteFirstColumn);
     for (const int colour : {platform::palette::kWhite, platform::palette::kBlack}) {

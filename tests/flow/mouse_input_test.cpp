@@ -54,7 +54,7 @@ TEST_F(MouseInput, TheTopStandRunsUpColumnMinusOneAndItsLastCellIsAboveTheBoard)
 }
 
 TEST_F(MouseInput, SelectionOutlineAndGuidance) {
-    game().SIDOU_Click();
+    game().optionMenu().SIDOU_Click();
     startGame();
     press(2, 8);  // the 角
     EXPECT_TRUE(outlined(2, 8, flow::kSelectColour));
@@ -86,7 +86,7 @@ TEST_F(MouseInput, SelectionOutlineAndGuidance) {
 }
 
 TEST_F(MouseInput, TheOtherArmysPieceIsShownButNotTakenUp) {
-    game().SIDOU_Click();
+    game().optionMenu().SIDOU_Click();
     startGame();
     press(5, 4);  // a top 卒 while the bottom army is to move
     EXPECT_FALSE(state().selectState);

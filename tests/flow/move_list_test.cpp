@@ -109,7 +109,7 @@ TEST_F(MoveList, FollowsTurningTheBoardAndANewMoveAfterStepsBack) {
 }
 
 TEST_F(MoveList, TheStartRowNamesTheHandicap) {
-    game().LBEL_UP_Click();
+    game().handicapButtons().LBEL_UP_Click();
     EXPECT_EQ(rowTexts(game()), (Rows{"0 開始 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級 "}));
 }
 

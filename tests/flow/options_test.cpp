@@ -42,7 +42,7 @@ const std::vector<std::string> kDefaults = {
     "背景画=緑", "移動指導=OFF", "経過時間=ON", "中国将棋側持駒OK=OFF", "BGM=ON", "棋譜一覧=ON"};
 
 struct BackgroundItem {
-    void (flow::Game::*click)();
+    void (flow::OptionMenu::*click)();
     int code;
     Picture tile;
     const char* line;
@@ -54,7 +54,7 @@ class BackgroundItemTest : public OptionsTest,
 TEST_P(BackgroundItemTest, PaintsItsTilesAroundTheBoardAndIsWrittenFirst) {
     load({"背景画=宇宙", "移動指導=OFF", "経過時間=ON", "中国将棋側持駒OK=ON", "BGM=OFF"});
     const BackgroundItem& item = GetParam();
-    (game().*item.click)();
+    (game().optionMenu().*item.click)();
     EXPECT_EQ(options().checkedBackground, item.code);
     EXPECT_EQ(options().background, item.code);
     for (auto [c, r] : {std::pair{0, 5}, {12, 8}, {4, 10}, {-2, -2}})
@@ -67,22 +67,22 @@ TEST_P(BackgroundItemTest, PaintsItsTilesAroundTheBoardAndIsWrittenFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryItem, BackgroundItemTest,
-    ::testing::Values(BackgroundItem{&flow::Game::MIDORI_Click, settings::kMidori,
+    ::testing::Values(BackgroundItem{&flow::OptionMenu::MIDORI_Click, settings::kMidori,
                                      Picture::HAIKEI_MIDORI, "背景画=緑"},
-                      BackgroundItem{&flow::Game::TATAMI_Click, settings::kTatami,
+                      BackgroundItem{&flow::OptionMenu::TATAMI_Click, settings::kTatami,
                                      Picture::HAIKEI_TATAMI, "背景画=畳"},
-                      BackgroundItem{&flow::Game::TAKE_Click, settings::kTake, Picture::HAIKEI_TAKE,
-                                     "背景画=竹"},
-                      BackgroundItem{&flow::Game::UCHU_Click, settings::kUchu, Picture::HAIKEI_UCHU,
-                                     "背景画=宇宙"},
-                      BackgroundItem{&flow::Game::RENGA_Click, settings::kRenga,
+                      BackgroundItem{&flow::OptionMenu::TAKE_Click, settings::kTake,
+                                     Picture::HAIKEI_TAKE, "背景画=竹"},
+                      BackgroundItem{&flow::OptionMenu::UCHU_Click, settings::kUchu,
+                                     Picture::HAIKEI_UCHU, "背景画=宇宙"},
+                      BackgroundItem{&flow::OptionMenu::RENGA_Click, settings::kRenga,
                                      Picture::HAIKEI_RENGA, "背景画=煉瓦"}));
 
 TEST_F(OptionsTest, TheTickedBackgroundClickedAgainStaysButIsRewrittenAndRedrawn) {
     load();
     std::filesystem::remove(settingsPath());
     rig.canvas.fill(13, screen().x(0), screen().y(5), 495, 615);
-    game().MIDORI_Click();
+    game().optionMenu().MIDORI_Click();
     EXPECT_EQ(options().background, settings::kMidori);
     EXPECT_TRUE(shows(0, 5, Picture::HAIKEI_MIDORI));
     EXPECT_EQ(fileLines(), kDefaults);
@@ -90,7 +90,7 @@ TEST_F(OptionsTest, TheTickedBackgroundClickedAgainStaysButIsRewrittenAndRedrawn
 
 TEST_F(OptionsTest, SwitchingGuidanceOffWipesEveryMark) {
     load();
-    game().SIDOU_Click();
+    game().optionMenu().SIDOU_Click();
     EXPECT_TRUE(options().guidance);
     EXPECT_EQ(options().guidanceColour, 15);
     EXPECT_EQ(fileLines()[1], "移動指導=ON");
@@ -101,7 +101,7 @@ TEST_F(OptionsTest, SwitchingGuidanceOffWipesEveryMark) {
     for (int r = 1; r <= 7; ++r) screen().描画_桝輪郭(15, -1, r);
     for (int r = 3; r <= 9; ++r) screen().描画_桝輪郭(15, 11, r);
 
-    game().SIDOU_Click();
+    game().optionMenu().SIDOU_Click();
     EXPECT_FALSE(options().guidance);
     EXPECT_EQ(options().guidanceColour, 2);
     for (int c = 1; c <= 9; ++c)
@@ -114,11 +114,11 @@ TEST_F(OptionsTest, SwitchingGuidanceOffWipesEveryMark) {
 TEST_F(OptionsTest, ElapsedTimeStopsAndStartsTheClockTimer) {
     load();
     rig.timer.on = true;
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     EXPECT_FALSE(options().elapsedTime);
     EXPECT_FALSE(rig.timer.on);
     EXPECT_EQ(fileLines()[2], "経過時間=OFF");
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     EXPECT_TRUE(options().elapsedTime);
     EXPECT_FALSE(rig.timer.on) << "no game, no clock";
     EXPECT_EQ(fileLines()[2], "経過時間=ON");
@@ -129,7 +129,7 @@ TEST_F(OptionsTest, ChineseDropsRelayTheWindowAndMoveTheBoard) {
     ASSERT_EQ(options().boardTop, 700);
     ASSERT_EQ(rig.frame.heightTwips, 8500);
 
-    game().CHESS_MOCHIKOMA_Click();
+    game().optionMenu().CHESS_MOCHIKOMA_Click();
     EXPECT_TRUE(options().chineseDrops);
     EXPECT_EQ(rig.frame.heightTwips, 11500);
     EXPECT_EQ(rig.frame.movesToTop, 1);
@@ -139,7 +139,7 @@ TEST_F(OptionsTest, ChineseDropsRelayTheWindowAndMoveTheBoard) {
     EXPECT_TRUE(shows(-1, -3, Picture::KARA_MASU)) << "the top army's stand makes its room";
     EXPECT_EQ(fileLines()[3], "中国将棋側持駒OK=ON");
 
-    game().CHESS_MOCHIKOMA_Click();
+    game().optionMenu().CHESS_MOCHIKOMA_Click();
     EXPECT_FALSE(options().chineseDrops);
     EXPECT_EQ(rig.frame.heightTwips, 8500);
     EXPECT_EQ(rig.frame.movesToTop, 1) << "only switching on moves the window";
@@ -168,11 +168,11 @@ TEST_F(OptionsTest, ASecondStartReadsTheFileTheFirstOneWrote) {
 
 TEST_F(OptionsTest, OptionsChosenInOneRunAreThereInTheNext) {
     load();
-    game().UCHU_Click();
-    game().SIDOU_Click();
-    game().KEIKA_Click();
-    game().CHESS_MOCHIKOMA_Click();
-    game().BGM_Click();
+    game().optionMenu().UCHU_Click();
+    game().optionMenu().SIDOU_Click();
+    game().optionMenu().KEIKA_Click();
+    game().optionMenu().CHESS_MOCHIKOMA_Click();
+    game().optionMenu().BGM_Click();
     EXPECT_EQ(rig.sound.argsOf("dsStop"), std::vector<std::int64_t>{GameRig::idOf(Sound::BGM)});
     EXPECT_EQ(fileLines(),
               (std::vector<std::string>{"背景画=宇宙", "移動指導=ON", "経過時間=OFF",

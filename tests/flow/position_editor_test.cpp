@@ -10,7 +10,7 @@ class PositionEditorTest : public testsupport::TwoPlayerTest {
   protected:
     PositionEditorTest() {
         dropsOn();
-        game().editPosition();
+        game().positionEditing().editPosition();
     }
     // Presses palette slot `slot`.
     void pressSlot(int slot) { press(view::paletteColumn(slot), view::paletteRow(slot)); }
@@ -22,7 +22,7 @@ class PositionEditorTest : public testsupport::TwoPlayerTest {
 };
 
 TEST_F(PositionEditorTest, PressesPlacePromoteTakeOffMovePiecesAndFillTheHands) {
-    game().editClear();
+    game().positionEditing().editClear();
     pressSlot(slotOf(自歩));
     press(3, 5);
     press(4, 5, flow::kRightButton);
@@ -73,14 +73,14 @@ TEST_F(PositionEditorTest, DoneRefusesAPositionTheGameCannotPlay) {
         setUp(row.notation);
         placeFromPalette(row.code, row.x, row.y);
         rig.dialogs.expect(row.message, "完了");
-        game().editDone();
+        game().positionEditing().editDone();
         rig.dialogs.verify();
-        EXPECT_TRUE(game().editing()) << row.message;
+        EXPECT_TRUE(game().positionEditing().editing()) << row.message;
     }
 }
 
 TEST_F(PositionEditorTest, CancelPutsBackTheGameAsItWasBeforeEditing) {
-    game().editCancel();
+    game().positionEditing().editCancel();
     startGame();
     move(3, 7, 3, 6);
     const Position position = pos();
@@ -88,13 +88,13 @@ TEST_F(PositionEditorTest, CancelPutsBackTheGameAsItWasBeforeEditing) {
     flow::GameState state = game().state();
     const Beside shown = beside();
 
-    game().editPosition();
+    game().positionEditing().editPosition();
     setUp("4x4/9/9/9/9/9/9/9/4K4 w 2P 1");
-    game().editFlip();
-    game().editCancel();
+    game().positionEditing().editFlip();
+    game().positionEditing().editCancel();
     EXPECT_TRUE(beside().bottomMove == shown.bottomMove) << "the last move beside the board";
 
-    EXPECT_FALSE(game().editing());
+    EXPECT_FALSE(game().positionEditing().editing());
     EXPECT_EQ(pos(), position);
     EXPECT_EQ(game().moves(), moves);
     state.resumePending = true;  // the game goes on at the next press
@@ -104,8 +104,8 @@ TEST_F(PositionEditorTest, CancelPutsBackTheGameAsItWasBeforeEditing) {
 // The Chinese army may move first from a position set up; the computer plays the top army.
 TEST_F(PositionEditorTest, TheComputerMovesFirstFromAStartWithTheTopArmyToMove) {
     setUp("4x4/9/9/9/z8/9/4G4/9/4K4 w - 1");
-    game().editDone();
-    EXPECT_FALSE(game().editing());
+    game().positionEditing().editDone();
+    EXPECT_FALSE(game().positionEditing().editing());
     EXPECT_EQ(game().moves().lastMove, 0);
     EXPECT_TRUE(game().moves().setUpStart);
     const Board start = pos().board;

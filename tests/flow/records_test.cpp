@@ -46,7 +46,7 @@ class Records : public testsupport::TwoPlayerTest {
         panel().type(PanelBox::Sente, sente);
         panel().type(PanelBox::Gote, gote);
         panel().type(PanelBox::FileName, name);
-        game().Command1_Click();
+        game().recordPanel().Command1_Click();
     }
     void saveExpectingSuccess(const std::string& name) {
         rig.dialogs.expect("棋譜を書き込みました", "  ");
@@ -62,14 +62,14 @@ class Records : public testsupport::TwoPlayerTest {
     void load(const std::string& fileName) {
         openToRead();
         panel().selected = fileName;
-        game().File1_Click();
+        game().recordPanel().File1_Click();
     }
     void loadExpectingSuccess(const std::string& fileName) {
         openToRead();
         rig.dialogs.expect(" 読み込みました", "棋譜");
         rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
         panel().selected = fileName;
-        game().File1_Click();
+        game().recordPanel().File1_Click();
         rig.dialogs.verify();
     }
     static constexpr const char* kReadQuestion = "対局中です。棋譜を読み込みますか？";
@@ -126,8 +126,8 @@ TEST_F(Records, ThreeMovesSavedAsSixLinesAndSteppedThroughAfterLoading) {
     layOutStartPosition(start);
     EXPECT_EQ(pos().board, start.board) << "the start position is shown";
     EXPECT_GT(gameNameInk(), nameInkBefore) << "the game's name is printed below the board";
-    game().KEIKA_Click();
-    game().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
+    game().optionMenu().KEIKA_Click();
     EXPECT_FALSE(rig.timer.on) << "no clock runs in record mode";
 
     heard();
@@ -183,9 +183,9 @@ TEST_F(Records, PlayersNamesFollowTheArmiesWhenTheBoardIsTurned) {
 // A game from a position set up with the Chinese army to move, played by two humans, saved,
 // loaded, stepped through to its end and saved again: the same bytes.
 TEST_F(Records, AGameFromASetUpStartLoadsBackWithItsStartAndArmyToMove) {
-    game().editPosition();
+    game().positionEditing().editPosition();
     setUp("4x4/9/8j/9/9/9/4G4/9/4K4 w - 1");
-    game().editDone();
+    game().positionEditing().editDone();
     const Board start = pos().board;
     startGame("後手の番です");
     move(9, 3, 9, 8);
@@ -413,7 +413,7 @@ TEST_F(Records, ARecordThatCannotBeReadLeavesTheGameAsItWas) {
         openToRead();
         rig.dialogs.expect(text, "棋譜");
         panel().selected = name;
-        game().File1_Click();
+        game().recordPanel().File1_Click();
         rig.dialogs.verify();
         EXPECT_FALSE(panel().anyShown()) << name;
         EXPECT_FALSE(state().kifuMode) << name;
@@ -453,7 +453,7 @@ TEST_F(Records, RecordModeRefusesTurningAndHandicapAndEndsWithANewGame) {
     rig.dialogs.expect("棋譜ﾓｰﾄﾞではできません", "反転");
     game().REVERSE_Click();
     rig.dialogs.expect("棋譜ﾓｰﾄﾞではできません\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
-    game().LBEL_UP_Click();
+    game().handicapButtons().LBEL_UP_Click();
     EXPECT_EQ(heard(), (std::vector<Sound>{Sound::禁止, Sound::禁止}));
     EXPECT_EQ(pos().bottomSide, SENTE);
 
@@ -486,7 +486,7 @@ TEST_F(Records, PanelShowsWhatEachMenuItemAsksAndEveryOtherCommandHidesIt) {
     // The file list follows the directory list when the directory list says so.
     panel().directory = "/elsewhere";
     panel().selected = "x.棋譜";
-    game().Dir1_Change();
+    game().recordPanel().Dir1_Change();
     EXPECT_EQ(panel().files, "/elsewhere");
     EXPECT_EQ(panel().selected, "");
 
@@ -494,7 +494,7 @@ TEST_F(Records, PanelShowsWhatEachMenuItemAsksAndEveryOtherCommandHidesIt) {
         {"board press", [&] { press(5, 5); }},
         {"対局", [&] { game().TAIKYOKU_Click(); }},
         {"局面", [&] { game().STOP_Click(); }},
-        {"ｵﾌﾟｼｮﾝ", [&] { game().OPTION_Click(); }},
+        {"ｵﾌﾟｼｮﾝ", [&] { game().optionMenu().OPTION_Click(); }},
         {"戻",
          [&] {
              rig.dialogs.expect("できません", "戻る");

@@ -129,7 +129,7 @@ TEST_F(Recovery, RemovedWhenTheGameIsOverSavedOrBegunAgainButNotWhenResumedPartW
              game().KIFU_WRITE_Click();
              rig.panel.type(PanelBox::FileName, "mine");
              rig.dialogs.expect("棋譜を書き込みました", "  ");
-             game().Command1_Click();
+             game().recordPanel().Command1_Click();
          }},
         {"a new game",
          [&] {

@@ -150,7 +150,7 @@ TEST_F(Replay, TurningTheBoardTwiceGivesEverythingBack) {
 }
 
 TEST_F(Replay, TurnedMidGameTheArmyToMoveKeepsTheMoveAndTheWholeRecordTurns) {
-    if (!game().options().elapsedTime) game().KEIKA_Click();
+    if (!game().options().elapsedTime) game().optionMenu().KEIKA_Click();
     startGame();
     rig.clock.now += 30;
     game().Timer1_Timer();  // 30 seconds of thought, counted for every move that follows

@@ -109,7 +109,7 @@ TEST_F(ReviewMenu, TheResultsAndTheBetterMoveFollowTheTurnedBoardAndThePieceSet)
     EXPECT_TRUE(outlined(10 - better.fromX, 10 - better.fromY, flow::kBetterMoveColour));
     EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
     // The board drawn again in the other piece set keeps it.
-    game().INTERNATIONAL_PIECES_Click();
+    game().optionMenu().INTERNATIONAL_PIECES_Click();
     EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
 }
 

@@ -124,7 +124,7 @@ TEST(FullRedraw, EverySquareShowsItsPictureAndOutlineAndTheTitleSitsAboveTheBoar
 TEST(FullRedraw, SwitchingTheBackgroundKeepsThePieces) {
     GameRig rig;
     rig.game->Form_Load();
-    rig.game->UCHU_Click();
+    rig.game->optionMenu().UCHU_Click();
     view::Screen& screen = rig.game->screen();
     EXPECT_EQ(rig.game->options().background, settings::kUchu);
     EXPECT_TRUE(

@@ -29,7 +29,7 @@ TEST_F(TimedGame, TheFlagFallsOnEitherArmyWithTicksBeforeAndTheGameEnds) {
     } rows[] = {{false, "後手"}, {true, "先手"}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.winner);
-        game().setTimeControl({TimeControlKind::SuddenDeath, 60});
+        game().optionMenu().setTimeControl({TimeControlKind::SuddenDeath, 60});
         startGame();
         if (r.topLoses) move(7, 7, 7, 6);
         think(49.5);
@@ -51,7 +51,7 @@ TEST_F(TimedGame, TheFlagFallsOnEitherArmyWithTicksBeforeAndTheGameEnds) {
 }
 
 TEST_F(TimedGame, AMessageBoxWaitingCountsAgainstNoOne) {
-    game().setTimeControl({TimeControlKind::SuddenDeath, 60});
+    game().optionMenu().setTimeControl({TimeControlKind::SuddenDeath, 60});
     rig.dialogs.whileOpen = [this] { rig.clock.now += 30; };
     startGame();  // the player takes half a minute to close the turn's announcement
     think(1);
@@ -61,7 +61,7 @@ TEST_F(TimedGame, AMessageBoxWaitingCountsAgainstNoOne) {
 TEST_F(TimedGame, TheTimeControlDialogOpenCountsAgainstNoOneAndTheGameKeepsItsControl) {
     const record::TimeControl played{TimeControlKind::SuddenDeath, 60};
     const record::TimeControl next{TimeControlKind::Byoyomi, 0, 10};
-    game().setTimeControl(played);
+    game().optionMenu().setTimeControl(played);
     startGame();
     think(1);
     game().TIME_CONTROL_Click([&](const record::TimeControl& current) {
@@ -76,7 +76,7 @@ TEST_F(TimedGame, TheTimeControlDialogOpenCountsAgainstNoOneAndTheGameKeepsItsCo
 }
 
 TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
-    game().setTimeControl({TimeControlKind::Byoyomi, 60, 10});
+    game().optionMenu().setTimeControl({TimeControlKind::Byoyomi, 60, 10});
     startAgainstComputer();
     think(20);
     move(7, 7, 7, 6);  // the computer answers at once
@@ -105,7 +105,7 @@ TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
 }
 
 TEST_F(TimedGame, TheComputersFlagFallsWhileItThinksOnTheWorkerThread) {
-    game().setTimeControl({TimeControlKind::SuddenDeath, 60});
+    game().optionMenu().setTimeControl({TimeControlKind::SuddenDeath, 60});
     game().LEVEL4_Click();
     startAgainstComputer();
     move(7, 7, 7, 6);

@@ -183,7 +183,7 @@ TEST_F(TwoHumansGame, APieceHeldOnTheChineseStandIsLetGoWhenChineseDropsAreSwitc
 
     press(kTopHandX, 10 - 13);  // the Chinese army takes up the 飛 from its stand
     ASSERT_TRUE(state().selectState);
-    game().CHESS_MOCHIKOMA_Click();  // and its drops are switched off
+    game().optionMenu().CHESS_MOCHIKOMA_Click();  // and its drops are switched off
     EXPECT_FALSE(state().selectState);
 
     press(5, 5);

@@ -29,7 +29,7 @@ class TwoPlayerTest : public ::testing::Test {
 
     // Switches Chinese drops on (the top army's stand is used only then).
     void dropsOn() {
-        if (!rig.game->options().chineseDrops) rig.game->CHESS_MOCHIKOMA_Click();
+        if (!rig.game->options().chineseDrops) rig.game->optionMenu().CHESS_MOCHIKOMA_Click();
     }
     void startGame(const char* announced = "先手の番です") {
         rig.dialogs.expect(announced, " ");
@@ -62,7 +62,7 @@ class TwoPlayerTest : public ::testing::Test {
         const record::NotationRead read = record::readNotation(notation);
         ASSERT_TRUE(read.ok()) << notation;
         const rules::Position& want = read.value.position;
-        game().editClear();
+        game().positionEditing().editClear();
         for (int x = 1; x <= 9; ++x) {
             for (int y = 1; y <= 9; ++y) {
                 const rules::PieceCode there = pos().board(x, y), wanted = want.board(x, y);
@@ -77,7 +77,8 @@ class TwoPlayerTest : public ::testing::Test {
             for (int i = 0; i < want.enemyHand[k]; ++i)
                 placeFromPalette(rules::kHandKind[k], rules::kTopHandX, view::topStandRow(k));
         }
-        if (game().editor().sideToMove() != read.value.sideToMove) game().editSideToMove();
+        if (game().positionEditing().editor().sideToMove() != read.value.sideToMove)
+            game().positionEditing().editSideToMove();
     }
     // Takes `code` from the palette, presses cell (c, r) with it and lets it go.
     void placeFromPalette(rules::PieceCode code, int c, int r) {

@@ -50,49 +50,49 @@ void runCommand(flow::Game& g, Command c) {
             g.AFTER_Click();
             break;
         case Command::Up:
-            g.LBEL_UP_Click();
+            g.handicapButtons().LBEL_UP_Click();
             break;
         case Command::Down:
-            g.LEBEL_DOWN_Click();
+            g.handicapButtons().LEBEL_DOWN_Click();
             break;
         case Command::Option:
-            g.OPTION_Click();
+            g.optionMenu().OPTION_Click();
             break;
         case Command::Midori:
-            g.MIDORI_Click();
+            g.optionMenu().MIDORI_Click();
             break;
         case Command::Tatami:
-            g.TATAMI_Click();
+            g.optionMenu().TATAMI_Click();
             break;
         case Command::Take:
-            g.TAKE_Click();
+            g.optionMenu().TAKE_Click();
             break;
         case Command::Uchu:
-            g.UCHU_Click();
+            g.optionMenu().UCHU_Click();
             break;
         case Command::Renga:
-            g.RENGA_Click();
+            g.optionMenu().RENGA_Click();
             break;
         case Command::Sidou:
-            g.SIDOU_Click();
+            g.optionMenu().SIDOU_Click();
             break;
         case Command::Keika:
-            g.KEIKA_Click();
+            g.optionMenu().KEIKA_Click();
             break;
         case Command::ChessMochikoma:
-            g.CHESS_MOCHIKOMA_Click();
+            g.optionMenu().CHESS_MOCHIKOMA_Click();
             break;
         case Command::Bgm:
-            g.BGM_Click();
+            g.optionMenu().BGM_Click();
             break;
         case Command::Ver:
-            g.VER_Click();
+            g.optionMenu().VER_Click();
             break;
         case Command::Unload:
             g.Form_Unload();
             break;
         case Command::Dir1Change:
-            g.Dir1_Change();
+            g.recordPanel().Dir1_Change();
             break;
     }
 }
@@ -185,13 +185,13 @@ void apply(SoakRig& rig, const Event& e) {
             rig.panel.type(platform::PanelBox::GameName, e.gameName);
             rig.panel.type(platform::PanelBox::Sente, e.sente);
             rig.panel.type(platform::PanelBox::Gote, e.gote);
-            g.Command1_Click();
+            g.recordPanel().Command1_Click();
             break;
         case Event::Kind::Load:
             g.KIFU_READ_Click();
             if (!rig.panel.fileVisible) break;  // the player kept the game in progress
             rig.panel.selected = e.fileName;
-            g.File1_Click();
+            g.recordPanel().File1_Click();
             break;
     }
     while (rig.clock.now >= kDay) rig.clock.now -= kDay;
