@@ -44,6 +44,7 @@ void Game::COPY_RECORD_Click() {
     info.startMoveNumber = moves_.startMoveNumber;
     info.date = moves_.startDate;
     info.timeControl = clocks_.recordControl();
+    info.timeLoser = moves_.timeLoser;
     clipboard_->setText(record::recordToText(moves_, info));
 }
 
@@ -102,6 +103,7 @@ void Game::PASTE_Click() {
         case record::PastedKind::RecordText:
             recordText.list.startMoveNumber = recordText.info.startMoveNumber;
             recordText.list.startDate = recordText.info.date;
+            recordText.list.timeLoser = recordText.info.timeLoser;
             enterPastedRecord(recordText.list, {}, recordText.info.sideToMoveAtStart);
             // A copy of it names the time control its text names.
             clocks_.setRecordControl(recordText.info.timeControl);

@@ -62,6 +62,7 @@ void Game::beginNewRecord() {
     // A game begun at the start position is a new one: the game before it is not offered again,
     // and the record is dated now. A game resumed part-way keeps the date it had, or none.
     panel_.removeRecovery();
+    moves_.timeLoser = 0;
     const platform::LocalDateTime t = clock_.dateAndTime();
     moves_.startDate = record::dateText(t.year, t.month, t.day, t.hour, t.minute, t.second);
 }
@@ -81,6 +82,8 @@ void Game::flagFell() {
     sounds_.play(settings::Sound::TimeUp);
     const bool bottomLost = state_.sideToMove == position_.bottomSide;
     const rules::SideId winner = bottomLost ? position_.topSide : position_.bottomSide;
+    moves_.timeLoser = -winner;
+    recordChanged();
     std::string name = winner == rules::SENTE ? "先手" : "後手";
     if (state_.gameMode == GameMode::AgainstComputer) name = bottomLost ? "ｺﾝﾋﾟｭｰﾀ" : "あなた";
     終了(name, KZ_TEXT("Game", "時間切れ"));

@@ -46,6 +46,7 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     e.topBefore = topBefore;
     e.topAfter = topAfter;
     moves_.lastMove = n;
+    moves_.timeLoser = 0;
     clocks_.keepEntry(n, state_.sideToMove == position_.bottomSide);
     recordChanged();
     panel_.writeRecovery();

@@ -349,6 +349,7 @@ void applyTo(const KifuLoad& loaded, MoveList& list) {
     list.startSide = loaded.startSide;
     list.startMoveNumber = loaded.startMoveNumber;
     list.startDate = loaded.startDate;
+    list.timeLoser = 0;
     if (loaded.start) list[0] = *loaded.start;
     list.currentMove = 0;
     list.moveCount = 0;

@@ -37,6 +37,8 @@ struct MoveList {
     // When the game was begun ("2026/12/07 17:14:20"); empty when nobody knows, as for a record
     // read from a file.
     std::string startDate;
+    // The army whose time ran out after the last entry, which ended the game; 0 for none.
+    rules::SideId timeLoser = 0;
 
     MoveEntry& operator[](int n) { return entries[n]; }
     const MoveEntry& operator[](int n) const { return entries[n]; }

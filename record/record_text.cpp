@@ -20,6 +20,8 @@ using namespace rules;
 
 const std::string kColon = "：";
 const std::string kMovesHeading = "手数----指手---------消費時間--";
+// The result line of a game lost on time: "まで12手で時間切れにより先手の勝ち".
+const std::string kTimeLoss = "時間切れにより";
 const char* const kFileDigits[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 const char* const kRankNumerals[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 constexpr int kPromotes[][2] = {{kind::歩, kind::と},   {kind::香, kind::香成},
@@ -237,12 +239,23 @@ class TextReader {
     bool readLine(std::string_view line, int lineNo) {
         const char c = line.front();
         if (c == '#' || c == '*' || c == '&') return true;
-        if (startsWith(line, "手数") || startsWith(line, "まで")) return true;
+        if (startsWith(line, "手数")) return true;
+        if (startsWith(line, "まで")) return readResult(line);
         if (c >= '0' && c <= '9') return readMove(line, lineNo);
         const std::size_t colon = line.find(kColon);
         if (colon == std::string_view::npos || started_)
             return fail(RecordTextError::BadLine, lineNo);
         return readHeader(line.substr(0, colon), line.substr(colon + kColon.size()), lineNo);
+    }
+
+    // Only a loss on time needs keeping: a taken king shows in the last entry.
+    bool readResult(std::string_view line) {
+        const std::size_t at = line.find(kTimeLoss);
+        if (at == std::string_view::npos) return true;
+        const std::string_view winner = line.substr(at + kTimeLoss.size());
+        if (startsWith(winner, "先手")) result_.info.timeLoser = GOTE;
+        if (startsWith(winner, "後手")) result_.info.timeLoser = SENTE;
+        return true;
     }
 
     bool readHeader(std::string_view key, std::string_view value, int lineNo) {
@@ -417,6 +430,9 @@ std::string recordToText(const MoveList& list, const RecordInfo& info) {
     const bool chineseKing = firstBottomKing(end) == 自将 || firstTopKing(end) == 敵将;
     if (last > 0 && shogiKing != chineseKing) {
         out += "まで" + std::to_string(last) + "手で" + (shogiKing ? "先手" : "後手") + "の勝ち\n";
+    } else if (info.timeLoser != 0) {
+        out += "まで" + std::to_string(last) + "手で" + kTimeLoss +
+               (info.timeLoser == GOTE ? "先手" : "後手") + "の勝ち\n";
     }
     return out;
 }

@@ -37,6 +37,7 @@ struct RecordInfo {
     rules::SideId sideToMoveAtStart = rules::SENTE;
     int startMoveNumber = 1;  // the number the start's notation gives its first move
     TimeControl timeControl;
+    rules::SideId timeLoser = 0;  // the army whose time ran out at the end; 0 for none
 
     bool operator==(const RecordInfo&) const = default;
 };
@@ -45,7 +46,8 @@ struct RecordInfo {
 std::string dateText(int year, int month, int day, int hour, int minute, int second);
 
 // Entries 0..list.lastMove as text. Entry 0 is the start; each later entry is written as the move
-// that leads to it from the one before. The result line follows when a king has been taken.
+// that leads to it from the one before. The result line follows when a king has been taken or an
+// army's time ran out.
 std::string recordToText(const MoveList& list, const RecordInfo& info);
 
 enum class RecordTextError {

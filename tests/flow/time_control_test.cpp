@@ -102,6 +102,7 @@ TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
     game().COPY_RECORD_Click();  // the game is over, and its record is still the one played
     EXPECT_NE(rig.clipboard.held.find("後手：COM"), std::string::npos) << rig.clipboard.held;
     EXPECT_NE(rig.clipboard.held.find("持ち時間：1分+10秒"), std::string::npos);
+    EXPECT_NE(rig.clipboard.held.find("手で時間切れにより後手の勝ち\n"), std::string::npos);
 }
 
 TEST_F(TimedGame, TheComputersFlagFallsWhileItThinksOnTheWorkerThread) {

@@ -29,6 +29,13 @@ TEST(RecordText, AShortGameReadsAndIsWrittenAsAKifu) {
               "中国軍の持駒打ち：なし\n手数----指手---------消費時間--\n"
               "  1 ７六歩(77)   0:01/00:00:01\n  2 ７五卒(74)   0:02/00:00:02\n"
               "  3 ３三角成(88)   0:00/00:00:01\n  4 ３三馬(21)   0:00/00:00:02\n");
+
+    // A game lost on time keeps its result line.
+    RecordInfo lost = r.info;
+    lost.timeLoser = rules::SENTE;
+    const std::string text = recordToText(r.list, lost);
+    EXPECT_NE(text.find("\nまで4手で時間切れにより後手の勝ち\n"), std::string::npos) << text;
+    EXPECT_EQ(readRecordText(text).info, lost);
 }
 
 // Record → text → record gives every entry back, clocks included.
