@@ -31,8 +31,9 @@ struct ChoiceJob {
     Choice choice;
 };
 
-// Runs job as the computer's choice would on the calling thread, in context's memory.
-void runChoiceJob(ChoiceJob& job, SearchContext& context);
+// Runs job as the computer's choice would on the calling thread, in context's memory (a fresh
+// one when none is given); the observer hears the evaluations of the computer's own turn.
+void runChoiceJob(ChoiceJob& job, SearchContext* context, SearchObserver* observer = nullptr);
 
 class ChoiceWorker {
   public:

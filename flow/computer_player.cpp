@@ -59,35 +59,42 @@ int ComputerPlayer::ask(const MoveRequest& request, MoveListener& listener) {
         askWorker(request, listener, generation);
         return generation;
     }
-    MoveAnswer answer;
-    answer.generation = generation;
-    if (request.ownTurn) {
-        rules::Position pos = request.position;
-        ThinkingTicks ticks(listener);
-        answer.found = com::chooseMove(pos, map_, comState_, request.settings, &ticks);
-        answer.move = comState_.best;
-        answer.score = comState_.bestScore;
-    } else {
-        const com::Choice choice =
-            com::chooseMoveForSide(request.position, request.side, request.settings);
-        answer.found = choice.found;
-        answer.move = choice.move;
-        answer.score = choice.score;
-    }
+    com::ChoiceJob job = jobFor(request);
+    ThinkingTicks ticks(listener);
+    com::runChoiceJob(job, nullptr, &ticks);
+    const MoveAnswer answer = adopt(generation, job);
     if (generation == generation_) listener.moveChosen(answer);
     return generation;
 }
 
-void ComputerPlayer::askWorker(const MoveRequest& request, MoveListener& listener, int generation) {
-    auto job = std::make_shared<com::ChoiceJob>();
-    job->position = request.position;
-    job->side = request.side;
-    job->settings = request.settings;
-    job->ownTurn = request.ownTurn;
+com::ChoiceJob ComputerPlayer::jobFor(const MoveRequest& request) const {
+    com::ChoiceJob job;
+    job.position = request.position;
+    job.side = request.side;
+    job.settings = request.settings;
+    job.ownTurn = request.ownTurn;
     if (request.ownTurn) {
-        job->map = map_;
-        job->state = comState_;
+        job.map = map_;
+        job.state = comState_;
     }
+    return job;
+}
+
+MoveAnswer ComputerPlayer::adopt(int generation, const com::ChoiceJob& job) {
+    if (job.ownTurn) {
+        map_ = job.map;
+        comState_ = job.state;
+    }
+    MoveAnswer answer;
+    answer.generation = generation;
+    answer.found = job.choice.found;
+    answer.move = job.choice.move;
+    answer.score = job.choice.score;
+    return answer;
+}
+
+void ComputerPlayer::askWorker(const MoveRequest& request, MoveListener& listener, int generation) {
+    auto job = std::make_shared<com::ChoiceJob>(jobFor(request));
     if (!worker_) worker_ = std::make_unique<com::ChoiceWorker>();
     listener_ = &listener;
     std::weak_ptr<ComputerPlayer*> self = self_;
@@ -104,17 +111,9 @@ void ComputerPlayer::answered(int generation, const com::ChoiceJob& job) {
     worker_->stop();  // the thread is ending: it posted its last
     MoveListener& listener = *listener_;
     listener_ = nullptr;
-    if (job.ownTurn) {
-        map_ = job.map;
-        comState_ = job.state;
-    }
+    const MoveAnswer answer = adopt(generation, job);
     listener.thinking();
     if (generation != generation_) return;
-    MoveAnswer answer;
-    answer.generation = generation;
-    answer.found = job.choice.found;
-    answer.move = job.choice.move;
-    answer.score = job.choice.score;
     listener.moveChosen(answer);
 }
 

@@ -89,6 +89,10 @@ class ComputerPlayer {
     void eraseHint(const rules::Position& pos, const GameState& selection);
 
   private:
+    // The request as a job for the search, with the player's map and turn state for its own turn.
+    com::ChoiceJob jobFor(const MoveRequest& request) const;
+    // Takes the map and turn state the job's search left, and gives its answer.
+    MoveAnswer adopt(int generation, const com::ChoiceJob& job);
     void askWorker(const MoveRequest& request, MoveListener& listener, int generation);
     // On the GUI thread: the worker's answer to request `generation`.
     void answered(int generation, const com::ChoiceJob& job);

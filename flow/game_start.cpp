@@ -83,7 +83,6 @@ void Game::flagFell() {
     const bool bottomLost = state_.sideToMove == position_.bottomSide;
     const rules::SideId winner = bottomLost ? position_.topSide : position_.bottomSide;
     moves_.timeLoser = -winner;
-    recordChanged();
     std::string name = winner == rules::SENTE ? "先手" : "後手";
     if (state_.gameMode == GameMode::AgainstComputer) name = bottomLost ? "ｺﾝﾋﾟｭｰﾀ" : "あなた";
     終了(name, KZ_TEXT("Game", "時間切れ"));

@@ -27,7 +27,7 @@ std::shared_ptr<com::ChoiceJob> openingJob(int level) {
 TEST(ChoiceWorker, AnswersAsAtOnceWithTheTurnsMapAndState) {
     com::ChoiceJob atOnce = *openingJob(com::kLookaheadLevel);
     com::SearchContext context;
-    com::runChoiceJob(atOnce, context);
+    com::runChoiceJob(atOnce, &context);
     ASSERT_TRUE(atOnce.choice.found);
 
     com::ChoiceWorker worker;
