@@ -4,46 +4,13 @@
 #include <array>
 #include <cstdlib>
 
+#include "com/lookahead_weights.h"
+
 namespace com {
 namespace {
 
 using namespace rules;
-
-// Values by kind, index = magnitude.
-constexpr std::array<int, kind::count + 1> kValue = {
-    0,
-    100,   // 歩
-    550,   // と
-    110,   // 卒
-    300,   // 香
-    550,   // 香成
-    350,   // 桂
-    550,   // 桂成
-    950,   // 車
-    500,   // 銀
-    550,   // 銀成
-    420,   // 馬
-    250,   // 象
-    550,   // 金
-    750,   // 角
-    1000,  // 角成
-    950,   // 飛
-    1200,  // 飛成
-    230,   // 士
-    550,   // 砲
-    0,     // 王
-    0,     // 将
-};
-
-// A piece near the other army's king presses it; one near its own king guards it. Indexed by
-// the Chebyshev distance.
-constexpr std::array<int, 5> kPressure = {0, 40, 24, 10, 0};
-constexpr std::array<int, 3> kGuard = {0, 12, 6};
-
-constexpr std::array<int, 7> kSiege = {0, 0, 20, 60, 120, 200, 300};
-
-// A piece in hand is a little more than one on the board: it can land anywhere.
-constexpr int kHandPercent = 105;
+using namespace weights;
 
 int chebyshev(int x1, int y1, int x2, int y2) {
     const int dx = std::abs(x1 - x2);
@@ -126,18 +93,18 @@ int positionScore(const Position& pos, const DropRights& drops, const Kings& kin
                 // A long-range piece on the king's line.
                 if ((k == kind::車 || k == kind::飛 || k == kind::飛成) &&
                     (x == theirX || y == theirY)) {
-                    v += 20;
+                    v += kRookOnKingLine;
                 }
             }
             switch (k) {
                 case kind::車:
                 case kind::飛:
                 case kind::飛成:
-                    v += 3 * reach(pos.board, x, y, true, false);
+                    v += kReachStraight * reach(pos.board, x, y, true, false);
                     break;
                 case kind::角:
                 case kind::角成:
-                    v += 3 * reach(pos.board, x, y, false, true);
+                    v += kReachDiagonal * reach(pos.board, x, y, false, true);
                     break;
                 default:
                     break;
@@ -146,17 +113,17 @@ int positionScore(const Position& pos, const DropRights& drops, const Kings& kin
                 const int d = chebyshev(x, y, ourX, ourY);
                 if (d < static_cast<int>(kGuard.size())) v += kGuard[d];
             }
-            if (k == kind::歩) v += 4 * (advance(c, y) - 3);
-            if (k == kind::車 || k == kind::馬 || k == kind::砲) v += 0 * advance(c, y);
+            if (k == kind::歩) v += kPawnAdvance * (advance(c, y) - 3);
+            if (k == kind::車 || k == kind::馬 || k == kind::砲)
+                v += kChineseAdvance * advance(c, y);
             if (k == kind::卒) {
                 // From its start on the fourth row; on the last three it also steps sideways.
                 const int rows = advance(c, y) - 4;
-                v += 10 * rows + (rows >= 3 ? 30 : 0);
+                v += kSoldierAdvance * rows + (rows >= 3 ? kSoldierLastRows : 0);
             }
             score += sign * v;
         }
     }
-    // An attack grows faster than the number of its pieces.
     score += kSiege[std::min(attackers[1], 6)] - kSiege[std::min(attackers[0], 6)];
     if (drops.top) score += handValue(pos.enemyHand);
     if (drops.bottom) score -= handValue(pos.ownHand);
