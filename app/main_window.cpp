@@ -100,14 +100,14 @@ MainWindow::MainWindow(WindowSetup setup)
     outside.clipboard = &clipboard_;
     game_ = std::make_unique<flow::Game>(outside);
 
-    list_ = new MoveListView(*game_);
+    list_ = new MoveListView(game_->recordView());
     list_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
     list_->onRecordChange = [this] { followReview(); };
     listDock_ = new QDockWidget(this);
     listDock_->setObjectName(QStringLiteral("MOVE_LIST_DOCK"));
     listDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     listDock_->setTitleBarWidget(new QWidget(listDock_));  // no title bar: a plain side panel
-    graph_ = new ReviewGraph(*game_);
+    graph_ = new ReviewGraph(game_->recordView());
     graph_->onChoose = [this](int entry) { run([&] { game_->stepToEntry(entry); }); };
     // The graph of the review stands under the list.
     auto* listPanel = new QWidget;
@@ -116,12 +116,12 @@ MainWindow::MainWindow(WindowSetup setup)
     column->setSpacing(0);
     column->addWidget(list_);
     column->addWidget(graph_);
-    progress_ = new ReviewProgress(*game_);
+    progress_ = new ReviewProgress(game_->recordView());
     column->addWidget(progress_);
     listDock_->setWidget(listPanel);
     addDockWidget(Qt::RightDockWidgetArea, listDock_);
     listDock_->hide();
-    game_->setRecordListener(list_);
+    game_->recordView().setRecordListener(list_);
     buildMenus();
     menuFont_ = menuBar()->font();
     menuHeight_ = menuBar()->sizeHint().height();
@@ -201,7 +201,7 @@ void MainWindow::buildMenus() {
     option->insertAction(findChild<QMenu*>(QStringLiteral("LANGUAGE"))->menuAction(), askTime);
     connect(askTime, &QAction::triggered, this, [this] {
         run([this] {
-            game_->TIME_CONTROL_Click(
+            game_->optionMenu().TIME_CONTROL_Click(
                 [this](const record::TimeControl& current) -> std::optional<record::TimeControl> {
                     // The dialog's text and fields take the menus' size, as the message boxes do.
                     TimeControlDialog dialog(current, this);
@@ -443,14 +443,14 @@ void MainWindow::followReview() {
     if (!game_) return;
     static const char* const kStopCaption = KZ_TEXT("Menu", "解析中止");
     if (auto* item = findChild<QAction*>(QStringLiteral("KIFU_ANALYSE"))) {
-        item->setText(game_->analysing() ? platform::translatedQ("Menu", kStopCaption)
-                                         : platform::translatedQ("Menu", "棋譜解析"));
+        item->setText(game_->recordView().analysing() ? platform::translatedQ("Menu", kStopCaption)
+                                                      : platform::translatedQ("Menu", "棋譜解析"));
     }
     if (graph_ != nullptr) graph_->update();
     if (progress_ != nullptr) progress_->follow();
     // The progress stands on the bar under the list, and in the title bar for a window that
     // shows no list.
-    const std::string progress = game_->analysisProgress();
+    const std::string progress = game_->recordView().analysisProgress();
     const QString title = QStringLiteral("KZ ソラワ");
     setWindowTitle(
         progress.empty() ? title : title + QStringLiteral("  ") + QString::fromStdString(progress));

@@ -23,19 +23,19 @@ MenuRow keyed(int depth, const char* caption, const char* name, Routine routine,
 }
 
 CheckQuery background(int code) {
-    return [code](const G& g) { return g.options().checkedBackground == code; };
+    return [code](G& g) { return g.options().checkedBackground == code; };
 }
 CheckQuery level(int n) {
-    return [n](const G& g) { return g.state().checkedLevel == n; };
+    return [n](G& g) { return g.state().checkedLevel == n; };
 }
 CheckQuery language(lang::Language l) {
-    return [l](const G& g) { return g.optionMenu().language() == l; };
+    return [l](G& g) { return g.optionMenu().language() == l; };
 }
 CheckQuery pieceSet(platform::PieceSet set) {
-    return [set](const G& g) { return g.options().pieceSet == set; };
+    return [set](G& g) { return g.options().pieceSet == set; };
 }
 CheckQuery option(bool settings::Options::*mark) {
-    return [mark](const G& g) { return g.options().*mark; };
+    return [mark](G& g) { return g.options().*mark; };
 }
 
 }  // namespace
@@ -55,13 +55,18 @@ const std::vector<MenuRow>& menuRows() {
         item(1, KZ_TEXT("Menu", "対局(人間)"), "MATCH_MAN", &G::MATCH_MAN_Click),
         item(1, KZ_TEXT("Menu", "対局(COM)"), "START2", &G::START2_Click),
         menu(1, KZ_TEXT("Menu", "COM対局ﾚﾍﾞﾙ"), "LEVEL"),
-        item(2, "LEVEL1", "LEVEL1", &G::LEVEL1_Click, level(1), S::Level),
-        item(2, "LEVEL2", "LEVEL2", &G::LEVEL2_Click, level(2), S::Level),
-        item(2, "LEVEL3", "LEVEL3", &G::LEVEL3_Click, level(3), S::Level),
-        item(2, "LEVEL4", "LEVEL4", &G::LEVEL4_Click, level(4), S::Level),
-        item(2, "LEVEL5", "LEVEL5", &G::LEVEL5_Click, level(5), S::Level),
+        item(
+            2, "LEVEL1", "LEVEL1", [](G& g) { g.opponent().LEVEL1_Click(); }, level(1), S::Level),
+        item(
+            2, "LEVEL2", "LEVEL2", [](G& g) { g.opponent().LEVEL2_Click(); }, level(2), S::Level),
+        item(
+            2, "LEVEL3", "LEVEL3", [](G& g) { g.opponent().LEVEL3_Click(); }, level(3), S::Level),
+        item(
+            2, "LEVEL4", "LEVEL4", [](G& g) { g.opponent().LEVEL4_Click(); }, level(4), S::Level),
+        item(
+            2, "LEVEL5", "LEVEL5", [](G& g) { g.opponent().LEVEL5_Click(); }, level(5), S::Level),
         item(1, KZ_TEXT("Menu", "終わり"), "OWARI", &G::OWARI_Click),
-        item(1, KZ_TEXT("Menu", "ヒント"), "HINT", &G::HINT_Click),
+        item(1, KZ_TEXT("Menu", "ヒント"), "HINT", [](G& g) { g.opponent().HINT_Click(); }),
 
         menu(0, KZ_TEXT("Menu", "局面"), "STOP", &G::STOP_Click),
         item(1, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click),
@@ -76,13 +81,19 @@ const std::vector<MenuRow>& menuRows() {
 
         menu(0, KZ_TEXT("Menu", "棋譜"), "KIFU"),
         item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),
-        item(1, KZ_TEXT("Menu", "書込"), "KIFU_WRITE", &G::KIFU_WRITE_Click),
-        keyed(1, KZ_TEXT("Menu", "局面をコピー"), "COPY_POSITION", &G::COPY_POSITION_Click,
-              "Ctrl+C"),
-        item(1, KZ_TEXT("Menu", "棋譜をコピー"), "COPY_RECORD", &G::COPY_RECORD_Click),
-        keyed(1, KZ_TEXT("Menu", "貼り付け"), "PASTE", &G::PASTE_Click, "Ctrl+V"),
+        item(1, KZ_TEXT("Menu", "書込"), "KIFU_WRITE",
+             [](G& g) { g.recordPanel().KIFU_WRITE_Click(); }),
+        keyed(
+            1, KZ_TEXT("Menu", "局面をコピー"), "COPY_POSITION",
+            [](G& g) { g.clipboard().COPY_POSITION_Click(); }, "Ctrl+C"),
+        item(1, KZ_TEXT("Menu", "棋譜をコピー"), "COPY_RECORD",
+             [](G& g) { g.clipboard().COPY_RECORD_Click(); }),
+        keyed(
+            1, KZ_TEXT("Menu", "貼り付け"), "PASTE", [](G& g) { g.clipboard().PASTE_Click(); },
+            "Ctrl+V"),
         // Captioned 解析中止 by the window while the review runs.
-        item(1, KZ_TEXT("Menu", "棋譜解析"), "KIFU_ANALYSE", &G::KIFU_ANALYSE_Click),
+        item(1, KZ_TEXT("Menu", "棋譜解析"), "KIFU_ANALYSE",
+             [](G& g) { g.recordView().KIFU_ANALYSE_Click(); }),
 
         menu(0, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION", O(&M::OPTION_Click)),
         menu(1, KZ_TEXT("Menu", "背景画"), "HAIKEI_GA"),

@@ -18,8 +18,9 @@ using Routine = std::function<void(flow::Game&)>;
 // An item of the option menu, or of edit mode's bar.
 Routine optionRoutine(void (flow::OptionMenu::*routine)());
 Routine editRoutine(void (flow::PositionEditing::*routine)());
-// Whether an item shows its check mark, read off the game after every event.
-using CheckQuery = std::function<bool(const flow::Game&)>;
+// Whether an item shows its check mark, read off the game (or the part of it that keeps the mark)
+// after every event.
+using CheckQuery = std::function<bool(flow::Game&)>;
 
 // Choices of which at most one is ticked at a time.
 enum class ExclusiveSet { None, Background, Level, Language, Pieces };

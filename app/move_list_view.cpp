@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "flow/game.h"
+#include "flow/record_view.h"
 #include "platform/translation.h"
 
 namespace app {
@@ -79,8 +79,8 @@ class PaddedCells : public QStyledItemDelegate {
 
 }  // namespace
 
-MoveListView::MoveListView(const flow::Game& game, QWidget* parent)
-    : QTableWidget(0, kColumns, parent), game_(game) {
+MoveListView::MoveListView(const flow::RecordView& record, QWidget* parent)
+    : QTableWidget(0, kColumns, parent), record_(record) {
     setObjectName(QStringLiteral("MOVE_LIST_VIEW"));
     captionHeadings();
     verticalHeader()->hide();
@@ -121,8 +121,8 @@ void MoveListView::changeEvent(QEvent* event) {
 }
 
 void MoveListView::recordChanged() {
-    const std::vector<record::MoveListRow> rows = game_.moveListRows();
-    const std::vector<flow::ReviewRow> review = game_.reviewRows();
+    const std::vector<record::MoveListRow> rows = record_.moveListRows();
+    const std::vector<flow::ReviewRow> review = record_.reviewRows();
     setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < rowCount(); ++i) {
         const record::MoveListRow& r = rows[i];
@@ -157,7 +157,7 @@ void MoveListView::recordChanged() {
 }
 
 void MoveListView::followCurrent() {
-    const int row = game_.moves().currentMove;
+    const int row = record_.currentEntry();
     if (row < 0 || row >= rowCount()) {
         clearSelection();
         return;

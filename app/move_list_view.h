@@ -10,7 +10,7 @@
 #include "flow/record_listener.h"
 
 namespace flow {
-class Game;
+class RecordView;
 }
 
 namespace app {
@@ -21,7 +21,7 @@ class MoveListView : public QTableWidget, public flow::RecordListener {
     // The list's width in game pixels; it is shown at the window's scale.
     static constexpr int kWidthPx = 310;
 
-    MoveListView(const flow::Game& game, QWidget* parent = nullptr);
+    MoveListView(const flow::RecordView& record, QWidget* parent = nullptr);
 
     // Reads the rows and the current entry again.
     void recordChanged() override;
@@ -41,7 +41,7 @@ class MoveListView : public QTableWidget, public flow::RecordListener {
 
   private:
     void captionHeadings();
-    const flow::Game& game_;
+    const flow::RecordView& record_;
 };
 
 }  // namespace app

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "flow/game.h"
+#include "flow/record_view.h"
 
 namespace app {
 
@@ -16,7 +16,8 @@ constexpr int kMarginPx = 4;
 
 }  // namespace
 
-ReviewGraph::ReviewGraph(const flow::Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+ReviewGraph::ReviewGraph(const flow::RecordView& record, QWidget* parent)
+    : QWidget(parent), record_(record) {
     setObjectName(QStringLiteral("REVIEW_GRAPH"));
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     setScale(1);
@@ -24,7 +25,7 @@ ReviewGraph::ReviewGraph(const flow::Game& game, QWidget* parent) : QWidget(pare
 
 std::vector<std::optional<double>> ReviewGraph::points() const {
     std::vector<std::optional<double>> points;
-    for (const flow::ReviewRow& row : game_.reviewRows()) {
+    for (const flow::ReviewRow& row : record_.reviewRows()) {
         points.push_back(row.done ? std::optional<double>(row.graphScore) : std::nullopt);
     }
     return points;
@@ -57,7 +58,7 @@ void ReviewGraph::paintEvent(QPaintEvent*) {
     const int count = static_cast<int>(pts.size());
     if (count == 0) return;
     // The entry on the board.
-    const int current = game_.moves().currentMove;
+    const int current = record_.currentEntry();
     if (current >= 0 && current < count) {
         p.setPen(QPen(QColor(60, 110, 220), 1, Qt::DashLine));
         p.drawLine(QPointF(xOf(current, count), 0), QPointF(xOf(current, count), height()));
@@ -84,7 +85,7 @@ void ReviewGraph::paintEvent(QPaintEvent*) {
 }
 
 void ReviewGraph::mousePressEvent(QMouseEvent* event) {
-    const int count = static_cast<int>(game_.reviewRows().size());
+    const int count = static_cast<int>(record_.reviewRows().size());
     if (count > 0 && onChoose) onChoose(entryAt(event->position().x(), count));
 }
 

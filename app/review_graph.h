@@ -9,7 +9,7 @@
 #include <vector>
 
 namespace flow {
-class Game;
+class RecordView;
 }
 
 namespace app {
@@ -20,7 +20,7 @@ class ReviewGraph : public QWidget {
     // The graph's height in game pixels.
     static constexpr int kHeightPx = 90;
 
-    explicit ReviewGraph(const flow::Game& game, QWidget* parent = nullptr);
+    explicit ReviewGraph(const flow::RecordView& record, QWidget* parent = nullptr);
 
     // One point per entry of the reviewed record: its clipped score, or none while not done.
     std::vector<std::optional<double>> points() const;
@@ -37,7 +37,7 @@ class ReviewGraph : public QWidget {
     // The x of entry n of `count`, and the entry nearest to an x.
     double xOf(int n, int count) const;
     int entryAt(double x, int count) const;
-    const flow::Game& game_;
+    const flow::RecordView& record_;
 };
 
 }  // namespace app

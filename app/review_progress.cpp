@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "flow/game.h"
+#include "flow/record_view.h"
 
 namespace app {
 
@@ -19,8 +19,8 @@ int scaled(double px, double scale) {
 
 }  // namespace
 
-ReviewProgress::ReviewProgress(const flow::Game& game, QWidget* parent)
-    : QProgressBar(parent), game_(game) {
+ReviewProgress::ReviewProgress(const flow::RecordView& record, QWidget* parent)
+    : QProgressBar(parent), record_(record) {
     setObjectName(QStringLiteral("REVIEW_PROGRESS"));
     setAlignment(Qt::AlignCenter);
     setTextVisible(true);
@@ -29,15 +29,16 @@ ReviewProgress::ReviewProgress(const flow::Game& game, QWidget* parent)
 }
 
 void ReviewProgress::follow() {
-    const flow::ReviewCount count = game_.analysisCount();
-    if (!game_.analysing() || count.total <= 0) {
+    const flow::ReviewCount count = record_.analysisCount();
+    if (!record_.analysing() || count.total <= 0) {
         hide();
         return;
     }
     setRange(0, count.total);
     setValue(count.done);
     // The text is the game's own: a '%' in it would be read as one of the bar's placeholders.
-    setFormat(QString::fromStdString(game_.analysisProgress()).replace(u'%', QStringLiteral("%%")));
+    setFormat(
+        QString::fromStdString(record_.analysisProgress()).replace(u'%', QStringLiteral("%%")));
     show();
 }
 

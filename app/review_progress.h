@@ -5,7 +5,7 @@
 #include <QProgressBar>
 
 namespace flow {
-class Game;
+class RecordView;
 }
 
 namespace app {
@@ -13,7 +13,7 @@ namespace app {
 class ReviewProgress : public QProgressBar {
     Q_OBJECT
   public:
-    explicit ReviewProgress(const flow::Game& game, QWidget* parent = nullptr);
+    explicit ReviewProgress(const flow::RecordView& record, QWidget* parent = nullptr);
 
     // Shows how far the review has come, or hides the bar when none runs.
     void follow();
@@ -21,7 +21,7 @@ class ReviewProgress : public QProgressBar {
     void setScale(double scale);
 
   private:
-    const flow::Game& game_;
+    const flow::RecordView& record_;
 };
 
 }  // namespace app

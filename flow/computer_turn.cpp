@@ -1,10 +1,11 @@
-// The computer's turn: "思考中" over the board while the computer player chooses, and its move
-// played, recorded and announced before the turn goes back to the human. Also the hint a human
-// asks of the same player.
+// The computer's turn: the hand-over once the human has moved, "思考中" over the board while the
+// computer player chooses, and its move played, recorded and announced before the turn goes back
+// to the human. Also the hint a human asks of the same player.
 #include "com/lookahead_search.h"
 #include "com/time_budget.h"
-#include "flow/game.h"
-#include "flow/texts.h"
+#include "flow/computer_opponent.h"
+#include "flow/turn_queries.h"
+#include "record/move_list.h"
 #include "rules/make_move.h"
 #include "view/layout.h"
 
@@ -28,10 +29,29 @@ MoveRequest requestFor(const rules::Position& position, rules::SideId side, int 
 
 }  // namespace
 
-void Game::com_ban() {
+ComputerOpponent::ComputerOpponent(rules::Position& position, record::MoveList& moves,
+                                   GameState& state, const settings::Options& options,
+                                   view::Screen& screen, platform::Canvas& canvas,
+                                   settings::Sounds& sounds, Clocks& clocks,
+                                   ComputerPlayer& computer, MoveResultDisplay& lastMoves,
+                                   OptionMenu& menu, TurnHost& game)
+    : position_(position),
+      moves_(moves),
+      state_(state),
+      options_(options),
+      screen_(screen),
+      canvas_(canvas),
+      sounds_(sounds),
+      clocks_(clocks),
+      computer_(computer),
+      lastMoves_(lastMoves),
+      menu_(menu),
+      game_(game) {}
+
+void ComputerOpponent::com_ban() {
     // With the list full the computer's move could not be kept: it does not move.
-    if (recordFull()) {
-        refuseFullRecord();
+    if (recordFull(moves_)) {
+        game_.refuseFullRecord();
         return;
     }
     clocks_.startTurn();
@@ -39,7 +59,24 @@ void Game::com_ban() {
     askComputer();
 }
 
-void Game::askComputer() {
+void ComputerOpponent::handOverToComputer(rules::PieceCode captured) {
+    clocks_.run(false);
+    clocks_.addTurn(true);
+
+    // A mated computer loses at once, just as one whose king was taken.
+    const bool computerMated = computer_.surveyMates(position_, position_.topSide);
+
+    if (computerMated || captured == rules::敵王 || captured == rules::敵将) {
+        game_.終了("あなた");
+        return;
+    }
+    if (position_.winnerSide == 0) {
+        state_.sideToMove = position_.topSide;
+        com_ban();
+    }
+}
+
+void ComputerOpponent::askComputer() {
     MoveRequest request = requestFor(position_, position_.topSide, state_.comLevel, options_);
     request.ownTurn = true;
     // A looking-ahead level keeps to its clock.
@@ -56,28 +93,28 @@ void Game::askComputer() {
     computer_.ask(request, *this);
 }
 
-bool Game::computerThinking() const {
+bool ComputerOpponent::computerThinking() const {
     return computer_.searching() && state_.gameMode == GameMode::AgainstComputer &&
            state_.sideToMove == position_.topSide;
 }
 
-void Game::stopComputer() {
+void ComputerOpponent::stopComputer() {
     if (!computer_.searching()) return;
     if (computerThinking()) computer_.hideThinking();
     computer_.cancel();
 }
 
-void Game::thinking() {
-    Timer1_Timer();
+void ComputerOpponent::thinking() {
+    game_.Timer1_Timer();
 }
 
-void Game::moveChosen(const MoveAnswer& answer) {
+void ComputerOpponent::moveChosen(const MoveAnswer& answer) {
     if (!answer.found) {
         // Not a single move or drop: the computer has lost.
         computer_.hideThinking();
         clocks_.run(false);
         canvas_.repaintNow();
-        終了("あなた");
+        game_.終了("あなた");
         return;
     }
     const com::ComMove& m = answer.move;
@@ -90,12 +127,12 @@ void Game::moveChosen(const MoveAnswer& answer) {
 
     const rules::MoveEffect effect =
         rules::駒移動(position_, m.fromX, m.fromY, m.toX, m.toY, m.after);
-    drawMove(m.fromX, m.fromY, m.toX, m.toY, effect);
+    lastMoves_.drawMove(m.fromX, m.fromY, m.toX, m.toY, effect);
     sounds_.駒移動音(m.after);
 
     const ClockTimes& t = clocks_.times();
     ++moves_.currentMove;
-    手順保存(t.bottomClock, t.bottomClock, t.topClock, t.topClock + t.turnSeconds);
+    game_.手順保存(t.bottomClock, t.bottomClock, t.topClock, t.topClock + t.turnSeconds);
     ++moves_.moveCount;
     screen_.描画_手数(moves_.moveCount);
     canvas_.repaintNow();
@@ -103,7 +140,7 @@ void Game::moveChosen(const MoveAnswer& answer) {
     clocks_.run(false);
     computer_.survey(position_);
     if (position_.winnerSide != 0 && position_.winnerSide == position_.topSide) {
-        終了("ｺﾝﾋﾟｭｰﾀ");
+        game_.終了("ｺﾝﾋﾟｭｰﾀ");
         return;
     }
     computer_.announceMove(position_, m.after);
@@ -113,16 +150,16 @@ void Game::moveChosen(const MoveAnswer& answer) {
 
     clocks_.addTurn(false);
     if (clocks_.timeOf(false).flagFallen()) {
-        flagFell();
+        game_.flagFell();
         return;
     }
     clocks_.startTurn();
     state_.sideToMove = position_.bottomSide;
     canvas_.repaintNow();
-    if (recordFull()) refuseFullRecord();
+    if (recordFull(moves_)) game_.refuseFullRecord();
 }
 
-void Game::HINT_Click() {
+void ComputerOpponent::HINT_Click() {
     const GameState& s = state_;
     // Only a human whose turn it is may ask: not before a game, not in record mode and not on
     // the computer's turn.

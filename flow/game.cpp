@@ -1,5 +1,6 @@
 #include "flow/game.h"
 
+#include "flow/turn_queries.h"
 #include "rules/board_flip.h"
 #include "rules/setup.h"
 #include "settings/settings_file.h"
@@ -32,12 +33,17 @@ Game::Game(const Boundaries& outside)
       menu_(
           options_, screen_, outside.canvas, outside.frame, sounds_, outside.dialogs,
           settingsFolderOf(outside) + "/" + settings::kSettingsFileName, outside.systemLanguage,
-          [this] { 画面_再描画(); }, *this),
+          [this] { 画面_再描画(); }, clocks_, panel_, state_, moves_, *this),
       editing_(position_, moves_, state_, options_, screen_, outside.canvas, sounds_, dialogs_,
                clocks_, *this),
-      handicap_(position_, moves_, state_, options_, screen_, sounds_, dialogs_, *this),
-      clipboard_(outside.clipboard),
-      review_(outside.guiThread, outside.reviewNodes, [this] { recordChanged(); }) {}
+      opponent_(position_, moves_, state_, options_, screen_, outside.canvas, sounds_, clocks_,
+                computer_, lastMoves_, menu_, *this),
+      handicap_(position_, moves_, state_, options_, screen_, sounds_, dialogs_, panel_, opponent_,
+                recordView_),
+      clipboard_(outside.clipboard, position_, moves_, state_, options_, clocks_, sounds_, dialogs_,
+                 panel_, computer_, *this),
+      recordView_(moves_, position_, state_, options_, editing_, screen_, outside.canvas,
+                  outside.guiThread, outside.reviewNodes) {}
 
 void Game::Form_Load() {
     // The first message may come from the sound library, so the language comes first.
@@ -59,7 +65,7 @@ void Game::Form_Load() {
     初期設定();
     menu_.loadSettings();
     // The level picked in an earlier run, if any.
-    if (options_.comLevel) レベル_設定(*options_.comLevel);
+    if (options_.comLevel) opponent_.レベル_設定(*options_.comLevel);
     画面_再描画();
 
     if (!frame_.maximized()) frame_.setWidthTwips(view::kWindowWidth);
@@ -67,7 +73,7 @@ void Game::Form_Load() {
 
 void Game::初期設定() {
     // A new game: the review of the record before it stops at once, and its results go.
-    review_.clear();
+    recordView_.clearReview();
     state_.handicapGrade = 0;
     state_.handicapSet = false;
     position_.winnerSide = 0;
@@ -95,7 +101,7 @@ void Game::初期設定() {
         settle(position_);
         state_.reversed = rules::wayUp(position_.board) == -1;
         画面_再描画();
-        recordChanged();
+        recordView_.recordChanged();
         return;
     }
     rules::layOutStartPosition(position_);
@@ -111,7 +117,7 @@ void Game::初期設定() {
     start.ownHandAt = position_.ownHand;
     start.enemyHandAt = position_.enemyHand;
     画面_再描画();
-    recordChanged();
+    recordView_.recordChanged();
 }
 
 void Game::画面_再描画() {
@@ -128,8 +134,8 @@ void Game::画面_再描画() {
     if (state_.gameMode == GameMode::AgainstComputer) screen_.描画_レベル(state_.comLevel);
     if (state_.handicapSet) screen_.描画_ハンデレベル(state_.handicapGrade);
     screen_.描画_絵(settings::kTitlePicture, 10.8, -1);
-    if (computerThinking()) computer_.showThinking();
-    betterMove_.redraw();
+    if (opponent_.computerThinking()) computer_.showThinking();
+    recordView_.redrawBetterMove();
     canvas_.repaintNow();
 }
 
@@ -138,8 +144,8 @@ void Game::終了処理() {
     // once the current event is over.
     if (shutDown_) return;
     shutDown_ = true;
-    review_.stop();
-    stopComputer();
+    recordView_.stopReview();
+    opponent_.stopComputer();
     clocks_.run(false);
     sounds_.終了処理();
     frame_.quit();
@@ -151,7 +157,7 @@ void Game::Form_Unload() {
 
 void Game::Form_KeyPress(int key) {
     if (key == kEscapeKey) 終了処理();
-    if (key == kHintKey || key == kHintKey + ('a' - 'A')) HINT_Click();
+    if (key == kHintKey || key == kHintKey + ('a' - 'A')) opponent_.HINT_Click();
 }
 
 void Game::OWARI_Click() {
@@ -168,22 +174,11 @@ void Game::Timer1_Timer() {
         case ClockEvent::FlagFell:
             // A search that answers before its move is made has the computer's flag looked at
             // once the move is made; one on the worker thread is ended by the flag.
-            if (computerThinking() || !(state_.gameMode == GameMode::AgainstComputer &&
-                                        state_.sideToMove == position_.topSide))
+            if (opponent_.computerThinking() || !(state_.gameMode == GameMode::AgainstComputer &&
+                                                  state_.sideToMove == position_.topSide))
                 flagFell();
             break;
     }
-}
-
-bool Game::gameBeingPlayed() const {
-    return state_.sideToMove != 0 && !state_.kifuMode && !state_.resumePending && !recordFull();
-}
-
-rules::SideId Game::sideToMoveAt(int n) const {
-    if (n < 0 || n > record::kMaxEntry) return 0;
-    if (n == 0 && moves_.setUpStart) return moves_.startSide;
-    const rules::Board* before = n > 0 ? &moves_[n - 1].boardAt : nullptr;
-    return rules::調査_先番(position_, before, moves_[n].boardAt);
 }
 
 }  // namespace flow

@@ -1,5 +1,6 @@
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "flow/turn_queries.h"
 #include "record/record_text.h"
 #include "rules/setup.h"
 
@@ -12,42 +13,63 @@ namespace {
     KZ_TEXT("Game", "先手の勝ちです"), KZ_TEXT("Game", "後手の勝ちです"),
     KZ_TEXT("Game", "あなたの勝ちです"), KZ_TEXT("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです")};
 
+// A new game starts with nothing held and no selection outline on the board or the stands.
+void clearSelection(GameState& state, view::Screen& screen) {
+    state.selectState = false;
+    screen.描画_将棋盤桝();
+    // The stands are drawn again with their plain outlines.
+    screen.描画_自持盤();
+    screen.描画_敵持盤();
+}
+
+// A new game starts without the header lines a read record printed.
+void eraseRecordHeaders(RecordPanel& panel, MoveResultDisplay& lastMoves, int currentMove) {
+    if (panel.eraseHeaders()) lastMoves.showLastMoves(currentMove);
+}
+
+// A game begins at the start of the record: the record is a new one. The game before it is not
+// offered again, and the record is dated now. (A game resumed part-way keeps the date it had, or
+// none.)
+void beginNewRecord(RecordPanel& panel, record::MoveList& moves, platform::DayClock& clock) {
+    panel.removeRecovery();
+    moves.timeLoser = 0;
+    const platform::LocalDateTime t = clock.dateAndTime();
+    moves.startDate = record::dateText(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+// A game starts or goes on at entry `entry`: the clocks take the time control and are shown.
+void startClocks(Clocks& clocks, settings::Sounds& sounds, int entry) {
+    clocks.takeControl(entry);
+    clocks.setRecordControl(clocks.timeOf(true).control());
+    if (!clocks.timed()) return;
+    sounds.loadClockSounds();
+    clocks.drawBoth();
+}
+
 }  // namespace
 
 void Game::TAIKYOKU_Click() {
     panel_.hide();
 }
 
-void Game::clearSelection() {
-    state_.selectState = false;
-    screen_.描画_将棋盤桝();
-    // The stands are drawn again with their plain outlines.
-    screen_.描画_自持盤();
-    screen_.描画_敵持盤();
-}
-
-void Game::eraseRecordHeaders() {
-    if (panel_.eraseHeaders()) lastMoves_.showLastMoves(moves_.currentMove);
-}
-
 void Game::MATCH_MAN_Click() {
     // A game starting stops the review at once; its results stay with the record.
-    review_.stop();
-    stopComputer();
+    recordView_.stopReview();
+    opponent_.stopComputer();
     // A game resumed part-way keeps its recovery record until its next move rewrites it.
-    if (moves_.currentMove == 0) beginNewRecord();
-    eraseRecordHeaders();
-    clearSelection();
-    startClocks();
+    if (moves_.currentMove == 0) beginNewRecord(panel_, moves_, clock_);
+    eraseRecordHeaders(panel_, lastMoves_, moves_.currentMove);
+    clearSelection(state_, screen_);
+    startClocks(clocks_, sounds_, moves_.currentMove);
     clocks_.startTurn();
     state_.gameMode = GameMode::TwoHumans;
     state_.recordAgainstComputer = false;
     state_.kifuMode = false;
     rules::調査_先手後手(position_);
-    state_.sideToMove = sideToMoveAt(moves_.currentMove);
+    state_.sideToMove = sideToMoveAt(position_, moves_, moves_.currentMove);
     state_.resumePending = false;
     if (announceTakenKing()) return;
-    if (recordFull()) {
+    if (recordFull(moves_)) {
         refuseFullRecord();
         return;
     }
@@ -58,26 +80,9 @@ void Game::MATCH_MAN_Click() {
     }
 }
 
-void Game::beginNewRecord() {
-    // A game begun at the start position is a new one: the game before it is not offered again,
-    // and the record is dated now. A game resumed part-way keeps the date it had, or none.
-    panel_.removeRecovery();
-    moves_.timeLoser = 0;
-    const platform::LocalDateTime t = clock_.dateAndTime();
-    moves_.startDate = record::dateText(t.year, t.month, t.day, t.hour, t.minute, t.second);
-}
-
-void Game::startClocks() {
-    clocks_.takeControl(moves_.currentMove);
-    clocks_.setRecordControl(clocks_.timeOf(true).control());
-    if (!clocks_.timed()) return;
-    sounds_.loadClockSounds();
-    clocks_.drawBoth();
-}
-
 void Game::flagFell() {
     // The game ends here: no search of the computer's (its turn's or a hint's) goes on.
-    stopComputer();
+    opponent_.stopComputer();
     clocks_.run(false);
     sounds_.play(settings::Sound::TimeUp);
     const bool bottomLost = state_.sideToMove == position_.bottomSide;
@@ -90,25 +95,25 @@ void Game::flagFell() {
 
 void Game::START2_Click() {
     // A game starting stops the review at once; its results stay with the record.
-    review_.stop();
-    stopComputer();
-    if (moves_.currentMove == 0) beginNewRecord();
-    eraseRecordHeaders();
-    clearSelection();
+    recordView_.stopReview();
+    opponent_.stopComputer();
+    if (moves_.currentMove == 0) beginNewRecord(panel_, moves_, clock_);
+    eraseRecordHeaders(panel_, lastMoves_, moves_.currentMove);
+    clearSelection(state_, screen_);
     screen_.描画_レベル(state_.comLevel);
     state_.gameMode = GameMode::AgainstComputer;
     state_.recordAgainstComputer = true;
     state_.kifuMode = false;
     moves_.lastMove = moves_.moveCount;
-    recordChanged();
+    recordView_.recordChanged();
     // Against the computer the turn is always measured, shown or not.
-    startClocks();
+    startClocks(clocks_, sounds_, moves_.currentMove);
     clocks_.markTurnStart();
     clocks_.run(true);
     rules::調査_先手後手(position_);
-    state_.sideToMove = sideToMoveAt(moves_.currentMove);
+    state_.sideToMove = sideToMoveAt(position_, moves_, moves_.currentMove);
     if (announceTakenKing()) return;
-    if (recordFull()) {
+    if (recordFull(moves_)) {
         refuseFullRecord();
         return;
     }
@@ -116,7 +121,7 @@ void Game::START2_Click() {
         dialogs_.show(translated("Game", "MANの番です"), " ", platform::Buttons::Ok);
         state_.resumePending = false;
     } else if (state_.sideToMove == position_.topSide) {
-        com_ban();
+        opponent_.com_ban();
     }
 }
 

@@ -34,7 +34,8 @@ void 描画_メッセージ(platform::Dialogs& dialogs, int reason) {
 HandicapButtons::HandicapButtons(rules::Position& position, record::MoveList& moves,
                                  GameState& state, const settings::Options& options,
                                  view::Screen& screen, settings::Sounds& sounds,
-                                 platform::Dialogs& dialogs, HandicapHost& game)
+                                 platform::Dialogs& dialogs, RecordPanel& panel,
+                                 ComputerOpponent& opponent, RecordView& recordView)
     : position_(position),
       moves_(moves),
       state_(state),
@@ -42,7 +43,9 @@ HandicapButtons::HandicapButtons(rules::Position& position, record::MoveList& mo
       screen_(screen),
       sounds_(sounds),
       dialogs_(dialogs),
-      game_(game) {}
+      panel_(panel),
+      opponent_(opponent),
+      recordView_(recordView) {}
 
 void HandicapButtons::LBEL_UP_Click() {
     handicapClick(+1);
@@ -53,7 +56,7 @@ void HandicapButtons::LEBEL_DOWN_Click() {
 }
 
 void HandicapButtons::handicapClick(int direction) {
-    game_.hideFilePanel();
+    panel_.hide();
     // The grade can change only on the untouched starting position.
     int refusal = 0;
     if (state_.kifuMode) {
@@ -69,7 +72,7 @@ void HandicapButtons::handicapClick(int direction) {
         return;
     }
     // The computer may be thinking on the start of a set-up record: it thinks again at a press.
-    game_.stopComputer();
+    opponent_.stopComputer();
 
     moves_.lastMove = 0;
     const rules::HandicapStep step =
@@ -98,7 +101,7 @@ void HandicapButtons::handicapClick(int direction) {
         }
     }
     state_.handicapSet = true;
-    game_.recordChanged();
+    recordView_.recordChanged();
 }
 
 void HandicapButtons::negateHandicapGrade() {

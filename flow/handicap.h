@@ -2,7 +2,10 @@
 // time (or put them back), and the grade shown turns over with a flipped board.
 #pragma once
 
+#include "flow/computer_opponent.h"
 #include "flow/game_state.h"
+#include "flow/record_panel.h"
+#include "flow/record_view.h"
 #include "platform/dialogs.h"
 #include "record/move_list.h"
 #include "rules/position.h"
@@ -12,24 +15,14 @@
 
 namespace flow {
 
-// What a handicap button asks of the game around it.
-class HandicapHost {
-  public:
-    virtual void hideFilePanel() = 0;
-    // The move list's start row names the grade.
-    virtual void recordChanged() = 0;
-    // A search of the computer's in progress ends, its answer unheard.
-    virtual void stopComputer() = 0;
-
-  protected:
-    ~HandicapHost() = default;
-};
-
 class HandicapButtons {
   public:
+    // A press puts the file panel away and ends a search of the computer's in progress, its
+    // answer unheard; the move list's start row names the grade.
     HandicapButtons(rules::Position& position, record::MoveList& moves, GameState& state,
                     const settings::Options& options, view::Screen& screen,
-                    settings::Sounds& sounds, platform::Dialogs& dialogs, HandicapHost& game);
+                    settings::Sounds& sounds, platform::Dialogs& dialogs, RecordPanel& panel,
+                    ComputerOpponent& opponent, RecordView& recordView);
     HandicapButtons(const HandicapButtons&) = delete;
     HandicapButtons& operator=(const HandicapButtons&) = delete;
 
@@ -48,7 +41,9 @@ class HandicapButtons {
     view::Screen& screen_;
     settings::Sounds& sounds_;
     platform::Dialogs& dialogs_;
-    HandicapHost& game_;
+    RecordPanel& panel_;
+    ComputerOpponent& opponent_;
+    RecordView& recordView_;
 };
 
 }  // namespace flow

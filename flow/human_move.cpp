@@ -15,7 +15,7 @@ void Game::makeHumanMove() {
     const int fromY = s.fromCell();
     const rules::MoveEffect effect =
         rules::駒移動(position_, fromX, fromY, s.toX, s.toY, s.movePiece);
-    drawMove(fromX, fromY, s.toX, s.toY, effect);
+    lastMoves_.drawMove(fromX, fromY, s.toX, s.toY, effect);
     sounds_.駒移動音(s.movePiece);
 
     // Only the mover's clock grows within one recorded move.
@@ -34,17 +34,6 @@ void Game::makeHumanMove() {
     canvas_.repaintNow();
 
     handOverAfterHumanMove(effect.captured);
-}
-
-void Game::drawMove(int fromX, int fromY, int toX, int toY, const rules::MoveEffect& effect) {
-    if (effect.bottomStandChanged) screen_.描画_自持盤();
-    if (effect.topStandChanged) screen_.描画_敵持盤();
-    if (rules::Board::onBoard(fromX, fromY)) {
-        screen_.描画_絵(rules::空, fromX, fromY);
-        screen_.描画_桝輪郭(settings::kOutlineColour, fromX, fromY);
-    }
-    screen_.描画_絵(position_.board(toX, toY), toX, toY);
-    screen_.描画_桝輪郭(settings::kOutlineColour, toX, toY);
 }
 
 }  // namespace flow

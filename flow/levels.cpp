@@ -1,31 +1,31 @@
 #include "com/com_state.h"
-#include "flow/game.h"
+#include "flow/computer_opponent.h"
 
 namespace flow {
 
-void Game::LEVEL1_Click() {
+void ComputerOpponent::LEVEL1_Click() {
     levelClick(1);
 }
-void Game::LEVEL2_Click() {
+void ComputerOpponent::LEVEL2_Click() {
     levelClick(2);
 }
-void Game::LEVEL3_Click() {
+void ComputerOpponent::LEVEL3_Click() {
     levelClick(3);
 }
-void Game::LEVEL4_Click() {
+void ComputerOpponent::LEVEL4_Click() {
     levelClick(4);
 }
-void Game::LEVEL5_Click() {
+void ComputerOpponent::LEVEL5_Click() {
     levelClick(5);
 }
 
-void Game::levelClick(int n) {
+void ComputerOpponent::levelClick(int n) {
     screen_.eraseLevel();
     レベル_設定(n);
     menu_.keepLevel(n);
 }
 
-void Game::レベル_設定(int n) {
+void ComputerOpponent::レベル_設定(int n) {
     state_.checkedLevel = 0;
     if (n >= com::kMinLevel && n <= com::kMaxLevel) {
         state_.checkedLevel = n;

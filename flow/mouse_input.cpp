@@ -3,6 +3,7 @@
 
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "flow/turn_queries.h"
 #include "rules/move_check.h"
 #include "rules/pawn_files.h"
 #include "rules/promotion.h"
@@ -45,6 +46,12 @@ constexpr int kTopStandLastRow = view::topStandRow(1);
 // from moving the selection.
 constexpr int kLastSwitchableCell = 5;
 
+// True when the piece belongs to the side to move.
+bool ownsPiece(const GameState& state, const rules::Position& position, rules::PieceCode piece) {
+    return (rules::isBottom(piece) && state.sideToMove == position.bottomSide) ||
+           (rules::isTop(piece) && state.sideToMove == position.topSide);
+}
+
 }  // namespace
 
 void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
@@ -75,7 +82,7 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
         return;
     }
     // Play goes on from the position shown: the review's better move is taken away.
-    betterMove_.erase(position_, state_);
+    recordView_.eraseBetterMove();
     int c = 0, r = 0;
     const bool onGrid = cellOf(xTwips, view::kBoardLeft, view::kSquareWidth, c) &&
                         cellOf(yTwips, options_.boardTop, view::kSquareHeight, r);
@@ -88,14 +95,14 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
     // Where a king was taken the game is over, whatever was stepped into; a game stopped at a
     // full record stays stopped until 戻 makes room.
     if (announceTakenKing()) return;
-    if (recordFull()) {
+    if (recordFull(moves_)) {
         refuseFullRecord();
         return;
     }
     resumeAtClick();
     // The computer's reply at the resume may have ended the game (and reset the board) or
     // filled the record.
-    if (shutDown_ || state_.sideToMove == 0 || !onGrid || recordFull()) return;
+    if (shutDown_ || state_.sideToMove == 0 || !onGrid || recordFull(moves_)) return;
 
     if (rules::Board::onBoard(c, r)) {
         pressBoardSquare(button, c, r);
@@ -104,11 +111,6 @@ void Game::Form_MouseDown(int button, double xTwips, double yTwips) {
     } else if (c == rules::kTopHandX && r >= kTopStandFirstRow && r <= kTopStandLastRow) {
         pressStand(SelectionFrom::TopStand, r);
     }
-}
-
-bool Game::ownsPiece(rules::PieceCode piece) const {
-    return (rules::isBottom(piece) && state_.sideToMove == position_.bottomSide) ||
-           (rules::isTop(piece) && state_.sideToMove == position_.topSide);
 }
 
 void Game::pressBoardSquare(int button, int c, int r) {
@@ -124,7 +126,7 @@ void Game::pressBoardSquare(int button, int c, int r) {
         s.fromY = r;
         s.movePiece = piece;
         screen_.描画_移動可能桝色(c, r, hint, piece);
-        if (ownsPiece(piece)) {
+        if (ownsPiece(s, position_, piece)) {
             s.selectState = true;
             screen_.描画_桝輪郭(kSelectColour, c, r);
         } else {
@@ -135,7 +137,7 @@ void Game::pressBoardSquare(int button, int c, int r) {
 
     s.toX = c;
     s.toY = r;
-    if (ownsPiece(piece)) {
+    if (ownsPiece(s, position_, piece)) {
         if (s.sideToMove == position_.bottomSide && !options_.chineseDrops &&
             s.fromX == rules::kBottomHandX && s.fromY > kLastSwitchableCell) {
             return;
@@ -177,17 +179,6 @@ void Game::pressBoardSquare(int button, int c, int r) {
     makeHumanMove();
 }
 
-bool Game::standCellOpen(int standX, int k) const {
-    if (options_.chineseDrops) return true;
-    // Without Chinese drops the shogi army at the bottom may drop only the Chinese pieces it
-    // took, the Chinese army at the bottom may not drop at all, and neither may the Chinese army
-    // on top.
-    if (standX == rules::kBottomHandX) {
-        return position_.bottomSide == rules::SENTE && k <= rules::hand::kLastChinese;
-    }
-    return position_.bottomSide != rules::SENTE;
-}
-
 void Game::pressStand(SelectionFrom stand, int row) {
     GameState& s = state_;
     // The bottom army's stand runs down from row 1 by hand index; the top army's runs up from
@@ -195,7 +186,7 @@ void Game::pressStand(SelectionFrom stand, int row) {
     const bool bottom = stand == SelectionFrom::BottomStand;
     const int standX = bottom ? rules::kBottomHandX : rules::kTopHandX;
     const int k = bottom ? row : view::topStandCell(row);
-    if (!standCellOpen(standX, k)) return;
+    if (!standCellOpen(position_, options_, standX, k)) return;
     if (bottom ? rules::isBottom(s.movePiece) : rules::isTop(s.movePiece)) {
         screen_.描画_将棋盤桝();
         screen_.描画_桝輪郭(settings::kOutlineColour, s.fromX, s.fromY);

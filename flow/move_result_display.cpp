@@ -1,4 +1,4 @@
-// The last move of each army, written beside the board in the piece set's notation.
+// What a move shows: the squares it touched, and the last move of each army beside the board.
 #include "flow/move_result_display.h"
 
 #include <algorithm>
@@ -68,6 +68,18 @@ void MoveResultDisplay::消去_移動結果(rules::SideId side) {
     } else if (side == position_.bottomSide) {
         for (int c = 13; c <= 16; ++c) screen_.描画_絵(options_.background, c, 2);
     }
+}
+
+void MoveResultDisplay::drawMove(int fromX, int fromY, int toX, int toY,
+                                 const rules::MoveEffect& effect) {
+    if (effect.bottomStandChanged) screen_.描画_自持盤();
+    if (effect.topStandChanged) screen_.描画_敵持盤();
+    if (rules::Board::onBoard(fromX, fromY)) {
+        screen_.描画_絵(rules::空, fromX, fromY);
+        screen_.描画_桝輪郭(settings::kOutlineColour, fromX, fromY);
+    }
+    screen_.描画_絵(position_.board(toX, toY), toX, toY);
+    screen_.描画_桝輪郭(settings::kOutlineColour, toX, toY);
 }
 
 }  // namespace flow

@@ -1,6 +1,7 @@
 #include "flow/option_menu.h"
 
 #include "flow/texts.h"
+#include "flow/turn_queries.h"
 
 namespace flow {
 
@@ -24,7 +25,8 @@ const char* const kAboutTitle = "KZ ソラワ";
 OptionMenu::OptionMenu(settings::Options& options, view::Screen& screen, platform::Canvas& canvas,
                        platform::Frame& frame, settings::Sounds& sounds, platform::Dialogs& dialogs,
                        std::string settingsPath, lang::Language systemLanguage,
-                       std::function<void()> redrawAll, OptionFollowUp& game)
+                       std::function<void()> redrawAll, Clocks& clocks, RecordPanel& panel,
+                       const GameState& state, const record::MoveList& moves, OptionFollowUp& game)
     : options_(options),
       screen_(screen),
       canvas_(canvas),
@@ -34,6 +36,10 @@ OptionMenu::OptionMenu(settings::Options& options, view::Screen& screen, platfor
       settingsPath_(std::move(settingsPath)),
       systemLanguage_(systemLanguage),
       redrawAll_(std::move(redrawAll)),
+      clocks_(clocks),
+      panel_(panel),
+      state_(state),
+      moves_(moves),
       game_(game) {}
 
 void OptionMenu::backgroundClick(int code) {
@@ -65,7 +71,7 @@ void OptionMenu::SIDOU_Click() {
 void OptionMenu::KEIKA_Click() {
     options_.elapsedTime = !options_.elapsedTime;
     writeSettings();
-    game_.elapsedTimeSwitched();
+    clocks_.showElapsedTime(options_.elapsedTime, gameBeingPlayed(state_, moves_));
 }
 
 void OptionMenu::CHESS_MOCHIKOMA_Click() {
@@ -87,6 +93,14 @@ void OptionMenu::BGM_Click() {
         sounds_.stop(settings::Sound::BGM);
     }
     writeSettings();
+}
+
+void OptionMenu::TIME_CONTROL_Click(const TimeControlAsker& ask) {
+    // The dialog counts against no one: the clocks wait while it is open.
+    clocks_.pause();
+    const std::optional<record::TimeControl> chosen = ask(options_.timeControl);
+    clocks_.resume();
+    if (chosen) setTimeControl(*chosen);
 }
 
 void OptionMenu::setTimeControl(const record::TimeControl& control) {
@@ -121,7 +135,7 @@ void OptionMenu::pieceSetClick(platform::PieceSet set) {
 }
 
 void OptionMenu::VER_Click() {
-    game_.hideFilePanel();
+    panel_.hide();
     sounds_.play(settings::Sound::その他);
     dialogs_.show(translated("Game", kAboutText), kAboutTitle, platform::Buttons::Ok);
 }

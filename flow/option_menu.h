@@ -4,12 +4,19 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "flow/clocks.h"
+#include "flow/game_state.h"
+#include "flow/record_panel.h"
 
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/frame.h"
 #include "platform/translation.h"
+#include "record/move_list.h"
+#include "record/time_control.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
 #include "settings/sounds.h"
@@ -21,10 +28,6 @@ namespace flow {
 // screen.
 class OptionFollowUp {
   public:
-    // Opening ｵﾌﾟｼｮﾝ and その他 put the file panel away.
-    virtual void hideFilePanel() = 0;
-    // 経過時間 switched: the clocks show or hide the elapsed time.
-    virtual void elapsedTimeSwitched() = 0;
     // 中国側持駒OK switched: a piece held on a stand that has just closed is let go.
     virtual void chineseDropsSwitched() = 0;
     // The piece set changed: the last moves beside the board and the move list named again.
@@ -36,11 +39,13 @@ class OptionFollowUp {
 
 class OptionMenu : public settings::SettingsEffects {
   public:
-    // `redrawAll` repaints the whole window (the game's 画面_再描画).
+    // `redrawAll` repaints the whole window (the game's 画面_再描画). Opening ｵﾌﾟｼｮﾝ and その他
+    // put the file panel away; 経過時間 shows or hides the clocks, running while a game is played.
     OptionMenu(settings::Options& options, view::Screen& screen, platform::Canvas& canvas,
                platform::Frame& frame, settings::Sounds& sounds, platform::Dialogs& dialogs,
                std::string settingsPath, lang::Language systemLanguage,
-               std::function<void()> redrawAll, OptionFollowUp& game);
+               std::function<void()> redrawAll, Clocks& clocks, RecordPanel& panel,
+               const GameState& state, const record::MoveList& moves, OptionFollowUp& game);
 
     // ｵﾌﾟｼｮﾝ menu: the background, guidance, elapsed time, Chinese drops, music, the move list
     // and the about box (the entries that pick one of several choices are in options.cpp).
@@ -56,8 +61,14 @@ class OptionMenu : public settings::SettingsEffects {
     void BGM_Click();
     void MOVE_LIST_Click();
     void VER_Click();
-    // 持ち時間…: the control the games to come are played to (a game in progress keeps its own);
-    // the window asks the player for it. A time control that cannot be played is refused.
+    // 持ち時間…: `ask` shows the window's dialog with the control chosen so far and gives the
+    // one the player takes (for the games to come; a game in progress keeps its own), or nothing.
+    // As for a message box, the time the dialog is open is no one's.
+    using TimeControlAsker =
+        std::function<std::optional<record::TimeControl>(const record::TimeControl& current)>;
+    void TIME_CONTROL_Click(const TimeControlAsker& ask);
+    // The control the games to come are played to. A time control that cannot be played is
+    // refused.
     void setTimeControl(const record::TimeControl& control);
     // 言語 / Language: the texts change at once, and the choice is kept.
     void JAPANESE_Click();
@@ -94,6 +105,10 @@ class OptionMenu : public settings::SettingsEffects {
     std::string settingsPath_;
     lang::Language systemLanguage_;
     std::function<void()> redrawAll_;
+    Clocks& clocks_;
+    RecordPanel& panel_;
+    const GameState& state_;
+    const record::MoveList& moves_;
     OptionFollowUp& game_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "flow/turn_queries.h"
 #include "record/position_fault_text.h"
 #include "rules/position_check.h"
 #include "view/layout.h"
@@ -36,8 +37,9 @@ void PositionEditing::editPosition() {
     beforeEditing_ =
         std::make_unique<BeforeEditing>(BeforeEditing{position_, moves_, state_, wasPlaying});
     state_.selectState = false;
-    const rules::SideId side =
-        state_.sideToMove != 0 ? state_.sideToMove : game_.sideToMoveAt(moves_.currentMove);
+    const rules::SideId side = state_.sideToMove != 0
+                                   ? state_.sideToMove
+                                   : sideToMoveAt(position_, moves_, moves_.currentMove);
     editor_.begin(side);
     drawEditor();
 }
@@ -136,7 +138,8 @@ void PositionEditing::editPress(int button, double xTwips, double yTwips) {
         // A stand the game does not show (Chinese drops off) takes nothing.
         const int held = rules::handIndexOfKind(rules::magnitude(editor_.heldCode()));
         const int cell = editor_.heldCode() != rules::空 ? held : k;
-        if (cell == 0 || !game_.standCellOpen(c, cell) || !editor_.pressStand(bottom, k)) {
+        if (cell == 0 || !standCellOpen(position_, options_, c, cell) ||
+            !editor_.pressStand(bottom, k)) {
             sounds_.play(settings::Sound::禁止);
             return;
         }
@@ -149,10 +152,10 @@ void PositionEditing::editPress(int button, double xTwips, double yTwips) {
 bool Game::suspendGame() {
     panel_.hide();
     computer_.eraseHint(position_, state_);
-    betterMove_.erase(position_, state_);
-    const bool wasPlaying = gameBeingPlayed();
+    recordView_.eraseBetterMove();
+    const bool wasPlaying = gameBeingPlayed(state_, moves_);
     clocks_.run(false);
-    stopComputer();
+    opponent_.stopComputer();
     return wasPlaying;
 }
 
@@ -160,7 +163,7 @@ void Game::showRestoredGame() {
     画面_再描画();
     screen_.描画_手数(moves_.moveCount);
     lastMoves_.showLastMoves(moves_.currentMove);
-    recordChanged();
+    recordView_.recordChanged();
 }
 
 }  // namespace flow

@@ -25,11 +25,6 @@ class EditingHost {
     // Editing begins: the file panel and a hint go, and nothing of the game goes on (no clock, no
     // computer's answer). True when a game was being played.
     virtual bool suspendGame() = 0;
-    // The side to move after recorded move n, from the record.
-    virtual rules::SideId sideToMoveAt(int n) const = 0;
-    // True when presses on cell k of the stand in column standX are taken: with Chinese drops
-    // off some stands are only shown.
-    virtual bool standCellOpen(int standX, int k) const = 0;
     // The new game that 完了 starts on the record set up (its entry 0).
     virtual void 初期設定() = 0;
     // The game 取消 put back, shown whole with its move count and its record.

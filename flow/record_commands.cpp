@@ -4,8 +4,8 @@
 
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "flow/turn_queries.h"
 #include "record/entry_destination.h"
-#include "record/entry_position.h"
 #include "rules/board_flip.h"
 #include "rules/setup.h"
 
@@ -48,13 +48,9 @@ bool Game::手順保存(double bottomBefore, double bottomAfter, double topBefor
     moves_.lastMove = n;
     moves_.timeLoser = 0;
     clocks_.keepEntry(n, state_.sideToMove == position_.bottomSide);
-    recordChanged();
+    recordView_.recordChanged();
     panel_.writeRecovery();
     return true;
-}
-
-bool Game::recordFull() const {
-    return moves_.currentMove >= record::kMaxEntry;
 }
 
 void Game::refuseFullRecord() {
@@ -102,7 +98,7 @@ void Game::CANCEL_Click() {
 
 void Game::REPLAY_Click() {
     // A step takes the game off the move being thought about: a press resumes it.
-    stopComputer();
+    opponent_.stopComputer();
     panel_.hide();
     state_.resumePending = true;
     if (moves_.currentMove < 1) {
@@ -126,11 +122,11 @@ void Game::REPLAY_Click() {
     --moves_.moveCount;
     state_.sideToMove = -state_.sideToMove;
     screen_.描画_手数(moves_.moveCount);
-    recordChanged();
+    recordView_.recordChanged();
 }
 
 void Game::AFTER_Click() {
-    stopComputer();
+    opponent_.stopComputer();
     panel_.hide();
     if (state_.sideToMove == 0) {
         sounds_.play(settings::Sound::禁止);
@@ -167,7 +163,21 @@ void Game::AFTER_Click() {
 
     state_.sideToMove = -state_.sideToMove;
     screen_.描画_手数(moves_.moveCount);
-    recordChanged();
+    recordView_.recordChanged();
+}
+
+void Game::stepToEntry(int n) {
+    // One step of 戻 or 進 at a time, each with its own sound, until entry n is shown or a step
+    // is refused.
+    while (n != moves_.currentMove && !shutDown_) {
+        const int before = moves_.currentMove;
+        if (n < before) {
+            REPLAY_Click();
+        } else {
+            AFTER_Click();
+        }
+        if (moves_.currentMove == before) break;
+    }
 }
 
 void Game::REVERSE_Click() {
@@ -177,7 +187,7 @@ void Game::REVERSE_Click() {
                       platform::Buttons::Ok);
         return;
     }
-    stopComputer();
+    opponent_.stopComputer();
     state_.reversed = true;
     state_.selectState = false;
     rules::flipPosition(position_);
@@ -186,7 +196,7 @@ void Game::REVERSE_Click() {
     // stand, and no captured piece or thinking time passes to the other army.
     for (int n = 0; n <= moves_.lastMove; ++n) turnEntry(moves_[n]);
     // The review's results stay with the record, turned with it.
-    review_.turnRound(record::positionsOf(moves_, moves_.lastMove));
+    recordView_.turnRound();
     clocks_.exchange();
     rules::調査_先手後手(position_);
     画面_再描画();
@@ -194,7 +204,7 @@ void Game::REVERSE_Click() {
     handicap_.negateHandicapGrade();
     sounds_.play(settings::Sound::駒打音);
     // The board is only seen from the other end: the army to move keeps the move.
-    recordChanged();
+    recordView_.recordChanged();
 }
 
 }  // namespace flow

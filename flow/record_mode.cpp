@@ -1,5 +1,5 @@
-// Record mode: a record read from the panel, or one the recovery record gives back, put on the
-// board to be stepped through; and the 棋譜 menu's other entries, which the panel carries out.
+// Record mode: a record read from the panel or pasted, or one the recovery record gives back, put
+// on the board to be stepped through.
 #include "flow/game.h"
 #include "flow/texts.h"
 #include "rules/setup.h"
@@ -18,10 +18,6 @@ void Game::KIFU_READ_Click() {
     panel_.KIFU_READ_Click();
 }
 
-void Game::KIFU_WRITE_Click() {
-    panel_.KIFU_WRITE_Click();
-}
-
 void Game::showReadRecord(const record::KifuLoad& loaded) {
     enterRecordMode(loaded);
     if (!panel_.announceRead()) return;
@@ -29,12 +25,28 @@ void Game::showReadRecord(const record::KifuLoad& loaded) {
     state_.sideToMove = moves_.startSide;
 }
 
+void Game::showPastedRecord(const record::KifuLoad& loaded, rules::SideId sideToMoveAtStart) {
+    enterRecordMode(loaded);
+    recordView_.recordChanged();
+    canvas_.repaintNow();
+    if (!loaded.entries.empty()) panel_.announceRead();
+    state_.sideToMove = sideToMoveAtStart;
+}
+
 void Game::offerRecovery() {
     const std::optional<record::KifuLoad> loaded = panel_.offerRecovery();
     if (!loaded) return;
     enterRecordMode(*loaded);
     rules::調査_先手後手(position_);
-    showLastEntry();
+    // The last entry is shown as that many steps of 進 would show it.
+    const int n = moves_.lastMove;
+    moves_.currentMove = n;
+    moves_.moveCount = n;
+    showEntry(n);
+    screen_.描画_手数(n);
+    // Each step of 進 from the start hands the move to the other army.
+    state_.sideToMove = n % 2 == 0 ? moves_.startSide : -moves_.startSide;
+    canvas_.repaintNow();
 }
 
 void Game::enterRecordMode(const record::KifuLoad& loaded) {
@@ -46,18 +58,7 @@ void Game::enterRecordMode(const record::KifuLoad& loaded) {
     初期設定();
     state_.kifuMode = true;
     panel_.printHeaders(loaded.headers);
-    recordChanged();
-}
-
-void Game::showLastEntry() {
-    const int n = moves_.lastMove;
-    moves_.currentMove = n;
-    moves_.moveCount = n;
-    showEntry(n);
-    screen_.描画_手数(n);
-    // Each step of 進 from the start hands the move to the other army.
-    state_.sideToMove = n % 2 == 0 ? moves_.startSide : -moves_.startSide;
-    canvas_.repaintNow();
+    recordView_.recordChanged();
 }
 
 }  // namespace flow

@@ -20,10 +20,16 @@ namespace flow {
 // The recovery record in the settings folder: the game in progress, in the record file's format.
 inline const char* const kRecoveryFileName = "KZソラワ.recovery";
 
-// Where a record read from the file list goes: the game puts it on the board in record mode.
+// Where a record read from the file list or pasted goes: the game puts it on the board in record
+// mode.
 class RecordReader {
   public:
+    // A record read whole from a file (or its pasted text), the player told how to step through it.
     virtual void showReadRecord(const record::KifuLoad& loaded) = 0;
+    // A record read from a pasted notation or record text, from its start (which may be any
+    // position), the start's side to move first; the player is told how to step through its moves.
+    virtual void showPastedRecord(const record::KifuLoad& loaded,
+                                  rules::SideId sideToMoveAtStart) = 0;
 
   protected:
     ~RecordReader() = default;

@@ -1,5 +1,5 @@
-// The move list beside the board: its rows and a jump to one of its entries.
-#include "flow/game.h"
+// The move list beside the board: its rows, and the view told of every change.
+#include "flow/record_view.h"
 #include "flow/texts.h"
 #include "record/entry_position.h"
 #include "view/piece_names.h"
@@ -13,18 +13,30 @@ const char* const kStartText = KZ_TEXT("Game", "開始");
 
 }  // namespace
 
-void Game::setRecordListener(RecordListener* listener) {
+RecordView::RecordView(const record::MoveList& moves, const rules::Position& position,
+                       const GameState& state, const settings::Options& options,
+                       const PositionEditing& editing, view::Screen& screen,
+                       platform::Canvas& canvas, platform::GuiThread* gui, long reviewNodes)
+    : moves_(moves),
+      position_(position),
+      state_(state),
+      options_(options),
+      editing_(editing),
+      betterMove_(screen, canvas),
+      review_(gui, reviewNodes, [this] { recordChanged(); }) {}
+
+void RecordView::setRecordListener(RecordListener* listener) {
     recordListener_ = listener;
 }
 
-void Game::recordChanged() {
+void RecordView::recordChanged() {
     // Results found on another record are dropped.
     if (review_.hasResults()) review_.follow(record::positionsOf(moves_, moves_.lastMove));
     followBetterMove();
     if (recordListener_ != nullptr) recordListener_->recordChanged();
 }
 
-std::vector<record::MoveListRow> Game::moveListRows() const {
+std::vector<record::MoveListRow> RecordView::moveListRows() const {
     std::string start = translated("Game", kStartText);
     // The handicap grade, as it is labelled beside the board.
     if (state_.handicapSet) {
@@ -35,20 +47,6 @@ std::vector<record::MoveListRow> Game::moveListRows() const {
     return record::moveListRows(moves_, start, [set](int x, int y, rules::PieceCode piece) {
         return view::moveText(set, x, y, piece);
     });
-}
-
-void Game::stepToEntry(int n) {
-    // One step of 戻 or 進 at a time, each with its own sound, until entry n is shown or a step
-    // is refused.
-    while (n != moves_.currentMove && !shutDown_) {
-        const int before = moves_.currentMove;
-        if (n < before) {
-            REPLAY_Click();
-        } else {
-            AFTER_Click();
-        }
-        if (moves_.currentMove == before) break;
-    }
 }
 
 }  // namespace flow

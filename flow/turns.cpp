@@ -1,6 +1,7 @@
 // Whose turn it is: resuming at a press and handing the turn over after a human move.
 #include "flow/game.h"
 #include "flow/texts.h"
+#include "flow/turn_queries.h"
 #include "rules/setup.h"
 
 namespace flow {
@@ -31,7 +32,7 @@ bool Game::announceTakenKing() {
 void Game::resumeAtClick() {
     GameState& s = state_;
     rules::調査_先手後手(position_);
-    s.sideToMove = sideToMoveAt(moves_.currentMove);
+    s.sideToMove = sideToMoveAt(position_, moves_, moves_.currentMove);
 
     if (s.gameMode == GameMode::TwoHumans) {
         if (!s.resumePending) return;
@@ -48,7 +49,7 @@ void Game::resumeAtClick() {
         s.resumePending = false;
         dialogs_.show(translated("Game", "OKですか？"), translated("Game", "再開(COM)"),
                       platform::Buttons::Ok);
-        com_ban();
+        opponent_.com_ban();
     } else if (s.sideToMove == position_.bottomSide && s.resumePending) {
         s.resumePending = false;
         clocks_.startTurn();
@@ -60,7 +61,7 @@ void Game::resumeAtClick() {
 void Game::handOverAfterHumanMove(rules::PieceCode captured) {
     GameState& s = state_;
     if (s.gameMode == GameMode::AgainstComputer) {
-        handOverToComputer(captured);
+        opponent_.handOverToComputer(captured);
         return;
     }
     if (position_.winnerSide == rules::SENTE) {
@@ -74,25 +75,7 @@ void Game::handOverAfterHumanMove(rules::PieceCode captured) {
         s.sideToMove = -s.sideToMove;
     }
     clocks_.markTurnStart();
-    if (s.sideToMove != 0 && !shutDown_ && recordFull()) refuseFullRecord();
-}
-
-void Game::handOverToComputer(rules::PieceCode captured) {
-    GameState& s = state_;
-    clocks_.run(false);
-    clocks_.addTurn(true);
-
-    // A mated computer loses at once, just as one whose king was taken.
-    const bool computerMated = computer_.surveyMates(position_, position_.topSide);
-
-    if (computerMated || captured == rules::敵王 || captured == rules::敵将) {
-        終了("あなた");
-        return;
-    }
-    if (position_.winnerSide == 0) {
-        s.sideToMove = position_.topSide;
-        com_ban();
-    }
+    if (s.sideToMove != 0 && !shutDown_ && recordFull(moves_)) refuseFullRecord();
 }
 
 }  // namespace flow

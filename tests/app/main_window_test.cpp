@@ -268,12 +268,12 @@ TEST_F(MainWindowTest, TheReviewCaptionsItsItemAndFillsTheListAndTheGraph) {
     auto* bar = window->findChild<QProgressBar*>(QStringLiteral("REVIEW_PROGRESS"));
     EXPECT_FALSE(bar->isHidden());
     EXPECT_EQ(bar->text(), QStringLiteral("解析中 0 / 1"));
-    for (int i = 0; i < 3000 && window->game().analysing(); ++i) QTest::qWait(10);
-    ASSERT_FALSE(window->game().analysing());
+    for (int i = 0; i < 3000 && window->game().recordView().analysing(); ++i) QTest::qWait(10);
+    ASSERT_FALSE(window->game().recordView().analysing());
     EXPECT_EQ(action("KIFU_ANALYSE")->text(), QStringLiteral("棋譜解析"));
     EXPECT_TRUE(bar->isHidden());
 
-    const std::vector<flow::ReviewRow> rows = window->game().reviewRows();
+    const std::vector<flow::ReviewRow> rows = window->game().recordView().reviewRows();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(window->reviewGraph()->points(),
               (std::vector<std::optional<double>>{rows[0].graphScore}));

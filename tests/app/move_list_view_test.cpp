@@ -37,7 +37,7 @@ TEST(MoveListView, TheNumberAndTheMoveKeepApartAtEveryScale) {
     rig.game->Form_MouseDown(flow::kLeftButton, 1050 + 495 * 3 + 200, top + 615 * 7 + 300);
     rig.game->Form_MouseDown(flow::kLeftButton, 1050 + 495 * 3 + 200, top + 615 * 6 + 300);
 
-    app::MoveListView list(*rig.game);
+    app::MoveListView list(rig.game->recordView());
     list.recordChanged();
     list.show();
     for (double s : {1.0, 2.25, 3.0}) {

@@ -26,34 +26,34 @@ class Clipboard : public testsupport::TwoPlayerTest {
     void paste(Answer endGame = Answer::Yes) {
         rig.dialogs.expect("対局中のゲームを終えて貼り付けますか？", "貼り付け", Buttons::YesNo,
                            endGame);
-        game().PASTE_Click();
+        game().clipboard().PASTE_Click();
     }
     void pasteExpectingRead() {
         rig.dialogs.expect("対局中のゲームを終えて貼り付けますか？", "貼り付け", Buttons::YesNo,
                            Answer::Yes);
         rig.dialogs.expect(" 読み込みました", "棋譜");
         rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
-        game().PASTE_Click();
+        game().clipboard().PASTE_Click();
         rig.dialogs.verify();
     }
 };
 
 TEST_F(Clipboard, CopiesThePositionShownFromTheShogiArmysSide) {
-    game().COPY_POSITION_Click();
+    game().clipboard().COPY_POSITION_Click();
     EXPECT_EQ(held(), kStart);
     playTwoMoves();
-    game().COPY_POSITION_Click();
+    game().clipboard().COPY_POSITION_Click();
     const std::string afterTwo = held();
     EXPECT_EQ(afterTwo, "jheaxaehj/9/1c5c1/z3z1z1z/2z6/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 3");
     game().REVERSE_Click();
-    game().COPY_POSITION_Click();
+    game().clipboard().COPY_POSITION_Click();
     EXPECT_EQ(held(), afterTwo);
 }
 
 TEST_F(Clipboard, APastedRecordTextIsTheGameAgainInRecordMode) {
     playTwoMoves();
     const record::MoveList played = game().moves();
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     pasteExpectingRead();
     EXPECT_TRUE(state().kifuMode);
     EXPECT_EQ(state().sideToMove, rules::SENTE);
@@ -71,20 +71,20 @@ TEST_F(Clipboard, TheCopiedRecordNamesTheTimeControlOfItsGame) {
     game().optionMenu().setTimeControl({record::TimeControlKind::Byoyomi, 600, 30});
     playTwoMoves();
     game().optionMenu().setTimeControl({});
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     EXPECT_NE(held().find(kLine), std::string::npos) << held();
     const record::MoveList played = game().moves();
 
     pasteExpectingRead();
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     EXPECT_NE(held().find(kLine), std::string::npos) << held();
 
     held() = "練習対局\n李\n山田\n" + record::encodeEntryLine(played[1]) + "\r\n";
     rig.dialogs.expect(" 読み込みました", "棋譜");
     rig.dialogs.expect("棋譜を '進 'で進めて下さい", "棋譜");
-    game().PASTE_Click();
+    game().clipboard().PASTE_Click();
     rig.dialogs.verify();
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     EXPECT_EQ(held().find("持ち時間"), std::string::npos) << held();
 }
 
@@ -92,7 +92,7 @@ TEST_F(Clipboard, TheCopiedRecordNamesTheTimeControlOfItsGame) {
 TEST_F(Clipboard, APastedPositionIsShownWithItsSideToMove) {
     held() = "jheaxaehj/9/1c5c1/z3z1z1z/2z6/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2";
     const record::NotationRead expected = record::readNotation(held());
-    game().PASTE_Click();
+    game().clipboard().PASTE_Click();
     rig.dialogs.verify();
     EXPECT_TRUE(state().kifuMode);
     EXPECT_EQ(game().moves().lastMove, 0);
@@ -109,7 +109,7 @@ TEST_F(Clipboard, APastedRecordFileIsReadAsTheFileWouldBe) {
     ASSERT_EQ(game().moves().lastMove, 2);
     EXPECT_EQ(game().moves()[2], played[2]);
     // A file does not tell when its game was played.
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     EXPECT_EQ(held().find("開始日時"), std::string::npos) << held();
 }
 
@@ -118,25 +118,25 @@ TEST_F(Clipboard, APastedRecordFileIsReadAsTheFileWouldBe) {
 TEST_F(Clipboard, APastedStartKeepsItsMoveNumberAndTheGameItsDate) {
     const std::string start = "jheaxaehj/9/1c5c1/z3z1z1z/2z6/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 37";
     held() = start;
-    game().PASTE_Click();
-    game().COPY_POSITION_Click();
+    game().clipboard().PASTE_Click();
+    game().clipboard().COPY_POSITION_Click();
     EXPECT_EQ(held(), start);
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     EXPECT_NE(held().find("開始局面：" + start + "\n"), std::string::npos) << held();
 
     rig.clock.now = 17 * 3600 + 4 * 60 + 9;
     startGame("後手の番です");
     move(1, 4, 1, 5);
-    game().COPY_POSITION_Click();
+    game().clipboard().COPY_POSITION_Click();
     EXPECT_EQ(held(), "jheaxaehj/9/1c5c1/4z1z1z/z1z6/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 38");
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     const std::string text = held();
     EXPECT_EQ(text.rfind("開始日時：2026/12/07 17:04:09\n", 0), 0u) << text;
     EXPECT_NE(text.find("開始局面：" + start + "\n"), std::string::npos) << text;
 
     rig.clock.now += 3600;
     pasteExpectingRead();
-    game().COPY_RECORD_Click();
+    game().clipboard().COPY_RECORD_Click();
     EXPECT_EQ(held(), text);
 }
 
@@ -159,7 +159,7 @@ TEST_F(Clipboard, WhatDoesNotReadChangesNothing) {
         const record::MoveList before = game().moves();
         held() = row.text;
         rig.dialogs.expect(row.message, "貼り付け");
-        game().PASTE_Click();
+        game().clipboard().PASTE_Click();
         rig.dialogs.verify();
         EXPECT_EQ(rig.dialogs.shown.back().icon, platform::Icon::Warning) << row.text;
         EXPECT_EQ(game().moves(), before) << row.text;

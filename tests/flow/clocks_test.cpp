@@ -159,7 +159,7 @@ TEST_F(Clocks, EachEntryShowsTheClocksOfItsRowWhicheverWayItIsReached) {
     EXPECT_EQ(bottomClock(), clockShowing(SENTE, 9));
     move(6, 7, 6, 6);
     live.push_back(beside());
-    EXPECT_EQ(game().moveListRows()[3].clock, "00:00:09");
+    EXPECT_EQ(game().recordView().moveListRows()[3].clock, "00:00:09");
     EXPECT_EQ(bottomClock(), clockShowing(SENTE, 9)) << "the clock stops at its row's time";
 
     const auto expectEntry = [&](int n, double top, double bottom, const char* way) {

@@ -33,7 +33,7 @@ TEST_F(CommandsTest, GameBetweenHumansStartsWithTheShogiArmy) {
     EXPECT_EQ(s.gameMode, flow::GameMode::TwoHumans);
     EXPECT_FALSE(s.resumePending);
     EXPECT_TRUE(rig.timer.on) << "経過時間 is ticked on a first run";
-    EXPECT_EQ(rig.game->clockTimes().turnStart, rig.clock.now);
+    EXPECT_EQ(rig.game->clocks().times().turnStart, rig.clock.now);
 }
 
 TEST_F(CommandsTest, GameAgainstTheComputerHandsTheFirstMoveToTheHuman) {
@@ -63,7 +63,7 @@ TEST_F(CommandsTest, LevelChoiceTicksOneItemAndShowsOnlyInAComputerGame) {
         return testsupport::countColour(rig.canvas, screen.x(o.levelColumn), screen.y(o.levelRow),
                                         screen.x(o.levelColumn + 3), screen.y(o.levelRow + 1), 15);
     };
-    rig.game->LEVEL1_Click();
+    rig.game->opponent().LEVEL1_Click();
     EXPECT_EQ(rig.game->state().comLevel, 1);
     EXPECT_EQ(rig.game->state().checkedLevel, 1);
     EXPECT_EQ(levelInk(), 0);
@@ -72,7 +72,7 @@ TEST_F(CommandsTest, LevelChoiceTicksOneItemAndShowsOnlyInAComputerGame) {
     rig.game->START2_Click();
     const int shown = levelInk();
     EXPECT_GT(shown, 0);
-    rig.game->LEVEL2_Click();
+    rig.game->opponent().LEVEL2_Click();
     EXPECT_EQ(rig.game->state().comLevel, 2);
     EXPECT_EQ(rig.game->state().checkedLevel, 2);
     EXPECT_GT(levelInk(), 0);

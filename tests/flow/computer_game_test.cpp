@@ -190,7 +190,7 @@ TEST_F(ComputerGame, TheLevelShowsOnlyInAComputerGameAndRulesItsNextMove) {
     // answers this 卒 with the 香, level 3 would push the edge 歩.
     const QImage before = levelArea();
     const QImage topMove = beside().topMove;
-    game().LEVEL1_Click();
+    game().opponent().LEVEL1_Click();
     EXPECT_GT(levelInk(), 0);
     EXPECT_NE(levelArea(), before);
     EXPECT_EQ(beside().topMove, topMove) << "the top army's last move stays whole";
@@ -244,7 +244,7 @@ class ComputerThinksAside : public ComputerGame {
   protected:
     // A game at level 4 where the human has just moved and the computer thinks.
     void humanMovesAtLevel4() {
-        game().LEVEL4_Click();
+        game().opponent().LEVEL4_Click();
         startAgainstComputer();
         move(5, 7, 5, 6);
         before = pos();

@@ -140,9 +140,9 @@ TEST_F(ComputerFromRecord, TheHumansMoveThatFillsTheRecordStopsTheGameUntilAStep
 class ComputerAgreesWithEngine : public ComputerFromRecord {
   protected:
     void setLevelAndDrops(int level, bool drops) {
-        if (level == 1) game().LEVEL1_Click();
-        if (level == 2) game().LEVEL2_Click();
-        if (level == 3) game().LEVEL3_Click();
+        if (level == 1) game().opponent().LEVEL1_Click();
+        if (level == 2) game().opponent().LEVEL2_Click();
+        if (level == 3) game().opponent().LEVEL3_Click();
         if (drops) dropsOn();
     }
     // The computer has just played from entry n - 1 of the record.

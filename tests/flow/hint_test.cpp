@@ -35,7 +35,7 @@ class Hint : public testsupport::ComputerGameTest {
     void expectHint(const std::string& text, int fc, int fr, int tc, int tr) {
         const Kept before = kept();
         rig.dialogs.expect(text, "ヒント");
-        game().HINT_Click();
+        game().opponent().HINT_Click();
         rig.dialogs.verify();
         EXPECT_TRUE(before == kept()) << text;
         EXPECT_TRUE(outlined(fc, fr, kHintColour)) << text;
@@ -76,7 +76,7 @@ TEST_F(Hint, AgainstTheComputerOnlyTheHumansTurnMayAskWhileASelectionIsKept) {
     game().REPLAY_Click();
     heard();
     const auto refused = [&] {
-        game().HINT_Click();
+        game().opponent().HINT_Click();
         EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
     };
     refused();
@@ -134,7 +134,7 @@ TEST_F(Hint, TheInternationalSetNamesEveryMoveInItsLetters) {
     move(3, 7, 3, 6);
     heard();
     game().optionMenu().INTERNATIONAL_PIECES_Click();
-    EXPECT_EQ(game().moveListRows()[1].move, "7f P");
+    EXPECT_EQ(game().recordView().moveListRows()[1].move, "7f P");
     EXPECT_GT(bottomResultInk(), 0) << "the last move is written again";
     EXPECT_TRUE(testsupport::showsPicture(
         rig.canvas, screen().x(5), screen().y(9),
@@ -148,10 +148,10 @@ TEST_F(Hint, TheInternationalSetNamesEveryMoveInItsLetters) {
 // At a level that looks ahead the hint is chosen on the worker thread and shown when its message
 // runs; meanwhile the board takes no press.
 TEST_F(Hint, AtALevelThatLooksAheadItComesAsAMessage) {
-    game().LEVEL4_Click();
+    game().opponent().LEVEL4_Click();
     startGame();
     const Kept before = kept();
-    game().HINT_Click();
+    game().opponent().HINT_Click();
     press(3, 7);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
     ASSERT_TRUE(rig.gui.awaitPosted());

@@ -11,7 +11,7 @@ namespace {
 
 class MoveList : public testsupport::ComputerGameTest {
   protected:
-    MoveList() { game().setRecordListener(&listener); }
+    MoveList() { game().recordView().setRecordListener(&listener); }
 
     // Everything a step shows and plays.
     struct Shown {

@@ -1,6 +1,7 @@
 // Saving the game to a record file through the panel, loading it back into record mode and
 // stepping through it; the panel's lists and boxes; every refusal, with nothing lost.
 #include <filesystem>
+#include <functional>
 
 #include "flow/record_panel_text.h"
 #include "record/entry_line.h"
@@ -41,7 +42,7 @@ class Records : public testsupport::TwoPlayerTest {
 
     void save(const std::string& name, const std::string& gameName = "練習対局",
               const std::string& sente = "山田", const std::string& gote = "李") {
-        game().KIFU_WRITE_Click();
+        game().recordPanel().KIFU_WRITE_Click();
         panel().type(PanelBox::GameName, gameName);
         panel().type(PanelBox::Sente, sente);
         panel().type(PanelBox::Gote, gote);
@@ -157,7 +158,7 @@ TEST_F(Records, TheMoveListShowsALoadedRecord) {
     playThreeTimedMoves();
     saveExpectingSuccess("三手");
     testsupport::CountingListener listener;
-    game().setRecordListener(&listener);
+    game().recordView().setRecordListener(&listener);
     loadExpectingSuccess("三手.棋譜");
     EXPECT_GE(listener.changes, 1);
     EXPECT_EQ(testsupport::rowTexts(game()),
@@ -320,8 +321,10 @@ TEST_F(TurnedRecord, AGameBetweenTwoHumansReplaysAsPlayed) {
 
 TEST_F(Records, APressThatClosesThePanelDoesNothingElse) {
     startGame();
-    for (const auto open : {&flow::Game::KIFU_WRITE_Click, &flow::Game::KIFU_READ_Click}) {
-        (game().*open)();
+    const std::function<void()> opens[] = {[&] { game().recordPanel().KIFU_WRITE_Click(); },
+                                           [&] { game().KIFU_READ_Click(); }};
+    for (const auto& open : opens) {
+        open();
         press(7, 7);
         EXPECT_FALSE(panel().anyShown());
         EXPECT_FALSE(state().selectState) << "the 歩 is not taken up";
@@ -470,12 +473,12 @@ TEST_F(Records, RecordModeRefusesTurningAndHandicapAndEndsWithANewGame) {
 }
 
 TEST_F(Records, PanelShowsWhatEachMenuItemAsksAndEveryOtherCommandHidesIt) {
-    game().KIFU_WRITE_Click();
+    game().recordPanel().KIFU_WRITE_Click();
     EXPECT_TRUE(panel().directoryVisible);
     EXPECT_FALSE(panel().fileVisible);
     EXPECT_TRUE(panel().textVisible);
     panel().type(PanelBox::Sente, "山田");
-    game().KIFU_WRITE_Click();
+    game().recordPanel().KIFU_WRITE_Click();
     EXPECT_EQ(panel().text(PanelBox::Sente), "山田") << "opening it again keeps the texts";
     game().KIFU_READ_Click();
     EXPECT_TRUE(panel().directoryVisible);
@@ -508,7 +511,7 @@ TEST_F(Records, PanelShowsWhatEachMenuItemAsksAndEveryOtherCommandHidesIt) {
     };
     for (const auto& [what, hide] : hiders) {
         game().KIFU_READ_Click();
-        game().KIFU_WRITE_Click();
+        game().recordPanel().KIFU_WRITE_Click();
         panel().type(PanelBox::FileName, "name");
         hide();
         EXPECT_FALSE(panel().anyShown()) << what;

@@ -126,7 +126,7 @@ TEST_F(Recovery, RemovedWhenTheGameIsOverSavedOrBegunAgainButNotWhenResumedPartW
          }},
         {"a save",
          [&] {
-             game().KIFU_WRITE_Click();
+             game().recordPanel().KIFU_WRITE_Click();
              rig.panel.type(PanelBox::FileName, "mine");
              rig.dialogs.expect("棋譜を書き込みました", "  ");
              game().recordPanel().Command1_Click();

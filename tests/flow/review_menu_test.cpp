@@ -15,10 +15,10 @@ class ReviewMenu : public testsupport::ComputerGameTest {
     // Hears the workers until the review ends.
     void finish() {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        while (game().analysing() && std::chrono::steady_clock::now() < end) {
+        while (game().recordView().analysing() && std::chrono::steady_clock::now() < end) {
             if (rig.gui.deliver() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        ASSERT_FALSE(game().analysing());
+        ASSERT_FALSE(game().recordView().analysing());
     }
     // The best move of entry n as a review outside the game finds it.
     com::ComMove bestMoveOf(int n) {
@@ -38,16 +38,17 @@ class ReviewMenu : public testsupport::ComputerGameTest {
 
 TEST_F(ReviewMenu, StartsStopsAndFillsTheRowsOfThePlayedRecord) {
     playByHand({{3, 7, 3, 6}, {3, 4, 3, 5}, {3, 6, 3, 5}});
-    game().KIFU_ANALYSE_Click();
-    EXPECT_TRUE(game().analysing());
-    EXPECT_EQ(game().analysisProgress().rfind("解析中 ", 0), 0u) << game().analysisProgress();
-    game().KIFU_ANALYSE_Click();
-    EXPECT_FALSE(game().analysing()) << "a second press stops it at once";
-    EXPECT_EQ(game().analysisProgress(), "");
+    game().recordView().KIFU_ANALYSE_Click();
+    EXPECT_TRUE(game().recordView().analysing());
+    EXPECT_EQ(game().recordView().analysisProgress().rfind("解析中 ", 0), 0u)
+        << game().recordView().analysisProgress();
+    game().recordView().KIFU_ANALYSE_Click();
+    EXPECT_FALSE(game().recordView().analysing()) << "a second press stops it at once";
+    EXPECT_EQ(game().recordView().analysisProgress(), "");
 
-    game().KIFU_ANALYSE_Click();
+    game().recordView().KIFU_ANALYSE_Click();
     finish();
-    const std::vector<flow::ReviewRow> rows = game().reviewRows();
+    const std::vector<flow::ReviewRow> rows = game().recordView().reviewRows();
     ASSERT_EQ(rows.size(), 4u);
     for (const flow::ReviewRow& r : rows) {
         EXPECT_TRUE(r.done);
@@ -58,26 +59,27 @@ TEST_F(ReviewMenu, StartsStopsAndFillsTheRowsOfThePlayedRecord) {
 
 TEST_F(ReviewMenu, ANewMoveDropsTheResultsAndANewGameStopsTheReview) {
     playByHand({{3, 7, 3, 6}, {3, 4, 3, 5}});
-    game().KIFU_ANALYSE_Click();
+    game().recordView().KIFU_ANALYSE_Click();
     finish();
-    ASSERT_EQ(game().reviewRows().size(), 3u);
+    ASSERT_EQ(game().recordView().reviewRows().size(), 3u);
     move(3, 6, 3, 5);
-    EXPECT_TRUE(game().reviewRows().empty()) << "found on another record";
+    EXPECT_TRUE(game().recordView().reviewRows().empty()) << "found on another record";
 
-    game().KIFU_ANALYSE_Click();
-    ASSERT_TRUE(game().analysing());
+    game().recordView().KIFU_ANALYSE_Click();
+    ASSERT_TRUE(game().recordView().analysing());
     startGame("後手の番です");  // the game goes on from the record
-    EXPECT_FALSE(game().analysing());
+    EXPECT_FALSE(game().recordView().analysing());
     rig.gui.deliver();
-    EXPECT_EQ(game().analysisProgress(), "") << "what the stopped workers posted goes unheard";
+    EXPECT_EQ(game().recordView().analysisProgress(), "")
+        << "what the stopped workers posted goes unheard";
 }
 
 TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoesOn) {
     // The 角's diagonal opens onto the 車 in the corner, and the 車 is left there.
     playByHand({{3, 7, 3, 6}, {5, 4, 5, 5}});
-    game().KIFU_ANALYSE_Click();
+    game().recordView().KIFU_ANALYSE_Click();
     finish();
-    ASSERT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
+    ASSERT_EQ(game().recordView().reviewRows()[2].mark, com::MoveMark::Blunder);
     const com::ComMove better = bestMoveOf(1);
 
     EXPECT_EQ(betterMoveInk(), 0) << "the position after the blunder has none";
@@ -91,21 +93,21 @@ TEST_F(ReviewMenu, ThePositionBeforeAMarkedMoveOutlinesTheBetterMoveUntilPlayGoe
     rig.dialogs.expect("後手の番です", "対局");
     press(better.fromX, better.fromY);
     EXPECT_EQ(betterMoveInk(), 0) << "play goes on";
-    game().KIFU_ANALYSE_Click();
+    game().recordView().KIFU_ANALYSE_Click();
     finish();
     EXPECT_EQ(betterMoveInk(), 0) << "nor does the review's news bring it back";
 }
 
 TEST_F(ReviewMenu, TheResultsAndTheBetterMoveFollowTheTurnedBoardAndThePieceSet) {
     playByHand({{3, 7, 3, 6}, {5, 4, 5, 5}});
-    game().KIFU_ANALYSE_Click();
+    game().recordView().KIFU_ANALYSE_Click();
     finish();
     game().REPLAY_Click();
     const com::ComMove better = bestMoveOf(1);
     game().REVERSE_Click();
     heard();
-    ASSERT_EQ(game().reviewRows().size(), 3u) << "the results stay";
-    EXPECT_EQ(game().reviewRows()[2].mark, com::MoveMark::Blunder);
+    ASSERT_EQ(game().recordView().reviewRows().size(), 3u) << "the results stay";
+    EXPECT_EQ(game().recordView().reviewRows()[2].mark, com::MoveMark::Blunder);
     EXPECT_TRUE(outlined(10 - better.fromX, 10 - better.fromY, flow::kBetterMoveColour));
     EXPECT_TRUE(outlined(10 - better.toX, 10 - better.toY, flow::kBetterMoveColour));
     // The board drawn again in the other piece set keeps it.

@@ -64,7 +64,7 @@ TEST_F(TimedGame, TheTimeControlDialogOpenCountsAgainstNoOneAndTheGameKeepsItsCo
     game().optionMenu().setTimeControl(played);
     startGame();
     think(1);
-    game().TIME_CONTROL_Click([&](const record::TimeControl& current) {
+    game().optionMenu().TIME_CONTROL_Click([&](const record::TimeControl& current) {
         EXPECT_EQ(current, played);
         rig.clock.now += 30;  // the player thinks it over with the dialog open
         return std::optional(next);
@@ -99,7 +99,9 @@ TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
     rig.dialogs.expect("続けますか？", "再ゲーム", platform::Buttons::YesNo, platform::Answer::Yes);
     think(4.5);
     rig.dialogs.verify();
-    game().COPY_RECORD_Click();  // the game is over, and its record is still the one played
+    game()
+        .clipboard()
+        .COPY_RECORD_Click();  // the game is over, and its record is still the one played
     EXPECT_NE(rig.clipboard.held.find("後手：COM"), std::string::npos) << rig.clipboard.held;
     EXPECT_NE(rig.clipboard.held.find("持ち時間：1分+10秒"), std::string::npos);
     EXPECT_NE(rig.clipboard.held.find("手で時間切れにより後手の勝ち\n"), std::string::npos);
@@ -107,7 +109,7 @@ TEST_F(TimedGame, ATakebackRestoresTheClocksAndTheHumanLosesOnTimeInByoyomi) {
 
 TEST_F(TimedGame, TheComputersFlagFallsWhileItThinksOnTheWorkerThread) {
     game().optionMenu().setTimeControl({TimeControlKind::SuddenDeath, 60});
-    game().LEVEL4_Click();
+    game().opponent().LEVEL4_Click();
     startAgainstComputer();
     move(7, 7, 7, 6);
     ASSERT_TRUE(game().computer().searching());

@@ -24,7 +24,7 @@ class TwoPlayerTest : public ::testing::Test {
     flow::Game& game() { return *rig.game; }
     const rules::Position& pos() { return rig.game->position(); }
     const flow::GameState& state() { return rig.game->state(); }
-    const flow::ClockTimes& clocks() { return rig.game->clockTimes(); }
+    const flow::ClockTimes& clocks() { return rig.game->clocks().times(); }
     view::Screen& screen() { return rig.game->screen(); }
 
     // Switches Chinese drops on (the top army's stand is used only then).

@@ -20,13 +20,13 @@ void runCommand(flow::Game& g, Command c) {
             g.START2_Click();
             break;
         case Command::Level1:
-            g.LEVEL1_Click();
+            g.opponent().LEVEL1_Click();
             break;
         case Command::Level2:
-            g.LEVEL2_Click();
+            g.opponent().LEVEL2_Click();
             break;
         case Command::Level3:
-            g.LEVEL3_Click();
+            g.opponent().LEVEL3_Click();
             break;
         case Command::Owari:
             g.OWARI_Click();
@@ -180,7 +180,7 @@ void apply(SoakRig& rig, const Event& e) {
             if (rig.timer.enabled()) g.Timer1_Timer();
             break;
         case Event::Kind::Save:
-            g.KIFU_WRITE_Click();
+            g.recordPanel().KIFU_WRITE_Click();
             rig.panel.type(platform::PanelBox::FileName, e.fileName);
             rig.panel.type(platform::PanelBox::GameName, e.gameName);
             rig.panel.type(platform::PanelBox::Sente, e.sente);

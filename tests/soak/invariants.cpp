@@ -289,7 +289,7 @@ void Checker::checkState(const SoakRig& rig, const Event& e,
     if (!(p.bottomSide == -p.topSide && (p.bottomSide == 1 || p.bottomSide == -1)))
         bad("bottomSide " + std::to_string(p.bottomSide) + ", topSide " +
             std::to_string(p.topSide));
-    const flow::ClockTimes& t = g.clockTimes();
+    const flow::ClockTimes& t = g.clocks().times();
     if (!finiteClock(t.bottomClock) || !finiteClock(t.topClock) || !finiteClock(t.turnSeconds))
         bad("a clock is negative or not a number");
 

@@ -15,9 +15,9 @@ struct CountingListener : flow::RecordListener {
 };
 
 // "number move clock" for each row, e.g. "1 ５八 王 00:01:05".
-inline std::vector<std::string> rowTexts(const flow::Game& game) {
+inline std::vector<std::string> rowTexts(flow::Game& game) {
     std::vector<std::string> out;
-    for (const record::MoveListRow& r : game.moveListRows())
+    for (const record::MoveListRow& r : game.recordView().moveListRows())
         out.push_back(std::to_string(r.number) + " " + r.move + " " + r.clock);
     return out;
 }
