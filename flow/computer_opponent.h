@@ -72,6 +72,8 @@ class ComputerOpponent : private MoveListener {
     bool computerThinking() const;
     // Ends the computer's search, the turn's or the hint's, at once: its answer is never heard.
     void stopComputer();
+    // The player that chooses the computer's moves and the hint.
+    const ComputerPlayer& computer() const { return computer_; }
 
   private:
     void levelClick(int n);

@@ -140,9 +140,7 @@ class Game : private TurnHost, private OptionFollowUp, private RecordReader, pri
     const GameState& state() const { return state_; }
     const Clocks& clocks() const { return clocks_; }
     const settings::Options& options() const { return options_; }
-    const ComputerPlayer& computer() const { return computer_; }
     view::Screen& screen() { return screen_; }
-    settings::Sounds& sounds() { return sounds_; }
 
     // True once 終了処理 has run: the program is ending.
     bool shutDown() const { return shutDown_; }
@@ -163,7 +161,8 @@ class Game : private TurnHost, private OptionFollowUp, private RecordReader, pri
     void pressBoardSquare(int button, int c, int r);
     void pressStand(SelectionFrom stand, int row);
 
-    // A human move (human_move.cpp): the selected piece goes to (toX, toY) as movePiece.
+    // A human move (human_move.cpp): the selected piece goes to (toX, toY) as movePiece, then the
+    // turn is handed over.
     void makeHumanMove();
 
     // Turns (turns.cpp).
@@ -171,7 +170,6 @@ class Game : private TurnHost, private OptionFollowUp, private RecordReader, pri
     // A game is not played on where a king was taken: true when the position shown lacks one,
     // after the end was announced as the capture announced it (the winner, then 続けますか？).
     bool announceTakenKing();
-    void handOverAfterHumanMove(rules::PieceCode captured);
 
     // The move list (record_commands.cpp). 手順保存 writes the board and hands into entry
     // currentMove and makes it the last; it refuses (false) an entry past the end of the list.

@@ -1,5 +1,6 @@
-// Making a human move once the press has passed every check.
+// Making a human move once the press has passed every check, and handing the turn over.
 #include "flow/game.h"
+#include "flow/turn_queries.h"
 #include "rules/make_move.h"
 
 namespace flow {
@@ -33,7 +34,24 @@ void Game::makeHumanMove() {
     lastMoves_.描画_移動結果(mover, s.toX, s.toY, s.movePiece, kMarkColour);
     canvas_.repaintNow();
 
-    handOverAfterHumanMove(effect.captured);
+    // Against the computer, it replies. Between two humans, a taken king ends the game, and
+    // otherwise the other player moves next.
+    if (s.gameMode == GameMode::AgainstComputer) {
+        opponent_.handOverToComputer(effect.captured);
+        return;
+    }
+    if (position_.winnerSide == rules::SENTE) {
+        終了("先手");
+    } else if (position_.winnerSide == rules::GOTE) {
+        終了("後手");
+    }
+    // 終了 may have reset the board (no game any more) or ended the program.
+    if (s.sideToMove == rules::SENTE || s.sideToMove == rules::GOTE) {
+        clocks_.addTurn(s.sideToMove == position_.bottomSide);
+        s.sideToMove = -s.sideToMove;
+    }
+    clocks_.markTurnStart();
+    if (s.sideToMove != 0 && !shutDown_ && recordFull(moves_)) refuseFullRecord();
 }
 
 }  // namespace flow

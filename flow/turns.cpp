@@ -1,4 +1,5 @@
-// Whose turn it is: resuming at a press and handing the turn over after a human move.
+// Whose turn it is: resuming at a press, and no play on where a king was taken. (The turn is handed
+// over after a human move in human_move.cpp.)
 #include "flow/game.h"
 #include "flow/texts.h"
 #include "flow/turn_queries.h"
@@ -56,26 +57,6 @@ void Game::resumeAtClick() {
         dialogs_.show(translated("Game", "MANの番です"), translated("Game", "対局"),
                       platform::Buttons::Ok);
     }
-}
-
-void Game::handOverAfterHumanMove(rules::PieceCode captured) {
-    GameState& s = state_;
-    if (s.gameMode == GameMode::AgainstComputer) {
-        opponent_.handOverToComputer(captured);
-        return;
-    }
-    if (position_.winnerSide == rules::SENTE) {
-        終了("先手");
-    } else if (position_.winnerSide == rules::GOTE) {
-        終了("後手");
-    }
-    // 終了 may have reset the board (no game any more) or ended the program.
-    if (s.sideToMove == rules::SENTE || s.sideToMove == rules::GOTE) {
-        clocks_.addTurn(s.sideToMove == position_.bottomSide);
-        s.sideToMove = -s.sideToMove;
-    }
-    clocks_.markTurnStart();
-    if (s.sideToMove != 0 && !shutDown_ && recordFull(moves_)) refuseFullRecord();
 }
 
 }  // namespace flow

@@ -91,7 +91,7 @@ TEST_F(ComputerGame, MateOfTheHumanIsOnlyAnnouncedAndTheKingIsTakenNextMove) {
     // A new start: no game, and nothing of the computer's picture of the old one is kept.
     EXPECT_EQ(state().sideToMove, 0);
     EXPECT_EQ(pos().board(5, 9), 自王);
-    EXPECT_TRUE(game().computer().influenceMap() == com::InfluenceMap{});
+    EXPECT_TRUE(game().opponent().computer().influenceMap() == com::InfluenceMap{});
     rig.dialogs.expect("「対局」で始めて下さい", "開始");
     press(5, 7);
 }
@@ -248,7 +248,7 @@ class ComputerThinksAside : public ComputerGame {
         startAgainstComputer();
         move(5, 7, 5, 6);
         before = pos();
-        ASSERT_TRUE(game().computer().searching());
+        ASSERT_TRUE(game().opponent().computer().searching());
         heard();
     }
     rules::Position before;
@@ -268,11 +268,11 @@ TEST_F(ComputerThinksAside, ItsMoveIsTheOneChosenAtOnceAndLandsWhenItsMessageRun
     level4.comLevel = 4;
     level4.chineseDrops = game().options().chineseDrops;
     const com::Choice atOnce = com::chooseMoveForSide(before, GOTE, level4);
-    EXPECT_EQ(game().computer().comState().best, atOnce.move);
+    EXPECT_EQ(game().opponent().computer().comState().best, atOnce.move);
     EXPECT_EQ(pos().board(atOnce.move.toX, atOnce.move.toY), atOnce.move.after);
     EXPECT_EQ(game().moves().moveCount, 2);
     EXPECT_EQ(state().sideToMove, SENTE);
-    EXPECT_FALSE(game().computer().searching());
+    EXPECT_FALSE(game().opponent().computer().searching());
 }
 
 TEST_F(ComputerThinksAside, ALateAnswerIsDroppedByANewGameAStepATurnTheEditorOrEsc) {
@@ -290,7 +290,7 @@ TEST_F(ComputerThinksAside, ALateAnswerIsDroppedByANewGameAStepATurnTheEditorOrE
         humanMovesAtLevel4();
         ASSERT_TRUE(rig.gui.awaitPosted());
         interrupt(game());
-        EXPECT_FALSE(game().computer().searching());
+        EXPECT_FALSE(game().opponent().computer().searching());
         rig.gui.deliver();
         EXPECT_LE(game().moves().lastMove, 1);
         for (Sound s : heard()) EXPECT_NE(s, Sound::中国将棋打音);

@@ -153,11 +153,11 @@ class ComputerAgreesWithEngine : public ComputerFromRecord {
         engine.send("setoption level " + std::to_string(level));
         engine.send(std::string("setoption drops ") + (drops ? "on" : "off"));
         engine.send("position " + record::encodeEntryLine(moves()[n - 1]));
-        const com::ComMove& m = game().computer().comState().best;
+        const com::ComMove& m = game().opponent().computer().comState().best;
         char played[96];
         std::snprintf(played, sizeof played, "bestmove %d %d %d %d %d %d score %.4f", m.fromX,
                       m.fromY, m.toX, m.toY, m.before, m.after,
-                      game().computer().comState().bestScore);
+                      game().opponent().computer().comState().bestScore);
         EXPECT_EQ(engine.send("go").at(0), played);
     }
 };

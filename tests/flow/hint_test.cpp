@@ -27,8 +27,8 @@ class Hint : public testsupport::ComputerGameTest {
                 game().moves(),
                 state(),
                 clocks(),
-                game().computer().influenceMap(),
-                game().computer().comState(),
+                game().opponent().computer().influenceMap(),
+                game().opponent().computer().comState(),
                 rig.timer.on};
     }
     // Asks for a hint that names `text`; the outlines stand on (fc, fr) and (tc, tr) afterwards.

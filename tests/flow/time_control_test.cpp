@@ -112,12 +112,12 @@ TEST_F(TimedGame, TheComputersFlagFallsWhileItThinksOnTheWorkerThread) {
     game().opponent().LEVEL4_Click();
     startAgainstComputer();
     move(7, 7, 7, 6);
-    ASSERT_TRUE(game().computer().searching());
+    ASSERT_TRUE(game().opponent().computer().searching());
     rig.dialogs.expect("あなたの勝ちです", "時間切れ");
     rig.dialogs.expect("続けますか？", "再ゲーム", platform::Buttons::YesNo, platform::Answer::Yes);
     think(61);
     rig.dialogs.verify();
-    EXPECT_FALSE(game().computer().searching());
+    EXPECT_FALSE(game().opponent().computer().searching());
     rig.gui.deliver();
     EXPECT_EQ(state().sideToMove, 0) << "no answer is played on the new game";
 }
