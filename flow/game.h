@@ -6,11 +6,7 @@
 // behind it. The routines are grouped by topic, one source file per group.
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "flow/clipboard_commands.h"
 #include "flow/clocks.h"

@@ -1,3 +1,5 @@
+// COM対局ﾚﾍﾞﾙ: the computer's level, ticked in the menu, shown beside the board in a game against
+// the computer, and kept for the next start.
 #include "com/com_state.h"
 #include "flow/computer_opponent.h"
 
