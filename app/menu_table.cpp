@@ -8,6 +8,7 @@ namespace {
 
 using G = flow::Game;
 using M = flow::OptionMenu;
+using C = flow::ComputerOpponent;
 using S = ExclusiveSet;
 constexpr auto O = optionRoutine;
 
@@ -20,6 +21,17 @@ MenuRow item(int depth, const char* caption, const char* name, Routine routine,
 }
 MenuRow keyed(int depth, const char* caption, const char* name, Routine routine, const char* keys) {
     return {depth, false, caption, name, routine, {}, S::None, keys};
+}
+
+// Items the computer opponent, the clipboard commands or the record's view carry out.
+Routine opponent(void (flow::ComputerOpponent::*routine)()) {
+    return [routine](G& g) { (g.opponent().*routine)(); };
+}
+Routine clipboard(void (flow::ClipboardCommands::*routine)()) {
+    return [routine](G& g) { (g.clipboard().*routine)(); };
+}
+Routine recordView(void (flow::RecordView::*routine)()) {
+    return [routine](G& g) { (g.recordView().*routine)(); };
 }
 
 CheckQuery background(int code) {
@@ -55,18 +67,13 @@ const std::vector<MenuRow>& menuRows() {
         item(1, KZ_TEXT("Menu", "対局(人間)"), "MATCH_MAN", &G::MATCH_MAN_Click),
         item(1, KZ_TEXT("Menu", "対局(COM)"), "START2", &G::START2_Click),
         menu(1, KZ_TEXT("Menu", "COM対局ﾚﾍﾞﾙ"), "LEVEL"),
-        item(
-            2, "LEVEL1", "LEVEL1", [](G& g) { g.opponent().LEVEL1_Click(); }, level(1), S::Level),
-        item(
-            2, "LEVEL2", "LEVEL2", [](G& g) { g.opponent().LEVEL2_Click(); }, level(2), S::Level),
-        item(
-            2, "LEVEL3", "LEVEL3", [](G& g) { g.opponent().LEVEL3_Click(); }, level(3), S::Level),
-        item(
-            2, "LEVEL4", "LEVEL4", [](G& g) { g.opponent().LEVEL4_Click(); }, level(4), S::Level),
-        item(
-            2, "LEVEL5", "LEVEL5", [](G& g) { g.opponent().LEVEL5_Click(); }, level(5), S::Level),
+        item(2, "LEVEL1", "LEVEL1", opponent(&C::LEVEL1_Click), level(1), S::Level),
+        item(2, "LEVEL2", "LEVEL2", opponent(&C::LEVEL2_Click), level(2), S::Level),
+        item(2, "LEVEL3", "LEVEL3", opponent(&C::LEVEL3_Click), level(3), S::Level),
+        item(2, "LEVEL4", "LEVEL4", opponent(&C::LEVEL4_Click), level(4), S::Level),
+        item(2, "LEVEL5", "LEVEL5", opponent(&C::LEVEL5_Click), level(5), S::Level),
         item(1, KZ_TEXT("Menu", "終わり"), "OWARI", &G::OWARI_Click),
-        item(1, KZ_TEXT("Menu", "ヒント"), "HINT", [](G& g) { g.opponent().HINT_Click(); }),
+        item(1, KZ_TEXT("Menu", "ヒント"), "HINT", opponent(&C::HINT_Click)),
 
         menu(0, KZ_TEXT("Menu", "局面"), "STOP", &G::STOP_Click),
         item(1, KZ_TEXT("Menu", "最初"), "CANCEL", &G::CANCEL_Click),
@@ -83,17 +90,15 @@ const std::vector<MenuRow>& menuRows() {
         item(1, KZ_TEXT("Menu", "読込"), "KIFU_READ", &G::KIFU_READ_Click),
         item(1, KZ_TEXT("Menu", "書込"), "KIFU_WRITE",
              [](G& g) { g.recordPanel().KIFU_WRITE_Click(); }),
-        keyed(
-            1, KZ_TEXT("Menu", "局面をコピー"), "COPY_POSITION",
-            [](G& g) { g.clipboard().COPY_POSITION_Click(); }, "Ctrl+C"),
+        keyed(1, KZ_TEXT("Menu", "局面をコピー"), "COPY_POSITION",
+              clipboard(&flow::ClipboardCommands::COPY_POSITION_Click), "Ctrl+C"),
         item(1, KZ_TEXT("Menu", "棋譜をコピー"), "COPY_RECORD",
-             [](G& g) { g.clipboard().COPY_RECORD_Click(); }),
-        keyed(
-            1, KZ_TEXT("Menu", "貼り付け"), "PASTE", [](G& g) { g.clipboard().PASTE_Click(); },
-            "Ctrl+V"),
+             clipboard(&flow::ClipboardCommands::COPY_RECORD_Click)),
+        keyed(1, KZ_TEXT("Menu", "貼り付け"), "PASTE",
+              clipboard(&flow::ClipboardCommands::PASTE_Click), "Ctrl+V"),
         // Captioned 解析中止 by the window while the review runs.
         item(1, KZ_TEXT("Menu", "棋譜解析"), "KIFU_ANALYSE",
-             [](G& g) { g.recordView().KIFU_ANALYSE_Click(); }),
+             recordView(&flow::RecordView::KIFU_ANALYSE_Click)),
 
         menu(0, KZ_TEXT("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION", O(&M::OPTION_Click)),
         menu(1, KZ_TEXT("Menu", "背景画"), "HAIKEI_GA"),
