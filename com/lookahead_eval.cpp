@@ -19,9 +19,41 @@ int chebyshev(int x1, int y1, int x2, int y2) {
 }
 
 // Rows a 歩 or 卒 has come forward, seen from its own army.
-int advance(PieceCode c, int y) {
+constexpr int advance(PieceCode c, int y) {
     return c > 0 ? y : 10 - y;
 }
+
+// The terms of a piece (not a king) that its code and row decide: its value and how far it has
+// come.
+constexpr int rowTerms(PieceCode c, int y) {
+    const int k = magnitude(c);
+    int v = kValue[k];
+    if (k == kind::歩) v += kPawnAdvance * (advance(c, y) - 3);
+    if (k == kind::車 || k == kind::馬 || k == kind::砲) v += kChineseAdvance * advance(c, y);
+    if (k == kind::卒) {
+        // From its start on the fourth row; on the last three it also steps sideways.
+        const int rows = advance(c, y) - 4;
+        v += kSoldierAdvance * rows + (rows >= 3 ? kSoldierLastRows : 0);
+    }
+    return v;
+}
+constexpr auto kRowTerms = [] {
+    std::array<std::array<int, 10>, 2 * kind::count + 1> t{};
+    for (PieceCode c = -kind::count; c <= kind::count; ++c) {
+        for (int y = 1; y <= 9 && c != 空; ++y) t[c + kind::count][y] = rowTerms(c, y);
+    }
+    return t;
+}();
+
+// A table by distance made to reach across the board: 0 past its own end.
+template <std::size_t N>
+constexpr std::array<int, 9> byDistance(const std::array<int, N>& weights) {
+    std::array<int, 9> t{};
+    for (std::size_t d = 0; d < N && d < t.size(); ++d) t[d] = weights[d];
+    return t;
+}
+constexpr std::array<int, 9> kPressureAt = byDistance(kPressure);
+constexpr std::array<int, 9> kGuardAt = byDistance(kGuard);
 
 // Empty squares a long-range piece reaches along its lines, up to the first piece.
 int reach(const Board& b, int x, int y, bool straight, bool diagonal) {
@@ -68,38 +100,31 @@ int positionScore(const Position& pos, const DropRights& drops) {
 }
 
 int positionScore(const Position& pos, const DropRights& drops, const Kings& kings) {
-    const int topKingX = kings.side[1].x, topKingY = kings.side[1].y;
-    const int bottomKingX = kings.side[0].x, bottomKingY = kings.side[0].y;
-
     int score = 0;
     // Pieces within two squares of the other army's king, per army (index 0 bottom, 1 top).
     int attackers[2] = {0, 0};
     for (int x = 1; x <= 9; ++x) {
+        const auto& column = pos.board.sq[x];
         for (int y = 1; y <= 9; ++y) {
-            const PieceCode c = pos.board(x, y);
+            const PieceCode c = column[y];
             if (c == 空) continue;
             const int k = magnitude(c);
             if (isKingKind(k)) continue;
-            const int sign = c > 0 ? 1 : -1;
-            int v = kValue[k];
-            const int theirX = c > 0 ? bottomKingX : topKingX;
-            const int theirY = c > 0 ? bottomKingY : topKingY;
-            const int ourX = c > 0 ? topKingX : bottomKingX;
-            const int ourY = c > 0 ? topKingY : bottomKingY;
-            if (theirX != 0) {
-                const int d = chebyshev(x, y, theirX, theirY);
-                if (d < static_cast<int>(kPressure.size())) v += kPressure[d];
-                if (d <= 2) ++attackers[c > 0 ? 1 : 0];
-                // A long-range piece on the king's line.
-                if ((k == kind::車 || k == kind::飛 || k == kind::飛成) &&
-                    (x == theirX || y == theirY)) {
-                    v += kRookOnKingLine;
-                }
+            const int side = c > 0 ? 1 : 0;
+            int v = kRowTerms[c + kind::count][y];
+            const KingSquare& their = kings.side[1 - side];
+            const KingSquare& our = kings.side[side];
+            if (their.x != 0) {
+                const int d = chebyshev(x, y, their.x, their.y);
+                v += kPressureAt[d];
+                if (d <= 2) ++attackers[side];
             }
             switch (k) {
                 case kind::車:
                 case kind::飛:
                 case kind::飛成:
+                    // A long-range piece on the king's line.
+                    if (their.x != 0 && (x == their.x || y == their.y)) v += kRookOnKingLine;
                     v += kReachStraight * reach(pos.board, x, y, true, false);
                     break;
                 case kind::角:
@@ -109,19 +134,8 @@ int positionScore(const Position& pos, const DropRights& drops, const Kings& kin
                 default:
                     break;
             }
-            if (ourX != 0) {
-                const int d = chebyshev(x, y, ourX, ourY);
-                if (d < static_cast<int>(kGuard.size())) v += kGuard[d];
-            }
-            if (k == kind::歩) v += kPawnAdvance * (advance(c, y) - 3);
-            if (k == kind::車 || k == kind::馬 || k == kind::砲)
-                v += kChineseAdvance * advance(c, y);
-            if (k == kind::卒) {
-                // From its start on the fourth row; on the last three it also steps sideways.
-                const int rows = advance(c, y) - 4;
-                v += kSoldierAdvance * rows + (rows >= 3 ? kSoldierLastRows : 0);
-            }
-            score += sign * v;
+            if (our.x != 0) v += kGuardAt[chebyshev(x, y, our.x, our.y)];
+            score += side == 1 ? v : -v;
         }
     }
     score += kSiege[std::min(attackers[1], 6)] - kSiege[std::min(attackers[0], 6)];

@@ -33,6 +33,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "com/attack.h"
 #include "com/lookahead_eval.h"
 #include "com/lookahead_memory.h"
 #include "com/position_hash.h"
@@ -82,12 +83,6 @@ bool withinReach(int px, int py, int x, int y) {
     const int dy = py > y ? py - y : y - py;
     return dx == 0 || dy == 0 || dx == dy || (dx <= 2 && dy <= 2);
 }
-
-// The lines from a square, straight ones first, and the jumps of a 桂, a 馬 and a 象 (whose
-// diagonal step is asked again whatever stands between).
-constexpr int kLines[8][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-constexpr int kJumps[12][2] = {{-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1},
-                               {-1, 2},  {1, 2},  {-2, -2}, {2, -2}, {-2, 2}, {2, 2}};
 
 }  // namespace
 
@@ -306,34 +301,9 @@ class Lookahead {
         child.key = parent.key ^ kTopToMoveKey;
     }
 
-    // Whether a piece of army could move onto (x, y) in the position at ply. Only pieces that
-    // could reach the square by their pattern are asked: every piece along its straight lines (a
-    // 砲 takes over a screen), the first along each diagonal, and those a jump away.
-    bool attacked(int ply, int x, int y, int army) const {
-        const rules::Position& pos = m_.plies[ply].pos;
-        const auto reaches = [&](int px, int py) {
-            const PieceCode c = pos.board(px, py);
-            return c * army > 0 && rules::移動チェック(pos, px, py, x, y, c) == 1;
-        };
-        for (int d = 0; d < 8; ++d) {
-            const int dx = kLines[d][0], dy = kLines[d][1];
-            for (int px = x + dx, py = y + dy; rules::Board::onBoard(px, py); px += dx, py += dy) {
-                if (pos.board(px, py) == rules::空) continue;
-                if (reaches(px, py)) return true;
-                if (d >= 4) break;
-            }
-        }
-        for (const auto& j : kJumps) {
-            if (rules::Board::onBoard(x + j[0], y + j[1]) && reaches(x + j[0], y + j[1])) {
-                return true;
-            }
-        }
-        return false;
-    }
-
     bool inCheck(int ply, int army) const {
         const KingSquare& k = m_.plies[ply].kings.side[army > 0 ? 1 : 0];
-        return k.x != 0 && attacked(ply, k.x, k.y, -army);
+        return k.x != 0 && attacked(m_.plies[ply].pos, k.x, k.y, -army);
     }
 
     int score(int ply, int army) const {

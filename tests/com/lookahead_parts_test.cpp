@@ -4,14 +4,18 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
+#include "com/attack.h"
 #include "com/lookahead_eval.h"
 #include "com/position_hash.h"
 #include "com_turn.h"
 #include "rules/make_move.h"
+#include "rules/move_check.h"
 #include "rules/move_list.h"
 #include "rules/pawn_files.h"
 #include "rules/setup.h"
+#include "support/bench_positions.h"
 
 namespace {
 using comtest::layout;
@@ -61,6 +65,27 @@ TEST(PositionKey, FollowsEveryMoveAndTellsApartWhatChangesTheMoves) {
     EXPECT_NE(k, com::positionKey(inEnemyHand, kTopArmy, shogiOnly)) << "the other hand";
     EXPECT_NE(k, com::positionKey(inOwnHand, kBottomArmy, shogiOnly)) << "the army to move";
     EXPECT_NE(k, com::positionKey(inOwnHand, kTopArmy, both)) << "the drops option";
+}
+
+TEST(Attack, AgreesWithTheMoveCheckOfEveryPieceOnTheSuite) {
+    const std::vector<Position> suite = testsupport::benchPositions();
+    ASSERT_GE(suite.size(), 50u);
+    for (const Position& pos : suite) {
+        for (int x = 1; x <= 9; ++x) {
+            for (int y = 1; y <= 9; ++y) {
+                for (const int army : {kTopArmy, kBottomArmy}) {
+                    bool any = false;
+                    for (int px = 1; px <= 9; ++px) {
+                        for (int py = 1; py <= 9; ++py) {
+                            const PieceCode c = pos.board(px, py);
+                            any = any || (c * army > 0 && 移動チェック(pos, px, py, x, y, c) == 1);
+                        }
+                    }
+                    ASSERT_EQ(com::attacked(pos, x, y, army), any) << x << y << " army " << army;
+                }
+            }
+        }
+    }
 }
 
 TEST(LookaheadEval, APawnOrSoldierFurtherForwardScoresMoreForItsArmy) {

@@ -1,0 +1,12 @@
+// Whether an army attacks a square: the search's test for a king left or put in check.
+#pragma once
+
+#include "rules/position.h"
+
+namespace com {
+
+// Whether a piece of army could move onto (x, y) in pos by the game's move check. Looks outward
+// from the square and asks the move check only of the pieces whose pattern could reach it.
+bool attacked(const rules::Position& pos, int x, int y, int army);
+
+}  // namespace com
