@@ -286,9 +286,11 @@ class Lookahead {
         const PieceCode captured = m.isDrop() ? rules::空 : child.pos.board(m.toX, m.toY);
         rules::駒移動(child.pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
         child.key = keyAfterMove(parent.key, parent.pos, child.pos, m);
+        // Only the columns a 歩 left, reached or was taken on change their two-pawn flags.
         if (rules::magnitude(m.before) == rules::kind::歩 ||
             rules::magnitude(captured) == rules::kind::歩) {
-            rules::調査_2歩フラグ設定(child.pos);
+            rules::updatePawnFile(child.pos, m.toX);
+            if (!m.isDrop() && m.fromX != m.toX) rules::updatePawnFile(child.pos, m.fromX);
         }
     }
 

@@ -1,5 +1,6 @@
 #include "rules/move_list.h"
 
+#include <bit>
 #include <cstdint>
 
 #include "rules/move_check.h"
@@ -49,14 +50,21 @@ constexpr StepList stepsOf(int k) {
 // For every code and square, which of its steps stay on the board and fit its pattern (a 金's
 // sides, a 士's palace, a 象's own half, a 卒's sideways steps past the river): read once from
 // the move check on an empty board. What the board adds is tested as the moves are listed: the
-// destination's piece, and the square a 馬 or 象 passes.
+// destination's piece, and the square a 馬 or 象 passes. With them, whether a code ever
+// promotes, read from the promotion rule.
 struct StepMasks {
     std::uint8_t bits[2 * kind::count + 1][100] = {};
+    bool promotes[2 * kind::count + 1] = {};
 
     StepMasks() {
-        const Position empty;
+        Position empty;
         for (PieceCode c = -kind::count; c <= kind::count; ++c) {
             if (c == 空) continue;
+            for (int y = 1; y <= 9; ++y) {
+                for (int ty = 1; ty <= 9; ++ty) {
+                    if (調査_駒成(empty, 5, y, 5, ty, c) == 1) promotes[c + kind::count] = true;
+                }
+            }
             const StepList list = stepsOf(magnitude(c));
             for (int x = 1; x <= 9; ++x) {
                 for (int y = 1; y <= 9; ++y) {
@@ -97,7 +105,7 @@ class Writer {
 
     // A destination the piece may move to: the promotion choices are added.
     void add(int fx, int fy, int tx, int ty, PieceCode code) {
-        if (調査_駒成(pos_, fx, fy, tx, ty, code) == 0) {
+        if (!masks_.promotes[code + kind::count] || 調査_駒成(pos_, fx, fy, tx, ty, code) == 0) {
             push(fx, fy, tx, ty, code, code);
             return;
         }
@@ -116,8 +124,8 @@ class Writer {
         const int k = magnitude(code);
         const StepList list = stepsOf(k);
         const unsigned mask = masks_.bits[code + kind::count][x * 10 + y];
-        for (int i = 0; i < list.count; ++i) {
-            if ((mask >> i & 1u) == 0) continue;
+        for (unsigned rest = mask; rest != 0; rest &= rest - 1) {
+            const int i = std::countr_zero(rest);
             const int dx = list.steps[i].dx, dy = list.steps[i].dy;
             const int tx = x + dx, ty = y + dy;
             const PieceCode dest = pos_.board(tx, ty);
