@@ -99,10 +99,74 @@ int positionScore(const Position& pos, const DropRights& drops) {
     return positionScore(pos, drops, findKings(pos));
 }
 
+namespace {
+
+// One piece's terms but its reach (its value, advance, pressure on the other king, guard of its
+// own and a long-range piece on the other king's line), for its own army, and whether it stands
+// within two squares of the other army's king. Not for a king.
+struct PieceTerms {
+    int value = 0;
+    bool near = false;
+};
+PieceTerms pieceTerms(PieceCode c, int x, int y, const Kings& kings) {
+    const int k = magnitude(c);
+    const int side = c > 0 ? 1 : 0;
+    PieceTerms t;
+    t.value = kRowTerms[c + kind::count][y];
+    const KingSquare& their = kings.side[1 - side];
+    const KingSquare& our = kings.side[side];
+    if (their.x != 0) {
+        const int d = chebyshev(x, y, their.x, their.y);
+        t.value += kPressureAt[d];
+        t.near = d <= 2;
+        // A long-range piece on the king's line.
+        if ((k == kind::車 || k == kind::飛 || k == kind::飛成) && (x == their.x || y == their.y))
+            t.value += kRookOnKingLine;
+    }
+    if (our.x != 0) t.value += kGuardAt[chebyshev(x, y, our.x, our.y)];
+    return t;
+}
+
+bool isLinePiece(int k) {
+    return k == kind::車 || k == kind::飛 || k == kind::飛成 || k == kind::角 || k == kind::角成;
+}
+
+// The reach term of a long-range piece of kind k on (x, y); 0 for any other piece.
+int reachTerm(const Board& b, int x, int y, int k) {
+    switch (k) {
+        case kind::車:
+        case kind::飛:
+        case kind::飛成:
+            return kReachStraight * reach(b, x, y, true, false);
+        case kind::角:
+        case kind::角成:
+            return kReachDiagonal * reach(b, x, y, false, true);
+        default:
+            return 0;
+    }
+}
+
+// The terms of the whole position: the siege of each king and the hands.
+int positionTerms(const Position& pos, const DropRights& drops, const int near[2]) {
+    int score = kSiege[std::min(near[1], 6)] - kSiege[std::min(near[0], 6)];
+    if (drops.top) score += handValue(pos.enemyHand);
+    if (drops.bottom) score -= handValue(pos.ownHand);
+    return score;
+}
+
+// Adds (sign 1) or takes away (sign -1) one piece's terms but its reach.
+void tally(RunningScore& s, PieceCode c, int x, int y, const Kings& kings, int sign) {
+    const PieceTerms t = pieceTerms(c, x, y, kings);
+    s.pieces += c > 0 ? sign * t.value : -sign * t.value;
+    if (t.near) s.near[c > 0 ? 1 : 0] += sign;
+}
+
+}  // namespace
+
 int positionScore(const Position& pos, const DropRights& drops, const Kings& kings) {
     int score = 0;
     // Pieces within two squares of the other army's king, per army (index 0 bottom, 1 top).
-    int attackers[2] = {0, 0};
+    int near[2] = {0, 0};
     for (int x = 1; x <= 9; ++x) {
         const auto& column = pos.board.sq[x];
         for (int y = 1; y <= 9; ++y) {
@@ -110,38 +174,87 @@ int positionScore(const Position& pos, const DropRights& drops, const Kings& kin
             if (c == 空) continue;
             const int k = magnitude(c);
             if (isKingKind(k)) continue;
-            const int side = c > 0 ? 1 : 0;
-            int v = kRowTerms[c + kind::count][y];
-            const KingSquare& their = kings.side[1 - side];
-            const KingSquare& our = kings.side[side];
-            if (their.x != 0) {
-                const int d = chebyshev(x, y, their.x, their.y);
-                v += kPressureAt[d];
-                if (d <= 2) ++attackers[side];
-            }
-            switch (k) {
-                case kind::車:
-                case kind::飛:
-                case kind::飛成:
-                    // A long-range piece on the king's line.
-                    if (their.x != 0 && (x == their.x || y == their.y)) v += kRookOnKingLine;
-                    v += kReachStraight * reach(pos.board, x, y, true, false);
-                    break;
-                case kind::角:
-                case kind::角成:
-                    v += kReachDiagonal * reach(pos.board, x, y, false, true);
-                    break;
-                default:
-                    break;
-            }
-            if (our.x != 0) v += kGuardAt[chebyshev(x, y, our.x, our.y)];
-            score += side == 1 ? v : -v;
+            const PieceTerms t = pieceTerms(c, x, y, kings);
+            const int v = t.value + reachTerm(pos.board, x, y, k);
+            score += c > 0 ? v : -v;
+            if (t.near) ++near[c > 0 ? 1 : 0];
         }
     }
-    score += kSiege[std::min(attackers[1], 6)] - kSiege[std::min(attackers[0], 6)];
-    if (drops.top) score += handValue(pos.enemyHand);
-    if (drops.bottom) score -= handValue(pos.ownHand);
-    return score;
+    return score + positionTerms(pos, drops, near);
+}
+
+RunningScore runningScore(const Position& pos, const Kings& kings) {
+    RunningScore s;
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            const PieceCode c = pos.board(x, y);
+            if (c == 空 || isKingKind(magnitude(c))) continue;
+            tally(s, c, x, y, kings, 1);
+            if (!isLinePiece(magnitude(c)) || s.lineCount < 0) continue;
+            if (s.lineCount == RunningScore::kLinePieces) {
+                s.lineCount = -1;
+                continue;
+            }
+            s.lines[s.lineCount][0] = static_cast<std::int8_t>(x);
+            s.lines[s.lineCount++][1] = static_cast<std::int8_t>(y);
+        }
+    }
+    return s;
+}
+
+void updateRunningScore(RunningScore& s, const Position& after, const Kings& kings, const Move& m,
+                        PieceCode captured) {
+    // A king that moves (or falls) moves every piece's distance to it.
+    if (isKingKind(magnitude(m.before)) || isKingKind(magnitude(captured))) {
+        s = runningScore(after, kings);
+        return;
+    }
+    if (!m.isDrop()) tally(s, m.before, m.fromX, m.fromY, kings, -1);
+    if (captured != 空) tally(s, captured, m.toX, m.toY, kings, -1);
+    tally(s, m.after, m.toX, m.toY, kings, 1);
+    if (s.lineCount < 0) return;
+    // A promoted 飛 or 角 stays a long-range piece.
+    if (isLinePiece(magnitude(captured))) {
+        for (int i = 0; i < s.lineCount; ++i) {
+            if (s.lines[i][0] != m.toX || s.lines[i][1] != m.toY) continue;
+            s.lines[i][0] = s.lines[s.lineCount - 1][0];
+            s.lines[i][1] = s.lines[--s.lineCount][1];
+            break;
+        }
+    }
+    if (!isLinePiece(magnitude(m.before))) return;
+    if (m.isDrop()) {
+        if (s.lineCount == RunningScore::kLinePieces) {
+            s.lineCount = -1;
+            return;
+        }
+        s.lines[s.lineCount][0] = m.toX;
+        s.lines[s.lineCount++][1] = m.toY;
+        return;
+    }
+    for (int i = 0; i < s.lineCount; ++i) {
+        if (s.lines[i][0] != m.fromX || s.lines[i][1] != m.fromY) continue;
+        s.lines[i][0] = m.toX;
+        s.lines[i][1] = m.toY;
+        break;
+    }
+}
+
+int positionScore(const Position& pos, const DropRights& drops, const RunningScore& s) {
+    int score = s.pieces;
+    const auto addReach = [&](int x, int y) {
+        const PieceCode c = pos.board(x, y);
+        const int v = reachTerm(pos.board, x, y, magnitude(c));
+        score += c > 0 ? v : -v;
+    };
+    if (s.lineCount >= 0) {
+        for (int i = 0; i < s.lineCount; ++i) addReach(s.lines[i][0], s.lines[i][1]);
+    } else {
+        for (int x = 1; x <= 9; ++x) {
+            for (int y = 1; y <= 9; ++y) addReach(x, y);
+        }
+    }
+    return score + positionTerms(pos, drops, s.near);
 }
 
 }  // namespace com

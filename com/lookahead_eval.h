@@ -3,6 +3,9 @@
 // Cheap enough to run at every leaf of the search.
 #pragma once
 
+#include <cstdint>
+
+#include "rules/move_list.h"
 #include "rules/position.h"
 
 namespace com {
@@ -32,5 +35,24 @@ Kings findKings(const rules::Position& pos);
 int positionScore(const rules::Position& pos, const DropRights& drops);
 // The same with the kings' squares already known.
 int positionScore(const rules::Position& pos, const DropRights& drops, const Kings& kings);
+
+// The score's sums kept up to date as a search makes moves: a move changes them only where its
+// piece leaves, lands and takes (a king's move changes them all). The reach of the long-range
+// pieces is counted when the score is asked, from the squares kept here.
+struct RunningScore {
+    static constexpr int kLinePieces = 8;
+    int pieces = 0;  // every term of the pieces but their reach, the top army's minus the bottom's
+    int near[2] = {0,
+                   0};  // pieces within two squares of the other army's king: [0] bottom, [1] top
+    int lineCount = 0;  // squares of the 車, 飛 and 角 (promoted or not); -1 when too many to keep
+    std::int8_t lines[kLinePieces][2] = {};
+};
+RunningScore runningScore(const rules::Position& pos, const Kings& kings);
+// s, kept for the position before m, made for after (the position m made, with its kings);
+// captured is what stood on m's destination.
+void updateRunningScore(RunningScore& s, const rules::Position& after, const Kings& kings,
+                        const rules::Move& m, rules::PieceCode captured);
+// The score of pos from its running sums: the same as positionScore.
+int positionScore(const rules::Position& pos, const DropRights& drops, const RunningScore& s);
 
 }  // namespace com

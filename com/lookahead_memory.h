@@ -16,11 +16,12 @@ constexpr int kMaxPly = 40;
 constexpr int kMoveStackSize = (kMaxPly + 1) * rules::kMaxMoves;
 constexpr std::size_t kTableSize = 1 << 16;
 
-// One ply of the line being searched: the position, its kings, its key (with the army to move)
-// and the two quiet moves that last made a cut at this ply.
+// One ply of the line being searched: the position, its kings, its score's running sums, its
+// key (with the army to move) and the two quiet moves that last made a cut at this ply.
 struct Ply {
     rules::Position pos;
     Kings kings;
+    RunningScore running;
     std::uint64_t key = 0;
     rules::Move killers[2];
 };

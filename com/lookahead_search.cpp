@@ -101,6 +101,7 @@ class Lookahead {
         root.pos = pos;
         rules::調査_2歩フラグ設定(root.pos);
         root.kings = findKings(pos);
+        root.running = runningScore(pos, root.kings);
         root.key = positionKey(pos, rules::kTopArmy, rights_);
         // Nothing of an earlier search is kept: the same position always gives the same move.
         for (Ply& p : m_.plies) p.killers[0] = p.killers[1] = Move{};
@@ -286,6 +287,8 @@ class Lookahead {
         const PieceCode captured = m.isDrop() ? rules::空 : child.pos.board(m.toX, m.toY);
         rules::駒移動(child.pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
         child.key = keyAfterMove(parent.key, parent.pos, child.pos, m);
+        child.running = parent.running;
+        updateRunningScore(child.running, child.pos, child.kings, m, captured);
         // Only the columns a 歩 left, reached or was taken on change their two-pawn flags.
         if (rules::magnitude(m.before) == rules::kind::歩 ||
             rules::magnitude(captured) == rules::kind::歩) {
@@ -300,6 +303,7 @@ class Lookahead {
         Ply& child = m_.plies[ply + 1];
         child.pos = parent.pos;
         child.kings = parent.kings;
+        child.running = parent.running;
         child.key = parent.key ^ kTopToMoveKey;
     }
 
@@ -310,7 +314,7 @@ class Lookahead {
 
     int score(int ply, int army) const {
         const Ply& p = m_.plies[ply];
-        return army * positionScore(p.pos, rights_, p.kings);
+        return army * positionScore(p.pos, rights_, p.running);
     }
 
     // One child searched with the window (alpha, beta) at the depth left.

@@ -67,6 +67,62 @@ TEST(PositionKey, FollowsEveryMoveAndTellsApartWhatChangesTheMoves) {
     EXPECT_NE(k, com::positionKey(inOwnHand, kTopArmy, both)) << "the drops option";
 }
 
+// Every move of pos by army, made from the running score s of pos: the score kept is the score
+// made afresh. Then makes one of them (a capture as often as not) and returns its running score.
+com::RunningScore expectEveryMoveKeepsTheScore(Position& pos, int army, const com::RunningScore& s,
+                                               std::mt19937& random) {
+    const com::DropRights both{true, true};
+    調査_2歩フラグ設定(pos);
+    Move moves[kMaxMoves];
+    const int n = generateMoves(pos, army, MoveFilter{}, moves, kMaxMoves);
+    int pick = n > 0 ? static_cast<int>(random() % n) : 0;
+    com::RunningScore picked = s;
+    for (int i = 0; i < n; ++i) {
+        const Move& m = moves[i];
+        Position after = pos;
+        const PieceCode captured = m.isDrop() ? 空 : after.board(m.toX, m.toY);
+        駒移動(after, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        const com::Kings kings = com::findKings(after);
+        com::RunningScore kept = s;
+        com::updateRunningScore(kept, after, kings, m, captured);
+        EXPECT_EQ(com::positionScore(after, both, kept), com::positionScore(after, both, kings))
+            << "move " << i;
+        if (captured != 空 && random() % 2 == 0) pick = i;
+        if (i == pick) picked = kept;
+    }
+    if (n > 0) {
+        const Move& m = moves[pick];
+        駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+    }
+    return picked;
+}
+
+TEST(RunningScore, FollowsEveryMoveAsTheWholeScore) {
+    // Along a seeded game with captures and drops, the sums carried from the start.
+    Position pos;
+    layOutStartPosition(pos);
+    調査_先手後手(pos);
+    com::RunningScore s = com::runningScore(pos, com::findKings(pos));
+    std::mt19937 random(11);
+    for (int ply = 0; ply < 160 && pos.winnerSide == 0 && !HasFailure(); ++ply)
+        s = expectEveryMoveKeepsTheScore(pos, ply % 2 == 0 ? kBottomArmy : kTopArmy, s, random);
+    // Long-range pieces taking each other, then more of them than the sums keep squares for.
+    for (const bool overflow : {false, true}) {
+        Position lines = testsupport::positionFrom(layout({{5, 1, "v将"},
+                                                           {5, 9, "^王"},
+                                                           {1, 1, "v車"},
+                                                           {2, 2, "v車"},
+                                                           {3, 3, "v飛"},
+                                                           {1, 9, "^飛"},
+                                                           {2, 8, "^飛成"},
+                                                           {3, 7, "^角"},
+                                                           {9, 9, "^車"}}));
+        if (overflow) lines.board(6, 4) = 敵角成, lines.board(8, 5) = 敵飛;
+        expectEveryMoveKeepsTheScore(lines, kTopArmy,
+                                     com::runningScore(lines, com::findKings(lines)), random);
+    }
+}
+
 TEST(Attack, AgreesWithTheMoveCheckOfEveryPieceOnTheSuite) {
     const std::vector<Position> suite = testsupport::benchPositions();
     ASSERT_GE(suite.size(), 50u);
