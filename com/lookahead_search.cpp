@@ -312,6 +312,13 @@ class Lookahead {
         return k.x != 0 && attacked(m_.plies[ply].pos, k.x, k.y, -army);
     }
 
+    // Whether army can take the other army's king at ply: the moves listed would hold the
+    // capture (a second king of that army, should a position have one, is found in the list).
+    bool attacksTheirKing(int ply, int army) const {
+        const KingSquare& k = m_.plies[ply].kings.side[army > 0 ? 0 : 1];
+        return k.x != 0 && attacked(m_.plies[ply].pos, k.x, k.y, army);
+    }
+
     int score(int ply, int army) const {
         const Ply& p = m_.plies[ply];
         return army * positionScore(p.pos, rights_, p.running);
@@ -362,6 +369,8 @@ class Lookahead {
             if (stopped_) return 0;
             if (s >= beta) return beta;
         }
+        // The other king can be taken: no need to list the moves to find the capture.
+        if (attacksTheirKing(ply, army)) return kMate - ply;
         const int first = top_;
         const int n = generate(ply, army, false);
         if (n == 0) {
@@ -454,6 +463,7 @@ class Lookahead {
             if (standPat >= beta || last) return standPat;
             if (standPat > alpha) alpha = standPat;
         }
+        if (attacksTheirKing(ply, army)) return kMate - ply;
         const int first = top_;
         const int n = generate(ply, army, !checked);
         if (checked && n == 0) {
