@@ -1,5 +1,8 @@
 #include "com/attack.h"
 
+#include <array>
+#include <cstdint>
+
 #include "rules/move_check.h"
 
 namespace com {
@@ -22,6 +25,21 @@ bool slidesThere(int k, bool straight) {
     return k == kind::角 || k == kind::角成 || k == kind::象;
 }
 
+// Squares from each square to the edge of the board along each line.
+constexpr auto kSpan = [] {
+    std::array<std::array<std::uint8_t, 100>, 8> t{};
+    for (int d = 0; d < 8; ++d) {
+        for (int x = 1; x <= 9; ++x) {
+            for (int y = 1; y <= 9; ++y) {
+                int n = 0;
+                while (Board::onBoard(x + (n + 1) * kLines[d][0], y + (n + 1) * kLines[d][1])) ++n;
+                t[d][x * 10 + y] = static_cast<std::uint8_t>(n);
+            }
+        }
+    }
+    return t;
+}();
+
 }  // namespace
 
 bool attacked(const Position& pos, int x, int y, int army) {
@@ -32,21 +50,20 @@ bool attacked(const Position& pos, int x, int y, int army) {
     for (int d = 0; d < 8; ++d) {
         const int dx = kLines[d][0], dy = kLines[d][1];
         const bool straight = d < 4;
-        int px = x + dx, py = y + dy;
-        while (Board::onBoard(px, py) && b(px, py) == 空) px += dx, py += dy;
-        if (!Board::onBoard(px, py)) continue;
-        const PieceCode first = b(px, py);
-        const bool near = px - x <= 1 && x - px <= 1 && py - y <= 1 && y - py <= 1;
-        if ((near || slidesThere(magnitude(first), straight)) && reaches(px, py, first))
+        const int span = kSpan[d][x * 10 + y];
+        // The first piece on the line, i squares away.
+        int i = 1, px = x + dx, py = y + dy;
+        while (i <= span && b.sq[px][py] == 空) ++i, px += dx, py += dy;
+        if (i > span) continue;
+        const PieceCode first = b.sq[px][py];
+        if ((i == 1 || slidesThere(magnitude(first), straight)) && reaches(px, py, first))
             return true;
         if (!straight) continue;
         // Past one screen only a 砲 takes.
-        px += dx, py += dy;
-        while (Board::onBoard(px, py) && b(px, py) == 空) px += dx, py += dy;
-        if (Board::onBoard(px, py) && magnitude(b(px, py)) == kind::砲 &&
-            reaches(px, py, b(px, py))) {
+        ++i, px += dx, py += dy;
+        while (i <= span && b.sq[px][py] == 空) ++i, px += dx, py += dy;
+        if (i <= span && b.sq[px][py] == army * kind::砲 && reaches(px, py, b.sq[px][py]))
             return true;
-        }
     }
     for (const auto& j : kKnightJumps) {
         const int px = x + j[0], py = y + j[1];

@@ -5,8 +5,9 @@
 
 namespace com {
 
-// Whether a piece of army could move onto (x, y) in pos by the game's move check. Looks outward
-// from the square and asks the move check only of the pieces whose pattern could reach it.
+// Whether a piece of army could move onto (x, y) (a square of the board) in pos by the game's
+// move check. Looks outward from the square and asks the move check only of the pieces whose
+// pattern could reach it.
 bool attacked(const rules::Position& pos, int x, int y, int army);
 
 }  // namespace com
