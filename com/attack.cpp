@@ -1,8 +1,6 @@
 #include "com/attack.h"
 
-#include <array>
-#include <cstdint>
-
+#include "com/board_lines.h"
 #include "rules/move_check.h"
 
 namespace com {
@@ -10,8 +8,7 @@ namespace {
 
 using namespace rules;
 
-// The lines from a square, straight ones first, and the jumps of a 桂 or 馬.
-constexpr int kLines[8][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+// The jumps of a 桂 or 馬.
 constexpr int kKnightJumps[8][2] = {{-1, -2}, {1, -2}, {-2, -1}, {2, -1},
                                     {-2, 1},  {2, 1},  {-1, 2},  {1, 2}};
 
@@ -24,21 +21,6 @@ bool slidesThere(int k, bool straight) {
     }
     return k == kind::角 || k == kind::角成 || k == kind::象;
 }
-
-// Squares from each square to the edge of the board along each line.
-constexpr auto kSpan = [] {
-    std::array<std::array<std::uint8_t, 100>, 8> t{};
-    for (int d = 0; d < 8; ++d) {
-        for (int x = 1; x <= 9; ++x) {
-            for (int y = 1; y <= 9; ++y) {
-                int n = 0;
-                while (Board::onBoard(x + (n + 1) * kLines[d][0], y + (n + 1) * kLines[d][1])) ++n;
-                t[d][x * 10 + y] = static_cast<std::uint8_t>(n);
-            }
-        }
-    }
-    return t;
-}();
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "com/board_lines.h"
 #include "com/lookahead_weights.h"
 
 namespace com {
@@ -57,15 +58,13 @@ constexpr std::array<int, 9> kGuardAt = byDistance(kGuard);
 
 // Empty squares a long-range piece reaches along its lines, up to the first piece.
 int reach(const Board& b, int x, int y, bool straight, bool diagonal) {
-    static constexpr int kDirections[8][2] = {{0, -1},  {-1, 0}, {1, 0},  {0, 1},
-                                              {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
     int n = 0;
     for (int d = straight ? 0 : 4; d < (diagonal ? 8 : 4); ++d) {
-        for (int tx = x + kDirections[d][0], ty = y + kDirections[d][1];
-             Board::onBoard(tx, ty) && b.sq[tx][ty] == 空;
-             tx += kDirections[d][0], ty += kDirections[d][1]) {
-            ++n;
-        }
+        const int dx = kLines[d][0], dy = kLines[d][1];
+        const int span = kSpan[d][x * 10 + y];
+        int i = 0;
+        for (int tx = x + dx, ty = y + dy; i < span && b.sq[tx][ty] == 空; tx += dx, ty += dy) ++i;
+        n += i;
     }
     return n;
 }
