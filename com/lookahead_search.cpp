@@ -256,6 +256,22 @@ class Lookahead {
         std::sort(moves, moves + n, [](const Scored& a, const Scored& b) { return a.key > b.key; });
     }
 
+    // Brings the move to search i-th to moves[i], in the order sortByKey gives (no two keys are
+    // equal): the first few are picked one by one, since a node often ends after them, and the
+    // rest sorted at once.
+    static void bringNext(Scored* moves, int i, int n) {
+        constexpr int kPickedOneByOne = 3;
+        if (i < kPickedOneByOne) {
+            int best = i;
+            for (int j = i + 1; j < n; ++j) {
+                if (moves[j].key > moves[best].key) best = j;
+            }
+            std::swap(moves[i], moves[best]);
+        } else if (i == kPickedOneByOne) {
+            sortByKey(moves + i, n - i);
+        }
+    }
+
     void sortRootByScores(Scored* root, int n, int best) {
         for (int i = 0; i < n; ++i) {
             root[i].key =
@@ -389,7 +405,7 @@ class Lookahead {
                 if (moves[i].move == entry.move) moves[i].key = kTableMoveKey;
             }
         }
-        sortByKey(moves, n);
+        bringNext(moves, 0, n);
         int best = -kInfinity;
         Move bestMove = moves[0].move;
         // One ply from the horizon, a quiet move that does not attack the king cannot lift a
@@ -398,6 +414,7 @@ class Lookahead {
         const int futile = frontier ? score(ply, army) + kFutilityMargin : kInfinity;
         const KingSquare& theirKing = m_.plies[ply].kings.side[army > 0 ? 0 : 1];
         for (int i = 0; i < n; ++i) {
+            if (i > 0) bringNext(moves, i, n);
             const Move m = moves[i].move;
             // A quiet move far from the king's lines is skipped without being made.
             const bool skippable =
@@ -477,9 +494,9 @@ class Lookahead {
                 return kMate - ply;
             }
         }
-        sortByKey(moves, n);
         int best = standPat;
         for (int i = 0; i < n; ++i) {
+            bringNext(moves, i, n);
             // A capture that cannot bring the score up to alpha even if nothing is taken back.
             const Move& m = moves[i].move;
             const PieceCode victim = m_.plies[ply].pos.board(m.toX, m.toY);
