@@ -22,38 +22,72 @@ bool slidesThere(int k, bool straight) {
     return k == kind::角 || k == kind::角成 || k == kind::象;
 }
 
-}  // namespace
-
-bool attacked(const Position& pos, int x, int y, int army) {
+// Whether a piece of army on line d from (x, y) could move onto it: the first piece on the line,
+// or a 砲 beyond one screen on a straight line.
+bool attackedAlong(const Position& pos, int x, int y, int army, int d) {
     const Board& b = pos.board;
+    const int dx = kLines[d][0], dy = kLines[d][1];
+    const bool straight = d < 4;
+    const int span = kSpan[d][x * 10 + y];
     const auto reaches = [&](int px, int py, PieceCode c) {
         return c * army > 0 && 移動チェック(pos, px, py, x, y, c) == 1;
     };
-    for (int d = 0; d < 8; ++d) {
-        const int dx = kLines[d][0], dy = kLines[d][1];
-        const bool straight = d < 4;
-        const int span = kSpan[d][x * 10 + y];
-        // The first piece on the line, i squares away.
-        int i = 1, px = x + dx, py = y + dy;
-        while (i <= span && b.sq[px][py] == 空) ++i, px += dx, py += dy;
-        if (i > span) continue;
-        const PieceCode first = b.sq[px][py];
-        if ((i == 1 || slidesThere(magnitude(first), straight)) && reaches(px, py, first))
-            return true;
-        if (!straight) continue;
-        // Past one screen only a 砲 takes.
-        ++i, px += dx, py += dy;
-        while (i <= span && b.sq[px][py] == 空) ++i, px += dx, py += dy;
-        if (i <= span && b.sq[px][py] == army * kind::砲 && reaches(px, py, b.sq[px][py]))
-            return true;
-    }
+    // The first piece on the line, i squares away.
+    int i = 1, px = x + dx, py = y + dy;
+    while (i <= span && b.sq[px][py] == 空) ++i, px += dx, py += dy;
+    if (i > span) return false;
+    const PieceCode first = b.sq[px][py];
+    if ((i == 1 || slidesThere(magnitude(first), straight)) && reaches(px, py, first)) return true;
+    if (!straight) return false;
+    // Past one screen only a 砲 takes.
+    ++i, px += dx, py += dy;
+    while (i <= span && b.sq[px][py] == 空) ++i, px += dx, py += dy;
+    return i <= span && b.sq[px][py] == army * kind::砲 && reaches(px, py, b.sq[px][py]);
+}
+
+// Whether a 桂 or 馬 of army could jump onto (x, y).
+bool attackedByJump(const Position& pos, int x, int y, int army) {
     for (const auto& j : kKnightJumps) {
         const int px = x + j[0], py = y + j[1];
         if (!Board::onBoard(px, py)) continue;
-        const int k = magnitude(b(px, py));
-        if ((k == kind::桂 || k == kind::馬) && reaches(px, py, b(px, py))) return true;
+        const PieceCode c = pos.board(px, py);
+        const int k = magnitude(c);
+        if ((k == kind::桂 || k == kind::馬) && c * army > 0 &&
+            移動チェック(pos, px, py, x, y, c) == 1) {
+            return true;
+        }
     }
     return false;
+}
+
+// The line from (x, y) that (sx, sy) lies on, or -1.
+int lineTo(int x, int y, int sx, int sy) {
+    const int dx = sx - x, dy = sy - y;
+    if (dx == 0 && dy == 0) return -1;
+    const int ux = (dx > 0) - (dx < 0), uy = (dy > 0) - (dy < 0);
+    if (dx != 0 && dy != 0 && dx != dy && dx != -dy) return -1;
+    for (int d = 0; d < 8; ++d) {
+        if (kLines[d][0] == ux && kLines[d][1] == uy) return d;
+    }
+    return -1;
+}
+
+}  // namespace
+
+bool attacked(const Position& pos, int x, int y, int army) {
+    for (int d = 0; d < 8; ++d) {
+        if (attackedAlong(pos, x, y, army, d)) return true;
+    }
+    return attackedByJump(pos, x, y, army);
+}
+
+bool attackedAfterMove(const Position& pos, int x, int y, int army, int fromX, int fromY, int toX,
+                       int toY) {
+    const int to = lineTo(x, y, toX, toY);
+    const int from = Board::onBoard(fromX, fromY) ? lineTo(x, y, fromX, fromY) : -1;
+    if (to >= 0 && attackedAlong(pos, x, y, army, to)) return true;
+    if (from >= 0 && from != to && attackedAlong(pos, x, y, army, from)) return true;
+    return attackedByJump(pos, x, y, army);
 }
 
 }  // namespace com

@@ -10,4 +10,10 @@ namespace com {
 // pattern could reach it.
 bool attacked(const rules::Position& pos, int x, int y, int army);
 
+// The same in pos, made by a move from (fromX, fromY) (off the board for a drop) to (toX, toY)
+// that left (x, y) as it was, when army did not attack (x, y) before the move: only a line
+// through the move's two squares, or a jump, can have changed.
+bool attackedAfterMove(const rules::Position& pos, int x, int y, int army, int fromX, int fromY,
+                       int toX, int toY);
+
 }  // namespace com

@@ -103,6 +103,8 @@ class Lookahead {
         root.kings = findKings(pos);
         root.running = runningScore(pos, root.kings);
         root.key = positionKey(pos, rules::kTopArmy, rights_);
+        root.byMove = false;
+        root.checked = -1;
         // Nothing of an earlier search is kept: the same position always gives the same move.
         for (Ply& p : m_.plies) p.killers[0] = p.killers[1] = Move{};
         std::fill(&m_.table[0], &m_.table[0] + kTableSize, TableEntry{});
@@ -305,6 +307,9 @@ class Lookahead {
         child.key = keyAfterMove(parent.key, parent.pos, child.pos, m);
         child.running = parent.running;
         updateRunningScore(child.running, child.pos, child.kings, m, captured);
+        child.move = m;
+        child.byMove = true;
+        child.checked = -1;
         // Only the columns a 歩 left, reached or was taken on change their two-pawn flags.
         if (rules::magnitude(m.before) == rules::kind::歩 ||
             rules::magnitude(captured) == rules::kind::歩) {
@@ -321,18 +326,39 @@ class Lookahead {
         child.kings = parent.kings;
         child.running = parent.running;
         child.key = parent.key ^ kTopToMoveKey;
+        child.byMove = false;
+        child.checked = -1;
     }
 
-    bool inCheck(int ply, int army) const {
-        const KingSquare& k = m_.plies[ply].kings.side[army > 0 ? 1 : 0];
-        return k.x != 0 && attacked(m_.plies[ply].pos, k.x, k.y, -army);
+    // Whether army's king is attacked at ply, kept with the ply. A line is searched only from a
+    // position where the army to move could not take the other king, so after a move only the
+    // lines through its squares need looking at.
+    bool inCheck(int ply, int army) {
+        Ply& p = m_.plies[ply];
+        if (p.checked < 0) {
+            const KingSquare& k = p.kings.side[army > 0 ? 1 : 0];
+            const Move& m = p.move;
+            p.checked = k.x != 0 && (p.byMove ? attackedAfterMove(p.pos, k.x, k.y, -army, m.fromX,
+                                                                  m.fromY, m.toX, m.toY)
+                                              : attacked(p.pos, k.x, k.y, -army));
+        }
+        return p.checked == 1;
     }
 
     // Whether army can take the other army's king at ply: the moves listed would hold the
     // capture (a second king of that army, should a position have one, is found in the list).
+    // After a move that left the mover's king where it was and out of check, only the lines
+    // through the move's squares can have opened onto it.
     bool attacksTheirKing(int ply, int army) const {
-        const KingSquare& k = m_.plies[ply].kings.side[army > 0 ? 0 : 1];
-        return k.x != 0 && attacked(m_.plies[ply].pos, k.x, k.y, army);
+        const Ply& p = m_.plies[ply];
+        const KingSquare& k = p.kings.side[army > 0 ? 0 : 1];
+        if (k.x == 0) return false;
+        const Move& m = p.move;
+        if (p.byMove && m_.plies[ply - 1].checked == 0 &&
+            !rules::isKingKind(rules::magnitude(m.before))) {
+            return attackedAfterMove(p.pos, k.x, k.y, army, m.fromX, m.fromY, m.toX, m.toY);
+        }
+        return attacked(p.pos, k.x, k.y, army);
     }
 
     int score(int ply, int army) const {

@@ -144,6 +144,49 @@ TEST(Attack, AgreesWithTheMoveCheckOfEveryPieceOnTheSuite) {
     }
 }
 
+TEST(Attack, AfterAMoveLooksOnlyWhereTheMoveChangedTheBoard) {
+    // Along a seeded game with captures and drops, every move of the army to move and each king
+    // it leaves in place and not attacked before: the test along the move's lines agrees with
+    // the whole test.
+    Position pos;
+    layOutStartPosition(pos);
+    調査_先手後手(pos);
+    std::mt19937 random(3);
+    Move moves[kMaxMoves];
+    int army = kBottomArmy;
+    int compared = 0;
+    for (int ply = 0; ply < 200 && pos.winnerSide == 0; ++ply) {
+        調査_2歩フラグ設定(pos);
+        const int n = generateMoves(pos, army, MoveFilter{}, moves, kMaxMoves);
+        if (n == 0) break;
+        const com::Kings kings = com::findKings(pos);
+        int pick = static_cast<int>(random() % n);
+        for (int i = 0; i < n; ++i) {
+            const Move& m = moves[i];
+            Position after = pos;
+            駒移動(after, m.fromX, m.fromY, m.toX, m.toY, m.after);
+            for (const int side : {0, 1}) {
+                const com::KingSquare k = kings.side[side];
+                const int attacker = side == 1 ? kBottomArmy : kTopArmy;
+                if (k.x == 0 || after.board(k.x, k.y) != pos.board(k.x, k.y) ||
+                    com::attacked(pos, k.x, k.y, attacker)) {
+                    continue;
+                }
+                ASSERT_EQ(com::attackedAfterMove(after, k.x, k.y, attacker, m.fromX, m.fromY, m.toX,
+                                                 m.toY),
+                          com::attacked(after, k.x, k.y, attacker))
+                    << "ply " << ply << " move " << i;
+                ++compared;
+            }
+            if (!m.isDrop() && pos.board(m.toX, m.toY) != 空 && random() % 2 == 0) pick = i;
+        }
+        const Move& m = moves[pick];
+        駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        army = -army;
+    }
+    EXPECT_GT(compared, 5000);
+}
+
 TEST(LookaheadEval, APawnOrSoldierFurtherForwardScoresMoreForItsArmy) {
     // Kings on the far column, so that only the advance differs.
     struct Row {
