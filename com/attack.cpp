@@ -62,14 +62,11 @@ bool attackedByJump(const Position& pos, int x, int y, int army) {
 
 // The line from (x, y) that (sx, sy) lies on, or -1.
 int lineTo(int x, int y, int sx, int sy) {
+    // kLines' index by the steps' signs, [dy + 1][dx + 1].
+    static constexpr int kLineOf[3][3] = {{4, 0, 5}, {1, -1, 2}, {6, 3, 7}};
     const int dx = sx - x, dy = sy - y;
-    if (dx == 0 && dy == 0) return -1;
-    const int ux = (dx > 0) - (dx < 0), uy = (dy > 0) - (dy < 0);
     if (dx != 0 && dy != 0 && dx != dy && dx != -dy) return -1;
-    for (int d = 0; d < 8; ++d) {
-        if (kLines[d][0] == ux && kLines[d][1] == uy) return d;
-    }
-    return -1;
+    return kLineOf[(dy > 0) - (dy < 0) + 1][(dx > 0) - (dx < 0) + 1];
 }
 
 }  // namespace
@@ -87,7 +84,13 @@ bool attackedAfterMove(const Position& pos, int x, int y, int army, int fromX, i
     const int from = Board::onBoard(fromX, fromY) ? lineTo(x, y, fromX, fromY) : -1;
     if (to >= 0 && attackedAlong(pos, x, y, army, to)) return true;
     if (from >= 0 && from != to && attackedAlong(pos, x, y, army, from)) return true;
-    return attackedByJump(pos, x, y, army);
+    // A jump opens when a 桂 or 馬 lands a jump away, or a 馬's leg (a square diagonally next to
+    // (x, y)) is left.
+    const int tx = toX > x ? toX - x : x - toX, ty = toY > y ? toY - y : y - toY;
+    const int fx = fromX > x ? fromX - x : x - fromX, fy = fromY > y ? fromY - y : y - fromY;
+    const bool landsAJumpAway = (tx == 1 && ty == 2) || (tx == 2 && ty == 1);
+    const bool leavesALeg = Board::onBoard(fromX, fromY) && fx == 1 && fy == 1;
+    return (landsAJumpAway || leavesALeg) && attackedByJump(pos, x, y, army);
 }
 
 }  // namespace com
