@@ -384,6 +384,19 @@ class Lookahead {
                rules::移動チェック(m_.plies[ply].pos, m.toX, m.toY, k.x, k.y, m.after) == 1;
     }
 
+    // The same for m not made yet: the board at ply is changed for the question and put back.
+    bool wouldGiveCheck(int ply, const Move& m, int army) {
+        rules::Board& b = m_.plies[ply].pos.board;
+        const PieceCode from = m.isDrop() ? rules::空 : b(m.fromX, m.fromY);
+        const PieceCode to = b(m.toX, m.toY);
+        if (!m.isDrop()) b(m.fromX, m.fromY) = rules::空;
+        b(m.toX, m.toY) = m.after;
+        const bool gives = givesCheck(ply, m, army);
+        b(m.toX, m.toY) = to;
+        if (!m.isDrop()) b(m.fromX, m.fromY) = from;
+        return gives;
+    }
+
     int search(int ply, int depth, int alpha, int beta, int army, bool mayPass) {
         if (ply >= kLastSearchPly) return quiesce(ply, alpha, beta, army, 0);
         // A king under attack gets one more ply to see whether it gets away, also at the
@@ -449,11 +462,11 @@ class Lookahead {
                 if (futile > best) best = futile;
                 continue;
             }
-            make(ply, m);
-            if (skippable && !givesCheck(ply + 1, m, army)) {
+            if (skippable && !wouldGiveCheck(ply, m, army)) {
                 if (futile > best) best = futile;
                 continue;
             }
+            make(ply, m);
             int s;
             if (i == 0) {
                 s = visit(ply, depth - 1, alpha, beta, army);
