@@ -69,12 +69,16 @@ int reach(const Board& b, int x, int y, bool straight, bool diagonal) {
     return n;
 }
 
-int handValue(const Hand& hand) {
+// The values of the pieces in a hand, and what they are worth there.
+int handSum(const Hand& hand) {
     int v = 0;
     for (int k = 1; k <= kHandSize; ++k) {
         if (hand[k] > 0) v += hand[k] * kValue[kHandKind[k]];
     }
-    return v * kHandPercent / 100;
+    return v;
+}
+int handValue(int sum) {
+    return sum * kHandPercent / 100;
 }
 
 }  // namespace
@@ -145,11 +149,12 @@ int reachTerm(const Board& b, int x, int y, int k) {
     }
 }
 
-// The terms of the whole position: the siege of each king and the hands.
-int positionTerms(const Position& pos, const DropRights& drops, const int near[2]) {
+// The terms of the whole position: the siege of each king and the hands (the values of the
+// pieces in the bottom army's hand and the top army's).
+int positionTerms(const DropRights& drops, const int near[2], const int hands[2]) {
     int score = kSiege[std::min(near[1], 6)] - kSiege[std::min(near[0], 6)];
-    if (drops.top) score += handValue(pos.enemyHand);
-    if (drops.bottom) score -= handValue(pos.ownHand);
+    if (drops.top) score += handValue(hands[1]);
+    if (drops.bottom) score -= handValue(hands[0]);
     return score;
 }
 
@@ -179,11 +184,14 @@ int positionScore(const Position& pos, const DropRights& drops, const Kings& kin
             if (t.near) ++near[c > 0 ? 1 : 0];
         }
     }
-    return score + positionTerms(pos, drops, near);
+    const int hands[2] = {handSum(pos.ownHand), handSum(pos.enemyHand)};
+    return score + positionTerms(drops, near, hands);
 }
 
 RunningScore runningScore(const Position& pos, const Kings& kings) {
     RunningScore s;
+    s.hands[0] = handSum(pos.ownHand);
+    s.hands[1] = handSum(pos.enemyHand);
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const PieceCode c = pos.board(x, y);
@@ -208,8 +216,16 @@ void updateRunningScore(RunningScore& s, const Position& after, const Kings& kin
         s = runningScore(after, kings);
         return;
     }
-    if (!m.isDrop()) tally(s, m.before, m.fromX, m.fromY, kings, -1);
-    if (captured != 空) tally(s, captured, m.toX, m.toY, kings, -1);
+    if (m.isDrop()) {
+        s.hands[m.fromX == kTopHandX ? 1 : 0] -= kValue[kHandKind[m.fromY]];
+    } else {
+        tally(s, m.before, m.fromX, m.fromY, kings, -1);
+    }
+    if (captured != 空) {
+        tally(s, captured, m.toX, m.toY, kings, -1);
+        // Into the captor's hand, unpromoted.
+        s.hands[captured < 0 ? 1 : 0] += kValue[kHandKind[handIndexOfKind(magnitude(captured))]];
+    }
     tally(s, m.after, m.toX, m.toY, kings, 1);
     if (s.lineCount < 0) return;
     // A promoted 飛 or 角 stays a long-range piece.
@@ -253,7 +269,7 @@ int positionScore(const Position& pos, const DropRights& drops, const RunningSco
             for (int y = 1; y <= 9; ++y) addReach(x, y);
         }
     }
-    return score + positionTerms(pos, drops, s.near);
+    return score + positionTerms(drops, s.near, s.hands);
 }
 
 }  // namespace com

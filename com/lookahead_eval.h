@@ -41,10 +41,14 @@ int positionScore(const rules::Position& pos, const DropRights& drops, const Kin
 // pieces is counted when the score is asked, from the squares kept here.
 struct RunningScore {
     static constexpr int kLinePieces = 8;
-    int pieces = 0;  // every term of the pieces but their reach, the top army's minus the bottom's
-    int near[2] = {0,
-                   0};  // pieces within two squares of the other army's king: [0] bottom, [1] top
-    int lineCount = 0;  // squares of the 車, 飛 and 角 (promoted or not); -1 when too many to keep
+    // Every term of the pieces but their reach, the top army's minus the bottom's.
+    int pieces = 0;
+    // Pieces within two squares of the other army's king: [0] the bottom army's, [1] the top's.
+    int near[2] = {0, 0};
+    // The values of the pieces in hand: [0] ownHand, [1] enemyHand.
+    int hands[2] = {0, 0};
+    // Squares of the 車, 飛 and 角 (promoted or not); lineCount -1 when too many to keep.
+    int lineCount = 0;
     std::int8_t lines[kLinePieces][2] = {};
 };
 RunningScore runningScore(const rules::Position& pos, const Kings& kings);
