@@ -188,6 +188,62 @@ int positionScore(const Position& pos, const DropRights& drops, const Kings& kin
     return score + positionTerms(drops, near, hands);
 }
 
+namespace {
+
+// Counts again the reach of the long-range pieces kept in s whose lines pass through a square m
+// left or reached (all of them when m is null), and their total.
+void countReach(RunningScore& s, const Board& b, const Move* m) {
+    const auto sees = [](bool diagonal, int px, int py, int x, int y) {
+        return diagonal ? px - py == x - y || px + py == x + y : px == x || py == y;
+    };
+    s.reach = 0;
+    for (int i = 0; i < s.lineCount; ++i) {
+        const int px = s.lines[i][0], py = s.lines[i][1];
+        const PieceCode c = b(px, py);
+        const int k = magnitude(c);
+        const bool diagonal = k == kind::角 || k == kind::角成;
+        if (m == nullptr || sees(diagonal, px, py, m->toX, m->toY) ||
+            (!m->isDrop() && sees(diagonal, px, py, m->fromX, m->fromY))) {
+            const int v = reachTerm(b, px, py, k);
+            s.lineReach[i] = c > 0 ? v : -v;
+        }
+        s.reach += s.lineReach[i];
+    }
+}
+
+// Keeps the squares of the long-range pieces after m (captured stood on its destination).
+void moveLinePieces(RunningScore& s, const Move& m, PieceCode captured) {
+    // A promoted 飛 or 角 stays a long-range piece.
+    if (isLinePiece(magnitude(captured))) {
+        for (int i = 0; i < s.lineCount; ++i) {
+            if (s.lines[i][0] != m.toX || s.lines[i][1] != m.toY) continue;
+            --s.lineCount;
+            s.lines[i][0] = s.lines[s.lineCount][0];
+            s.lines[i][1] = s.lines[s.lineCount][1];
+            s.lineReach[i] = s.lineReach[s.lineCount];
+            break;
+        }
+    }
+    if (!isLinePiece(magnitude(m.before))) return;
+    if (m.isDrop()) {
+        if (s.lineCount == RunningScore::kLinePieces) {
+            s.lineCount = -1;
+            return;
+        }
+        s.lines[s.lineCount][0] = m.toX;
+        s.lines[s.lineCount++][1] = m.toY;
+        return;
+    }
+    for (int i = 0; i < s.lineCount; ++i) {
+        if (s.lines[i][0] != m.fromX || s.lines[i][1] != m.fromY) continue;
+        s.lines[i][0] = m.toX;
+        s.lines[i][1] = m.toY;
+        break;
+    }
+}
+
+}  // namespace
+
 RunningScore runningScore(const Position& pos, const Kings& kings) {
     RunningScore s;
     s.hands[0] = handSum(pos.ownHand);
@@ -206,6 +262,7 @@ RunningScore runningScore(const Position& pos, const Kings& kings) {
             s.lines[s.lineCount++][1] = static_cast<std::int8_t>(y);
         }
     }
+    countReach(s, pos.board, nullptr);
     return s;
 }
 
@@ -228,45 +285,24 @@ void updateRunningScore(RunningScore& s, const Position& after, const Kings& kin
     }
     tally(s, m.after, m.toX, m.toY, kings, 1);
     if (s.lineCount < 0) return;
-    // A promoted 飛 or 角 stays a long-range piece.
-    if (isLinePiece(magnitude(captured))) {
-        for (int i = 0; i < s.lineCount; ++i) {
-            if (s.lines[i][0] != m.toX || s.lines[i][1] != m.toY) continue;
-            s.lines[i][0] = s.lines[s.lineCount - 1][0];
-            s.lines[i][1] = s.lines[--s.lineCount][1];
-            break;
-        }
-    }
-    if (!isLinePiece(magnitude(m.before))) return;
-    if (m.isDrop()) {
-        if (s.lineCount == RunningScore::kLinePieces) {
-            s.lineCount = -1;
-            return;
-        }
-        s.lines[s.lineCount][0] = m.toX;
-        s.lines[s.lineCount++][1] = m.toY;
-        return;
-    }
-    for (int i = 0; i < s.lineCount; ++i) {
-        if (s.lines[i][0] != m.fromX || s.lines[i][1] != m.fromY) continue;
-        s.lines[i][0] = m.toX;
-        s.lines[i][1] = m.toY;
-        break;
-    }
+    moveLinePieces(s, m, captured);
+    if (s.lineCount < 0) return;
+    // Only the squares the move left and reached changed; a piece that moved or was dropped
+    // stands on one of them.
+    countReach(s, after.board, &m);
 }
 
 int positionScore(const Position& pos, const DropRights& drops, const RunningScore& s) {
     int score = s.pieces;
-    const auto addReach = [&](int x, int y) {
-        const PieceCode c = pos.board(x, y);
-        const int v = reachTerm(pos.board, x, y, magnitude(c));
-        score += c > 0 ? v : -v;
-    };
     if (s.lineCount >= 0) {
-        for (int i = 0; i < s.lineCount; ++i) addReach(s.lines[i][0], s.lines[i][1]);
+        score += s.reach;
     } else {
         for (int x = 1; x <= 9; ++x) {
-            for (int y = 1; y <= 9; ++y) addReach(x, y);
+            for (int y = 1; y <= 9; ++y) {
+                const PieceCode c = pos.board(x, y);
+                const int v = reachTerm(pos.board, x, y, magnitude(c));
+                score += c > 0 ? v : -v;
+            }
         }
     }
     return score + positionTerms(drops, s.near, s.hands);

@@ -37,8 +37,8 @@ int positionScore(const rules::Position& pos, const DropRights& drops);
 int positionScore(const rules::Position& pos, const DropRights& drops, const Kings& kings);
 
 // The score's sums kept up to date as a search makes moves: a move changes them only where its
-// piece leaves, lands and takes (a king's move changes them all). The reach of the long-range
-// pieces is counted when the score is asked, from the squares kept here.
+// piece leaves, lands and takes (a king's move changes them all), and the reach of the
+// long-range pieces only where their lines pass through the squares it left or reached.
 struct RunningScore {
     static constexpr int kLinePieces = 8;
     // Every term of the pieces but their reach, the top army's minus the bottom's.
@@ -47,9 +47,12 @@ struct RunningScore {
     int near[2] = {0, 0};
     // The values of the pieces in hand: [0] ownHand, [1] enemyHand.
     int hands[2] = {0, 0};
-    // Squares of the 車, 飛 and 角 (promoted or not); lineCount -1 when too many to keep.
+    // Squares of the 車, 飛 and 角 (promoted or not), the reach term of each and their total;
+    // lineCount -1 when too many to keep.
     int lineCount = 0;
     std::int8_t lines[kLinePieces][2] = {};
+    int lineReach[kLinePieces] = {};
+    int reach = 0;
 };
 RunningScore runningScore(const rules::Position& pos, const Kings& kings);
 // s, kept for the position before m, made for after (the position m made, with its kings);
