@@ -265,7 +265,7 @@ int generateMoves(Position& pos, int army, const MoveFilter& filter, Move* out, 
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const PieceCode c = pos.board(x, y);
-            if (c != 空 && (c > 0) == (army > 0)) w.piece(x, y, c);
+            if (c * army > 0) w.piece(x, y, c);
         }
     }
     if (filter.drops && !filter.capturesOnly) w.drops(army);
