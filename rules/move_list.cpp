@@ -118,24 +118,27 @@ class Writer {
         }
     }
 
-    // The steps the piece's pattern allows from (x, y), onto an empty square or the other
-    // army's piece, a 馬's leg and a 象's eye empty.
-    void steps(int x, int y, PieceCode code) {
-        const int k = magnitude(code);
-        const StepList list = stepsOf(k);
+    // The steps of kind k's list the piece's pattern allows from (x, y), onto an empty square or
+    // the other army's piece; with legs, a 馬's leg and a 象's eye empty.
+    template <bool kLegs>
+    void steps(int x, int y, PieceCode code, int k) {
+        const Step* list = stepsOf(k).steps;
         const unsigned mask = masks_.bits[code + kind::count][x * 10 + y];
         for (unsigned rest = mask; rest != 0; rest &= rest - 1) {
             const int i = std::countr_zero(rest);
-            const int dx = list.steps[i].dx, dy = list.steps[i].dy;
+            const int dx = list[i].dx, dy = list[i].dy;
             const int tx = x + dx, ty = y + dy;
             const PieceCode dest = pos_.board(tx, ty);
             if (dest == 空 ? filter_.capturesOnly : (dest > 0) == (code > 0)) continue;
-            if (k == kind::馬) {
-                // The leg is the orthogonal square next to the 馬 on the jump's long side.
-                const bool across = dx == 2 || dx == -2;
-                if (pos_.board(across ? x + dx / 2 : x, across ? y : y + dy / 2) != 空) continue;
-            } else if (k == kind::象 && pos_.board(x + dx / 2, y + dy / 2) != 空) {
-                continue;
+            if constexpr (kLegs) {
+                if (k == kind::馬) {
+                    // The leg is the orthogonal square next to the 馬 on the jump's long side.
+                    const bool across = dx == 2 || dx == -2;
+                    if (pos_.board(across ? x + dx / 2 : x, across ? y : y + dy / 2) != 空)
+                        continue;
+                } else if (pos_.board(x + dx / 2, y + dy / 2) != 空) {
+                    continue;
+                }
             }
             add(x, y, tx, ty, code);
         }
@@ -190,14 +193,18 @@ class Writer {
                 break;
             case kind::飛成:
                 rays(x, y, code, kOrthogonal, 4);
-                steps(x, y, code);
+                steps<false>(x, y, code, kind::飛成);
                 break;
             case kind::角成:
                 rays(x, y, code, kDiagonal, 4);
-                steps(x, y, code);
+                steps<false>(x, y, code, kind::角成);
+                break;
+            case kind::馬:
+            case kind::象:
+                steps<true>(x, y, code, magnitude(code));
                 break;
             default:
-                steps(x, y, code);
+                steps<false>(x, y, code, magnitude(code));
                 break;
         }
     }
