@@ -31,7 +31,8 @@ struct Ply {
     std::int8_t checked = -1;
 };
 
-// A position searched before: its best move and score, and how far it was searched.
+// A position searched before: its best move and score, and how far it was searched. An entry
+// written by an earlier search (another age) counts as empty.
 enum class Bound : std::int8_t { None, Exact, Lower, Upper };
 struct TableEntry {
     std::uint64_t key = 0;
@@ -39,7 +40,9 @@ struct TableEntry {
     rules::Move move;
     std::int8_t depth = 0;
     Bound bound = Bound::None;
+    std::uint16_t age = 0;
 };
+static_assert(sizeof(TableEntry) == 24);
 
 // A generated move with its ordering key.
 struct Scored {
@@ -58,6 +61,8 @@ struct LookaheadMemory {
     int sortedScore[rules::kMaxMoves];
     bool sortedAtMost[rules::kMaxMoves];
     int history[43][10][10];
+    // The age of the table's entries the running search wrote.
+    std::uint16_t age = 0;
 };
 
 }  // namespace com

@@ -109,7 +109,11 @@ class Lookahead {
         root.checked = -1;
         // Nothing of an earlier search is kept: the same position always gives the same move.
         for (Ply& p : m_.plies) p.killers[0] = p.killers[1] = Move{};
-        std::fill(&m_.table[0], &m_.table[0] + kTableSize, TableEntry{});
+        // The table is emptied by a new age; only when the ages come round is it cleared.
+        if (++m_.age == 0) {
+            std::fill(&m_.table[0], &m_.table[0] + kTableSize, TableEntry{});
+            m_.age = 1;
+        }
         std::fill(&m_.history[0][0][0], &m_.history[0][0][0] + 43 * 10 * 10, 0);
     }
 
@@ -410,7 +414,7 @@ class Lookahead {
         const int alphaBefore = alpha;
         const std::uint64_t key = m_.plies[ply].key;
         TableEntry& entry = m_.table[key & (kTableSize - 1)];
-        const bool known = entry.key == key && entry.bound != Bound::None;
+        const bool known = entry.key == key && entry.age == m_.age && entry.bound != Bound::None;
         if (known && entry.depth >= depth) {
             const int t = fromTable(entry.score, ply);
             if (entry.bound == Bound::Exact || (entry.bound == Bound::Lower && t >= beta) ||
@@ -500,6 +504,7 @@ class Lookahead {
         top_ = first;
         if (!stopped_) {
             entry.key = key;
+            entry.age = m_.age;
             entry.score = toTable(best, ply);
             entry.move = bestMove;
             entry.depth = static_cast<std::int8_t>(depth);
