@@ -3,6 +3,9 @@
 // Cheap enough to run at every leaf of the search.
 #pragma once
 
+#include <cstdint>
+
+#include "rules/move_list.h"
 #include "rules/position.h"
 
 namespace com {
@@ -32,5 +35,31 @@ Kings findKings(const rules::Position& pos);
 int positionScore(const rules::Position& pos, const DropRights& drops);
 // The same with the kings' squares already known.
 int positionScore(const rules::Position& pos, const DropRights& drops, const Kings& kings);
+
+// The score's sums kept up to date as a search makes moves: a move changes them only where its
+// piece leaves, lands and takes (a king's move changes them all), and the reach of the
+// long-range pieces only where their lines pass through the squares it left or reached.
+struct RunningScore {
+    static constexpr int kLinePieces = 8;
+    // Every term of the pieces but their reach, the top army's minus the bottom's.
+    int pieces = 0;
+    // Pieces within two squares of the other army's king: [0] the bottom army's, [1] the top's.
+    int near[2] = {0, 0};
+    // The values of the pieces in hand: [0] ownHand, [1] enemyHand.
+    int hands[2] = {0, 0};
+    // Squares of the 車, 飛 and 角 (promoted or not), the reach term of each and their total;
+    // lineCount -1 when too many to keep.
+    int lineCount = 0;
+    std::int8_t lines[kLinePieces][2] = {};
+    int lineReach[kLinePieces] = {};
+    int reach = 0;
+};
+RunningScore runningScore(const rules::Position& pos, const Kings& kings);
+// s, kept for the position before m, made for after (the position m made, with its kings);
+// captured is what stood on m's destination.
+void updateRunningScore(RunningScore& s, const rules::Position& after, const Kings& kings,
+                        const rules::Move& m, rules::PieceCode captured);
+// The score of pos from its running sums: the same as positionScore.
+int positionScore(const rules::Position& pos, const DropRights& drops, const RunningScore& s);
 
 }  // namespace com

@@ -2,10 +2,12 @@
 //
 // A negamax alpha-beta over both armies' moves as the game's own rules make them (board moves,
 // promotions, drops for every army that may drop), on copies of the position (one record per ply:
-// the position made with 駒移動, its kings, its key updated by the move, its killers), all in the
-// memory of a SearchContext, so nothing is allocated while it runs. Taking a king ends the line at
-// once: the side that can take it wins, the sooner the better, and a side with no move at all has
-// lost.
+// the position made with 駒移動, its kings, its key and its score's sums updated by the move,
+// whether its king is in check, its killers), all in the memory of a SearchContext, so nothing is
+// allocated while it runs. Taking a king ends the line at once: the side that can take it wins,
+// the sooner the better, and a side with no move at all has lost. A line goes on only from a
+// position where the side to move cannot take the other king, so after a move only the lines
+// through its two squares can put a king in check.
 //
 // - Iterative deepening from depth 1 while the node budget lasts (the first depth always ends).
 //   The previous best move is searched first; a depth cut short keeps the best of the moves it
@@ -33,6 +35,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "com/attack.h"
 #include "com/lookahead_eval.h"
 #include "com/lookahead_memory.h"
 #include "com/position_hash.h"
@@ -83,12 +86,6 @@ bool withinReach(int px, int py, int x, int y) {
     return dx == 0 || dy == 0 || dx == dy || (dx <= 2 && dy <= 2);
 }
 
-// The lines from a square, straight ones first, and the jumps of a 桂, a 馬 and a 象 (whose
-// diagonal step is asked again whatever stands between).
-constexpr int kLines[8][2] = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-constexpr int kJumps[12][2] = {{-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1},
-                               {-1, 2},  {1, 2},  {-2, -2}, {2, -2}, {-2, 2}, {2, 2}};
-
 }  // namespace
 
 class Lookahead {
@@ -106,10 +103,17 @@ class Lookahead {
         root.pos = pos;
         rules::調査_2歩フラグ設定(root.pos);
         root.kings = findKings(pos);
+        root.running = runningScore(pos, root.kings);
         root.key = positionKey(pos, rules::kTopArmy, rights_);
+        root.byMove = false;
+        root.checked = -1;
         // Nothing of an earlier search is kept: the same position always gives the same move.
         for (Ply& p : m_.plies) p.killers[0] = p.killers[1] = Move{};
-        std::fill(&m_.table[0], &m_.table[0] + kTableSize, TableEntry{});
+        // The table is emptied by a new age; only when the ages come round is it cleared.
+        if (++m_.age == 0) {
+            std::fill(&m_.table[0], &m_.table[0] + kTableSize, TableEntry{});
+            m_.age = 1;
+        }
         std::fill(&m_.history[0][0][0], &m_.history[0][0][0] + 43 * 10 * 10, 0);
     }
 
@@ -260,6 +264,22 @@ class Lookahead {
         std::sort(moves, moves + n, [](const Scored& a, const Scored& b) { return a.key > b.key; });
     }
 
+    // Brings the move to search i-th to moves[i], in the order sortByKey gives (no two keys are
+    // equal): the first few are picked one by one, since a node often ends after them, and the
+    // rest sorted at once.
+    static void bringNext(Scored* moves, int i, int n) {
+        constexpr int kPickedOneByOne = 3;
+        if (i < kPickedOneByOne) {
+            int best = i;
+            for (int j = i + 1; j < n; ++j) {
+                if (moves[j].key > moves[best].key) best = j;
+            }
+            std::swap(moves[i], moves[best]);
+        } else if (i == kPickedOneByOne) {
+            sortByKey(moves + i, n - i);
+        }
+    }
+
     void sortRootByScores(Scored* root, int n, int best) {
         for (int i = 0; i < n; ++i) {
             root[i].key =
@@ -291,9 +311,16 @@ class Lookahead {
         const PieceCode captured = m.isDrop() ? rules::空 : child.pos.board(m.toX, m.toY);
         rules::駒移動(child.pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
         child.key = keyAfterMove(parent.key, parent.pos, child.pos, m);
+        child.running = parent.running;
+        updateRunningScore(child.running, child.pos, child.kings, m, captured);
+        child.move = m;
+        child.byMove = true;
+        child.checked = -1;
+        // Only the columns a 歩 left, reached or was taken on change their two-pawn flags.
         if (rules::magnitude(m.before) == rules::kind::歩 ||
             rules::magnitude(captured) == rules::kind::歩) {
-            rules::調査_2歩フラグ設定(child.pos);
+            rules::updatePawnFile(child.pos, m.toX);
+            if (!m.isDrop() && m.fromX != m.toX) rules::updatePawnFile(child.pos, m.fromX);
         }
     }
 
@@ -303,42 +330,46 @@ class Lookahead {
         Ply& child = m_.plies[ply + 1];
         child.pos = parent.pos;
         child.kings = parent.kings;
+        child.running = parent.running;
         child.key = parent.key ^ kTopToMoveKey;
+        child.byMove = false;
+        child.checked = -1;
     }
 
-    // Whether a piece of army could move onto (x, y) in the position at ply. Only pieces that
-    // could reach the square by their pattern are asked: every piece along its straight lines (a
-    // 砲 takes over a screen), the first along each diagonal, and those a jump away.
-    bool attacked(int ply, int x, int y, int army) const {
-        const rules::Position& pos = m_.plies[ply].pos;
-        const auto reaches = [&](int px, int py) {
-            const PieceCode c = pos.board(px, py);
-            return c * army > 0 && rules::移動チェック(pos, px, py, x, y, c) == 1;
-        };
-        for (int d = 0; d < 8; ++d) {
-            const int dx = kLines[d][0], dy = kLines[d][1];
-            for (int px = x + dx, py = y + dy; rules::Board::onBoard(px, py); px += dx, py += dy) {
-                if (pos.board(px, py) == rules::空) continue;
-                if (reaches(px, py)) return true;
-                if (d >= 4) break;
-            }
+    // Whether army's king is attacked at ply, kept with the ply. A line is searched only from a
+    // position where the army to move could not take the other king, so after a move only the
+    // lines through its squares need looking at.
+    bool inCheck(int ply, int army) {
+        Ply& p = m_.plies[ply];
+        if (p.checked < 0) {
+            const KingSquare& k = p.kings.side[army > 0 ? 1 : 0];
+            const Move& m = p.move;
+            p.checked = k.x != 0 && (p.byMove ? attackedAfterMove(p.pos, k.x, k.y, -army, m.fromX,
+                                                                  m.fromY, m.toX, m.toY)
+                                              : attacked(p.pos, k.x, k.y, -army));
         }
-        for (const auto& j : kJumps) {
-            if (rules::Board::onBoard(x + j[0], y + j[1]) && reaches(x + j[0], y + j[1])) {
-                return true;
-            }
-        }
-        return false;
+        return p.checked == 1;
     }
 
-    bool inCheck(int ply, int army) const {
-        const KingSquare& k = m_.plies[ply].kings.side[army > 0 ? 1 : 0];
-        return k.x != 0 && attacked(ply, k.x, k.y, -army);
+    // Whether army can take the other army's king at ply: the moves listed would hold the
+    // capture (a second king of that army, should a position have one, is found in the list).
+    // After a move that left the mover's king where it was and out of check, only the lines
+    // through the move's squares can have opened onto it.
+    bool attacksTheirKing(int ply, int army) const {
+        const Ply& p = m_.plies[ply];
+        const KingSquare& k = p.kings.side[army > 0 ? 0 : 1];
+        if (k.x == 0) return false;
+        const Move& m = p.move;
+        if (p.byMove && m_.plies[ply - 1].checked == 0 &&
+            !rules::isKingKind(rules::magnitude(m.before))) {
+            return attackedAfterMove(p.pos, k.x, k.y, army, m.fromX, m.fromY, m.toX, m.toY);
+        }
+        return attacked(p.pos, k.x, k.y, army);
     }
 
     int score(int ply, int army) const {
         const Ply& p = m_.plies[ply];
-        return army * positionScore(p.pos, rights_, p.kings);
+        return army * positionScore(p.pos, rights_, p.running);
     }
 
     // One child searched with the window (alpha, beta) at the depth left.
@@ -359,6 +390,19 @@ class Lookahead {
                rules::移動チェック(m_.plies[ply].pos, m.toX, m.toY, k.x, k.y, m.after) == 1;
     }
 
+    // The same for m not made yet: the board at ply is changed for the question and put back.
+    bool wouldGiveCheck(int ply, const Move& m, int army) {
+        rules::Board& b = m_.plies[ply].pos.board;
+        const PieceCode from = m.isDrop() ? rules::空 : b(m.fromX, m.fromY);
+        const PieceCode to = b(m.toX, m.toY);
+        if (!m.isDrop()) b(m.fromX, m.fromY) = rules::空;
+        b(m.toX, m.toY) = m.after;
+        const bool gives = givesCheck(ply, m, army);
+        b(m.toX, m.toY) = to;
+        if (!m.isDrop()) b(m.fromX, m.fromY) = from;
+        return gives;
+    }
+
     int search(int ply, int depth, int alpha, int beta, int army, bool mayPass) {
         if (ply >= kLastSearchPly) return quiesce(ply, alpha, beta, army, 0);
         // A king under attack gets one more ply to see whether it gets away, also at the
@@ -370,7 +414,7 @@ class Lookahead {
         const int alphaBefore = alpha;
         const std::uint64_t key = m_.plies[ply].key;
         TableEntry& entry = m_.table[key & (kTableSize - 1)];
-        const bool known = entry.key == key && entry.bound != Bound::None;
+        const bool known = entry.key == key && entry.age == m_.age && entry.bound != Bound::None;
         if (known && entry.depth >= depth) {
             const int t = fromTable(entry.score, ply);
             if (entry.bound == Bound::Exact || (entry.bound == Bound::Lower && t >= beta) ||
@@ -386,6 +430,8 @@ class Lookahead {
             if (stopped_) return 0;
             if (s >= beta) return beta;
         }
+        // The other king can be taken: no need to list the moves to find the capture.
+        if (attacksTheirKing(ply, army)) return kMate - ply;
         const int first = top_;
         const int n = generate(ply, army, false);
         if (n == 0) {
@@ -404,7 +450,7 @@ class Lookahead {
                 if (moves[i].move == entry.move) moves[i].key = kTableMoveKey;
             }
         }
-        sortByKey(moves, n);
+        bringNext(moves, 0, n);
         int best = -kInfinity;
         Move bestMove = moves[0].move;
         // One ply from the horizon, a quiet move that does not attack the king cannot lift a
@@ -413,6 +459,7 @@ class Lookahead {
         const int futile = frontier ? score(ply, army) + kFutilityMargin : kInfinity;
         const KingSquare& theirKing = m_.plies[ply].kings.side[army > 0 ? 0 : 1];
         for (int i = 0; i < n; ++i) {
+            if (i > 0) bringNext(moves, i, n);
             const Move m = moves[i].move;
             // A quiet move far from the king's lines is skipped without being made.
             const bool skippable =
@@ -421,11 +468,11 @@ class Lookahead {
                 if (futile > best) best = futile;
                 continue;
             }
-            make(ply, m);
-            if (skippable && !givesCheck(ply + 1, m, army)) {
+            if (skippable && !wouldGiveCheck(ply, m, army)) {
                 if (futile > best) best = futile;
                 continue;
             }
+            make(ply, m);
             int s;
             if (i == 0) {
                 s = visit(ply, depth - 1, alpha, beta, army);
@@ -457,6 +504,7 @@ class Lookahead {
         top_ = first;
         if (!stopped_) {
             entry.key = key;
+            entry.age = m_.age;
             entry.score = toTable(best, ply);
             entry.move = bestMove;
             entry.depth = static_cast<std::int8_t>(depth);
@@ -478,6 +526,7 @@ class Lookahead {
             if (standPat >= beta || last) return standPat;
             if (standPat > alpha) alpha = standPat;
         }
+        if (attacksTheirKing(ply, army)) return kMate - ply;
         const int first = top_;
         const int n = generate(ply, army, !checked);
         if (checked && n == 0) {
@@ -491,9 +540,9 @@ class Lookahead {
                 return kMate - ply;
             }
         }
-        sortByKey(moves, n);
         int best = standPat;
         for (int i = 0; i < n; ++i) {
+            bringNext(moves, i, n);
             // A capture that cannot bring the score up to alpha even if nothing is taken back.
             const Move& m = moves[i].move;
             const PieceCode victim = m_.plies[ply].pos.board(m.toX, m.toY);

@@ -56,11 +56,13 @@ std::uint64_t positionKey(const rules::Position& pos, int army, const DropRights
 std::uint64_t keyAfterMove(std::uint64_t key, const rules::Position& before,
                            const rules::Position& after, const rules::Move& m) {
     key ^= kTopToMoveKey;
+    const rules::PieceCode captured = before.board(m.toX, m.toY);
     if (!m.isDrop()) key ^= squareKey(m.fromX, m.fromY, m.before);
-    key ^= squareKey(m.toX, m.toY, before.board(m.toX, m.toY)) ^
-           squareKey(m.toX, m.toY, after.board(m.toX, m.toY));
-    // A drop takes from one hand, a capture adds to one.
-    for (int k = 1; k <= rules::kHandSize; ++k) {
+    key ^= squareKey(m.toX, m.toY, captured) ^ squareKey(m.toX, m.toY, after.board(m.toX, m.toY));
+    // A drop takes from one hand, a capture adds to one: only that count of either hand can
+    // change.
+    const int k = m.isDrop() ? m.fromY : rules::handIndexOfKind(rules::magnitude(captured));
+    if (k >= 1 && k <= rules::kHandSize) {
         if (before.ownHand[k] != after.ownHand[k]) {
             key ^= handKey(0, k, before.ownHand[k]) ^ handKey(0, k, after.ownHand[k]);
         }

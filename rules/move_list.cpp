@@ -1,5 +1,8 @@
 #include "rules/move_list.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "rules/move_check.h"
 #include "rules/promotion.h"
 
@@ -16,26 +19,93 @@ constexpr Step kDiagonal[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 constexpr Step kJumps[] = {{-1, -2}, {1, -2}, {-2, -1}, {2, -1}, {-2, 1}, {2, 1}, {-1, 2}, {1, 2}};
 constexpr Step kElephant[] = {{-2, -2}, {2, -2}, {-2, 2}, {2, 2}};
 
+// The steps a kind tries from its square, in the order its moves are listed: the one-step
+// pieces' neighbours, the jumps, and the single steps a promoted 飛 or 角 adds to its lines.
+struct StepList {
+    const Step* steps = nullptr;
+    int count = 0;
+};
+constexpr StepList stepsOf(int k) {
+    switch (k) {
+        case kind::香:
+        case kind::飛:
+        case kind::車:
+        case kind::砲:
+        case kind::角:
+            return {};
+        case kind::飛成:
+            return {kDiagonal, 4};
+        case kind::角成:
+            return {kOrthogonal, 4};
+        case kind::桂:
+        case kind::馬:
+            return {kJumps, 8};
+        case kind::象:
+            return {kElephant, 4};
+        default:  // every one-step piece
+            return {kNeighbours, 8};
+    }
+}
+
+// For every code and square, which of its steps stay on the board and fit its pattern (a 金's
+// sides, a 士's palace, a 象's own half, a 卒's sideways steps past the river): read once from
+// the move check on an empty board. What the board adds is tested as the moves are listed: the
+// destination's piece, and the square a 馬 or 象 passes. With them, whether a code ever
+// promotes, read from the promotion rule.
+struct StepMasks {
+    std::uint8_t bits[2 * kind::count + 1][100] = {};
+    bool promotes[2 * kind::count + 1] = {};
+
+    StepMasks() {
+        Position empty;
+        for (PieceCode c = -kind::count; c <= kind::count; ++c) {
+            if (c == 空) continue;
+            for (int y = 1; y <= 9; ++y) {
+                for (int ty = 1; ty <= 9; ++ty) {
+                    if (調査_駒成(empty, 5, y, 5, ty, c) == 1) promotes[c + kind::count] = true;
+                }
+            }
+            const StepList list = stepsOf(magnitude(c));
+            for (int x = 1; x <= 9; ++x) {
+                for (int y = 1; y <= 9; ++y) {
+                    std::uint8_t& b = bits[c + kind::count][x * 10 + y];
+                    for (int i = 0; i < list.count; ++i) {
+                        const int tx = x + list.steps[i].dx, ty = y + list.steps[i].dy;
+                        if (移動チェック(empty, x, y, tx, ty, c) == 1) b |= 1u << i;
+                    }
+                }
+            }
+        }
+    }
+};
+
+const StepMasks& stepMasks() {
+    static const StepMasks masks;
+    return masks;
+}
+
 // Collects the moves of one army into a bounded buffer.
 class Writer {
   public:
     Writer(Position& pos, const MoveFilter& filter, Move* out, int capacity)
-        : pos_(pos), filter_(filter), out_(out), capacity_(capacity) {}
+        : pos_(pos), filter_(filter), out_(out), capacity_(capacity), masks_(stepMasks()) {}
 
     int count() const { return n_; }
 
     void push(int fx, int fy, int tx, int ty, PieceCode before, PieceCode after) {
-        if (n_ < capacity_) out_[n_++] = makeMove(fx, fy, tx, ty, before, after);
+        if (n_ >= capacity_) return;
+        Move& m = out_[n_++];
+        m.fromX = static_cast<std::int8_t>(fx);
+        m.fromY = static_cast<std::int8_t>(fy);
+        m.toX = static_cast<std::int8_t>(tx);
+        m.toY = static_cast<std::int8_t>(ty);
+        m.before = static_cast<std::int8_t>(before);
+        m.after = static_cast<std::int8_t>(after);
     }
 
-    // A destination the piece's pattern may reach: the game's move check decides, then the
-    // promotion choices are added.
-    void tryBoardMove(int fx, int fy, int tx, int ty, PieceCode code) {
-        if (!Board::onBoard(tx, ty)) return;
-        const PieceCode dest = pos_.board(tx, ty);
-        if (filter_.capturesOnly && (dest == 空 || (dest > 0) == (code > 0))) return;
-        if (移動チェック(pos_, fx, fy, tx, ty, code) != 1) return;
-        if (調査_駒成(pos_, fx, fy, tx, ty, code) == 0) {
+    // A destination the piece may move to: the promotion choices are added.
+    void add(int fx, int fy, int tx, int ty, PieceCode code) {
+        if (!masks_.promotes[code + kind::count] || 調査_駒成(pos_, fx, fy, tx, ty, code) == 0) {
             push(fx, fy, tx, ty, code, code);
             return;
         }
@@ -48,18 +118,59 @@ class Writer {
         }
     }
 
-    void steps(int x, int y, PieceCode code, const Step* s, int n) {
-        for (int i = 0; i < n; ++i) tryBoardMove(x, y, x + s[i].dx, y + s[i].dy, code);
+    // The steps of kind k's list the piece's pattern allows from (x, y), onto an empty square or
+    // the other army's piece; with legs, a 馬's leg and a 象's eye empty.
+    template <bool kLegs>
+    void steps(int x, int y, PieceCode code, int k) {
+        const Step* list = stepsOf(k).steps;
+        const unsigned mask = masks_.bits[code + kind::count][x * 10 + y];
+        for (unsigned rest = mask; rest != 0; rest &= rest - 1) {
+            const int i = std::countr_zero(rest);
+            const int dx = list[i].dx, dy = list[i].dy;
+            const int tx = x + dx, ty = y + dy;
+            const PieceCode dest = pos_.board(tx, ty);
+            if (dest == 空 ? filter_.capturesOnly : (dest > 0) == (code > 0)) continue;
+            if constexpr (kLegs) {
+                if (k == kind::馬) {
+                    // The leg is the orthogonal square next to the 馬 on the jump's long side.
+                    const bool across = dx == 2 || dx == -2;
+                    if (pos_.board(across ? x + dx / 2 : x, across ? y : y + dy / 2) != 空)
+                        continue;
+                } else if (pos_.board(x + dx / 2, y + dy / 2) != 空) {
+                    continue;
+                }
+            }
+            add(x, y, tx, ty, code);
+        }
     }
 
-    // Along each direction up to and including the first piece met (or to the edge when
-    // throughScreens: a 砲 captures beyond one piece).
-    void rays(int x, int y, PieceCode code, const Step* s, int n, bool throughScreens) {
-        for (int i = 0; i < n; ++i) {
-            for (int tx = x + s[i].dx, ty = y + s[i].dy; Board::onBoard(tx, ty);
-                 tx += s[i].dx, ty += s[i].dy) {
-                tryBoardMove(x, y, tx, ty, code);
-                if (!throughScreens && pos_.board(tx, ty) != 空) break;
+    // Along each direction over the empty squares, up to and including the first piece met
+    // when it is the other army's.
+    void rays(int x, int y, PieceCode code, const Step* s, int n) {
+        for (int i = 0; i < n; ++i) ray(x, y, code, s[i]);
+    }
+
+    void ray(int x, int y, PieceCode code, Step s) {
+        int tx = x + s.dx, ty = y + s.dy;
+        for (; Board::onBoard(tx, ty) && pos_.board(tx, ty) == 空; tx += s.dx, ty += s.dy) {
+            if (!filter_.capturesOnly) add(x, y, tx, ty, code);
+        }
+        if (Board::onBoard(tx, ty) && (pos_.board(tx, ty) > 0) != (code > 0))
+            add(x, y, tx, ty, code);
+    }
+
+    // A 砲 slides over empty squares and captures the first piece beyond one screen.
+    void cannon(int x, int y, PieceCode code) {
+        for (const Step& s : kOrthogonal) {
+            int tx = x + s.dx, ty = y + s.dy;
+            for (; Board::onBoard(tx, ty) && pos_.board(tx, ty) == 空; tx += s.dx, ty += s.dy) {
+                if (!filter_.capturesOnly) add(x, y, tx, ty, code);
+            }
+            if (!Board::onBoard(tx, ty)) continue;
+            tx += s.dx, ty += s.dy;
+            while (Board::onBoard(tx, ty) && pos_.board(tx, ty) == 空) tx += s.dx, ty += s.dy;
+            if (Board::onBoard(tx, ty) && (pos_.board(tx, ty) > 0) != (code > 0)) {
+                add(x, y, tx, ty, code);
             }
         }
     }
@@ -67,33 +178,33 @@ class Writer {
     void piece(int x, int y, PieceCode code) {
         switch (magnitude(code)) {
             case kind::香:
+                // Forward only: up for the bottom army.
+                ray(x, y, code, code < 0 ? kOrthogonal[0] : kOrthogonal[3]);
+                break;
             case kind::飛:
             case kind::車:
-                rays(x, y, code, kOrthogonal, 4, false);
+                rays(x, y, code, kOrthogonal, 4);
                 break;
             case kind::砲:
-                rays(x, y, code, kOrthogonal, 4, true);
+                cannon(x, y, code);
                 break;
             case kind::角:
-                rays(x, y, code, kDiagonal, 4, false);
+                rays(x, y, code, kDiagonal, 4);
                 break;
             case kind::飛成:
-                rays(x, y, code, kOrthogonal, 4, false);
-                steps(x, y, code, kDiagonal, 4);
+                rays(x, y, code, kOrthogonal, 4);
+                steps<false>(x, y, code, kind::飛成);
                 break;
             case kind::角成:
-                rays(x, y, code, kDiagonal, 4, false);
-                steps(x, y, code, kOrthogonal, 4);
+                rays(x, y, code, kDiagonal, 4);
+                steps<false>(x, y, code, kind::角成);
                 break;
-            case kind::桂:
             case kind::馬:
-                steps(x, y, code, kJumps, 8);
-                break;
             case kind::象:
-                steps(x, y, code, kElephant, 4);
+                steps<true>(x, y, code, magnitude(code));
                 break;
-            default:  // every one-step piece
-                steps(x, y, code, kNeighbours, 8);
+            default:
+                steps<false>(x, y, code, magnitude(code));
                 break;
         }
     }
@@ -101,15 +212,30 @@ class Writer {
     void drops(int army) {
         const Hand& hand = army > 0 ? pos_.enemyHand : pos_.ownHand;
         const int fromX = army > 0 ? kTopHandX : kBottomHandX;
+        // The empty squares, x outer and y inner, found once for every kind in hand.
+        std::int8_t empty[81][2];
+        int nEmpty = -1;
         for (int k = 1; k <= kHandSize; ++k) {
             if (hand[k] <= 0) continue;
-            const PieceCode code = army * kHandKind[k];
-            for (int x = 1; x <= 9; ++x) {
-                for (int y = 1; y <= 9; ++y) {
-                    if (pos_.board(x, y) != 空) continue;
-                    if (移動チェック(pos_, fromX, k, x, y, code) == 1)
-                        push(fromX, k, x, y, code, code);
+            if (nEmpty < 0) {
+                nEmpty = 0;
+                for (int x = 1; x <= 9; ++x) {
+                    for (int y = 1; y <= 9; ++y) {
+                        if (pos_.board(x, y) != 空) continue;
+                        empty[nEmpty][0] = static_cast<std::int8_t>(x);
+                        empty[nEmpty++][1] = static_cast<std::int8_t>(y);
+                    }
                 }
+            }
+            const PieceCode code = army * kHandKind[k];
+            // Only 歩, 香 and 桂 have squares of their own to ask about; any other piece of the
+            // army's own hand may land on every empty square.
+            const int held = kHandKind[k];
+            const bool restricted = held == kind::歩 || held == kind::香 || held == kind::桂;
+            for (int i = 0; i < nEmpty; ++i) {
+                const int x = empty[i][0], y = empty[i][1];
+                if (!restricted || 移動チェック(pos_, fromX, k, x, y, code) == 1)
+                    push(fromX, k, x, y, code, code);
             }
         }
     }
@@ -119,6 +245,7 @@ class Writer {
     const MoveFilter& filter_;
     Move* out_;
     int capacity_;
+    const StepMasks& masks_;
     int n_ = 0;
 };
 
@@ -145,7 +272,7 @@ int generateMoves(Position& pos, int army, const MoveFilter& filter, Move* out, 
     for (int x = 1; x <= 9; ++x) {
         for (int y = 1; y <= 9; ++y) {
             const PieceCode c = pos.board(x, y);
-            if (c != 空 && (c > 0) == (army > 0)) w.piece(x, y, c);
+            if (c * army > 0) w.piece(x, y, c);
         }
     }
     if (filter.drops && !filter.capturesOnly) w.drops(army);

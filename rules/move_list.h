@@ -1,6 +1,7 @@
-// Every move one army may make, found by the game's own move check: board moves (with the
-// promotion choices the move allows) and drops from the army's hand. The search of the strongest
-// level and the match runner's random openings read it.
+// Every move one army may make, exactly those the game's own move check allows: board moves (with
+// the promotion choices the move allows) and drops from the army's hand. The pieces' step
+// patterns are read once from the move check; lines, screens and legs are walked on the board.
+// The search of the strongest level and the match runner's random openings read it.
 #pragma once
 
 #include <cstdint>

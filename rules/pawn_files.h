@@ -9,4 +9,7 @@ namespace rules {
 // counts: neither と nor the Chinese 卒.
 void 調査_2歩フラグ設定(Position& pos);
 
+// The same for column x alone, after a move that changed only that column's 歩.
+void updatePawnFile(Position& pos, int x);
+
 }  // namespace rules

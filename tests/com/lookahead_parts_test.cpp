@@ -4,14 +4,18 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
+#include "com/attack.h"
 #include "com/lookahead_eval.h"
 #include "com/position_hash.h"
 #include "com_turn.h"
 #include "rules/make_move.h"
+#include "rules/move_check.h"
 #include "rules/move_list.h"
 #include "rules/pawn_files.h"
 #include "rules/setup.h"
+#include "support/bench_positions.h"
 
 namespace {
 using comtest::layout;
@@ -61,6 +65,143 @@ TEST(PositionKey, FollowsEveryMoveAndTellsApartWhatChangesTheMoves) {
     EXPECT_NE(k, com::positionKey(inEnemyHand, kTopArmy, shogiOnly)) << "the other hand";
     EXPECT_NE(k, com::positionKey(inOwnHand, kBottomArmy, shogiOnly)) << "the army to move";
     EXPECT_NE(k, com::positionKey(inOwnHand, kTopArmy, both)) << "the drops option";
+}
+
+// Every move of pos by army, made from the running score s of pos: the score kept is the score
+// made afresh. Then makes one of them (a capture as often as not) and returns its running score.
+com::RunningScore expectEveryMoveKeepsTheScore(Position& pos, int army, const com::RunningScore& s,
+                                               std::mt19937& random) {
+    const com::DropRights both{true, true};
+    調査_2歩フラグ設定(pos);
+    Move moves[kMaxMoves];
+    const int n = generateMoves(pos, army, MoveFilter{}, moves, kMaxMoves);
+    int pick = n > 0 ? static_cast<int>(random() % n) : 0;
+    com::RunningScore picked = s;
+    for (int i = 0; i < n; ++i) {
+        const Move& m = moves[i];
+        Position after = pos;
+        const PieceCode captured = m.isDrop() ? 空 : after.board(m.toX, m.toY);
+        駒移動(after, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        const com::Kings kings = com::findKings(after);
+        com::RunningScore kept = s;
+        com::updateRunningScore(kept, after, kings, m, captured);
+        EXPECT_EQ(com::positionScore(after, both, kept), com::positionScore(after, both, kings))
+            << "move " << i;
+        if (captured != 空 && random() % 2 == 0) pick = i;
+        if (i == pick) picked = kept;
+    }
+    if (n > 0) {
+        const Move& m = moves[pick];
+        駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+    }
+    return picked;
+}
+
+TEST(RunningScore, FollowsEveryMoveAsTheWholeScore) {
+    // Along a seeded game with captures and drops, the sums carried from the start.
+    Position pos;
+    layOutStartPosition(pos);
+    調査_先手後手(pos);
+    com::RunningScore s = com::runningScore(pos, com::findKings(pos));
+    std::mt19937 random(11);
+    for (int ply = 0; ply < 160 && pos.winnerSide == 0 && !HasFailure(); ++ply)
+        s = expectEveryMoveKeepsTheScore(pos, ply % 2 == 0 ? kBottomArmy : kTopArmy, s, random);
+    // Long-range pieces taking each other, then more of them than the sums keep squares for.
+    for (const bool overflow : {false, true}) {
+        Position lines = testsupport::positionFrom(layout({{5, 1, "v将"},
+                                                           {5, 9, "^王"},
+                                                           {1, 1, "v車"},
+                                                           {2, 2, "v車"},
+                                                           {3, 3, "v飛"},
+                                                           {1, 9, "^飛"},
+                                                           {2, 8, "^飛成"},
+                                                           {3, 7, "^角"},
+                                                           {9, 9, "^車"}}));
+        if (overflow) lines.board(6, 4) = 敵角成, lines.board(8, 5) = 敵飛;
+        expectEveryMoveKeepsTheScore(lines, kTopArmy,
+                                     com::runningScore(lines, com::findKings(lines)), random);
+    }
+}
+
+TEST(Attack, AgreesWithTheMoveCheckOfEveryPieceOnTheSuite) {
+    const std::vector<Position> suite = testsupport::benchPositions();
+    ASSERT_GE(suite.size(), 50u);
+    for (const Position& pos : suite) {
+        for (int x = 1; x <= 9; ++x) {
+            for (int y = 1; y <= 9; ++y) {
+                for (const int army : {kTopArmy, kBottomArmy}) {
+                    bool any = false;
+                    for (int px = 1; px <= 9; ++px) {
+                        for (int py = 1; py <= 9; ++py) {
+                            const PieceCode c = pos.board(px, py);
+                            any = any || (c * army > 0 && 移動チェック(pos, px, py, x, y, c) == 1);
+                        }
+                    }
+                    ASSERT_EQ(com::attacked(pos, x, y, army), any) << x << y << " army " << army;
+                }
+            }
+        }
+    }
+}
+
+// Every move of army in pos and each king it leaves in place and not attacked before: the
+// attack test along the move's lines agrees with the whole test. Returns how many it compared.
+int expectEveryMoveSeenWhereItChangedTheBoard(Position& pos, int army) {
+    調査_2歩フラグ設定(pos);
+    Move moves[kMaxMoves];
+    const int n = generateMoves(pos, army, MoveFilter{}, moves, kMaxMoves);
+    const com::Kings kings = com::findKings(pos);
+    int compared = 0;
+    for (int i = 0; i < n; ++i) {
+        const Move& m = moves[i];
+        Position after = pos;
+        駒移動(after, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        for (const int side : {0, 1}) {
+            const com::KingSquare k = kings.side[side];
+            const int attacker = side == 1 ? kBottomArmy : kTopArmy;
+            if (k.x == 0 || after.board(k.x, k.y) != pos.board(k.x, k.y) ||
+                com::attacked(pos, k.x, k.y, attacker)) {
+                continue;
+            }
+            EXPECT_EQ(
+                com::attackedAfterMove(after, k.x, k.y, attacker, m.fromX, m.fromY, m.toX, m.toY),
+                com::attacked(after, k.x, k.y, attacker))
+                << "move " << i;
+            ++compared;
+        }
+    }
+    return compared;
+}
+
+TEST(Attack, AfterAMoveLooksOnlyWhereTheMoveChangedTheBoard) {
+    // Along a seeded game with captures and drops.
+    Position pos;
+    layOutStartPosition(pos);
+    調査_先手後手(pos);
+    std::mt19937 random(3);
+    Move moves[kMaxMoves];
+    int army = kBottomArmy;
+    int compared = 0;
+    for (int ply = 0; ply < 200 && pos.winnerSide == 0 && !HasFailure(); ++ply) {
+        compared += expectEveryMoveSeenWhereItChangedTheBoard(pos, army);
+        const int n = generateMoves(pos, army, MoveFilter{}, moves, kMaxMoves);
+        if (n == 0) break;
+        int pick = static_cast<int>(random() % n);
+        for (int i = 0; i < n; ++i) {
+            if (!moves[i].isDrop() && pos.board(moves[i].toX, moves[i].toY) != 空 &&
+                random() % 2 == 0) {
+                pick = i;
+            }
+        }
+        駒移動(pos, moves[pick].fromX, moves[pick].fromY, moves[pick].toX, moves[pick].toY,
+               moves[pick].after);
+        army = -army;
+    }
+    EXPECT_GT(compared, 5000);
+    // A 金 steps off the leg of a 馬 that then jumps onto its own king.
+    Position leg = testsupport::positionFrom(
+        layout({{5, 1, "v将"}, {5, 9, "^王"}, {4, 7, "v馬"}, {4, 8, "^金"}}));
+    EXPECT_GT(expectEveryMoveSeenWhereItChangedTheBoard(leg, kBottomArmy), 0);
 }
 
 TEST(LookaheadEval, APawnOrSoldierFurtherForwardScoresMoreForItsArmy) {

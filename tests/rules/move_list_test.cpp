@@ -71,6 +71,13 @@ TEST(MoveList, AgreesWithTheMoveCheckOnEverySquare) {
             std::sort(listed.begin(), listed.end());
             ASSERT_EQ(listed, everyMove(pos, army, every.drops))
                 << "game " << game << " ply " << ply;
+            // Board moves by from-square (x outer, y inner), then drops by hand index and square.
+            const auto rank = [](const Move& m) {
+                return m.isDrop() ? 1000 + m.fromY * 100 + m.toX * 10 + m.toY
+                                  : m.fromX * 10 + m.fromY;
+            };
+            ASSERT_TRUE(std::is_sorted(
+                moves, moves + n, [&](const Move& a, const Move& b) { return rank(a) < rank(b); }));
             ++checked;
 
             MoveFilter captures = every;
