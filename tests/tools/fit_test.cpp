@@ -14,8 +14,8 @@ using rules::kind::卒;
 using rules::kind::歩;
 
 TEST(Fit, LearnsTheWeightsAndScaleThatMadeTheResults) {
-    // Results drawn from a score in which a 卒 is worth 250 and a piece in hand 120 %, on a
-    // scale of 150; the fit starts from the table.
+    // Results drawn from a score in which a 卒 is worth 250 and a piece in hand 120 %, the top
+    // army's edge 80, on a scale of 150; the fit starts from the table.
     com::WeightVector<double> truth;
     for (int i = 0; i < slot::count; ++i) truth[i] = com::currentWeights()[i];
     truth[slot::kValue + 卒] = 250;
@@ -28,7 +28,7 @@ TEST(Fit, LearnsTheWeightsAndScaleThatMadeTheResults) {
                 s.terms.counts[slot::kValue + 歩] = pawns;
                 s.terms.counts[slot::kValue + 卒] = soldiers;
                 s.terms.topHand[rules::hand::kSoldier] = held;
-                s.result = 1 / (1 + std::exp(-com::scoreOf(s.terms, truth) / 150));
+                s.result = 1 / (1 + std::exp(-(com::scoreOf(s.terms, truth) + 80) / 150));
                 samples.push_back(s);
             }
         }
@@ -37,6 +37,7 @@ TEST(Fit, LearnsTheWeightsAndScaleThatMadeTheResults) {
     loose.spread = 1e6;
     const fit::FitResult r = fit::fitWeights(samples, com::currentWeights(), loose);
     EXPECT_NEAR(r.scale, 150, 0.5);
+    EXPECT_NEAR(r.edge, 80, 0.5);
     EXPECT_LT(r.lossAfter, r.lossBefore);
     const com::WeightVector<int> table = fit::tableWeights(r.weights);
     com::WeightVector<int> expected = com::currentWeights();

@@ -34,21 +34,32 @@ bool learnt(int s) {
            s != slot::kSiege;
 }
 
+// The score a result is read from: the weights' score, plus the top army's edge (a constant that
+// stands for what the terms leave out, such as which army it is; it changes no choice of move,
+// so the table does not keep it), times the inverse scale u.
+struct Model {
+    Weights w{};
+    double edge = 0;
+    double u = 1.0 / 200;
+
+    double input(const Sample& s) const { return u * (com::scoreOf(s.terms, w) + edge); }
+};
+
 struct Problem {
     const std::vector<Sample>& samples;
     Weights start{};
     Weights prior{};  // 1 / spread² of each learnt weight, 0 for one that is held
     std::vector<int> free;
 
-    double loss(const Weights& w, double u) const {
+    double loss(const Model& m) const {
         double sum = 0;
-        for (const Sample& s : samples) sum += logLoss(s.result, u * com::scoreOf(s.terms, w));
-        for (int i : free) sum += (w[i] - start[i]) * (w[i] - start[i]) * prior[i] / 2;
+        for (const Sample& s : samples) sum += logLoss(s.result, m.input(s));
+        for (int i : free) sum += (m.w[i] - start[i]) * (m.w[i] - start[i]) * prior[i] / 2;
         return sum;
     }
 };
 
-// Solves a x = b for a symmetric positive definite a (n × n, row-major), in place.
+// Solves a x = b for a symmetric positive definite a (n × n, row-major).
 std::vector<double> solve(std::vector<double> a, std::vector<double> b) {
     const std::size_t n = b.size();
     for (std::size_t c = 0; c < n; ++c) {
@@ -73,51 +84,57 @@ std::vector<double> solve(std::vector<double> a, std::vector<double> b) {
     return x;
 }
 
-// One Newton step on the inverse scale u, halved until the loss falls.
-double scaleStep(const Problem& p, const Weights& w, double u) {
+// One Newton step on the inverse scale, halved until the loss falls.
+Model scaleStep(const Problem& p, Model m) {
     double g = 0, h = 0;
     for (const Sample& s : p.samples) {
-        const double score = com::scoreOf(s.terms, w);
-        const double q = sigmoid(u * score);
+        const double score = m.input(s) / m.u;
+        const double q = sigmoid(m.input(s));
         g += (q - s.result) * score;
         h += q * (1 - q) * score * score;
     }
-    if (!(h > 0)) return u;
-    const double before = p.loss(w, u);
+    if (!(h > 0)) return m;
+    const double before = p.loss(m);
     for (double step = g / h; std::abs(step) > 1e-15; step /= 2) {
-        if (u - step > 0 && p.loss(w, u - step) < before) return u - step;
+        Model next = m;
+        next.u -= step;
+        if (next.u > 0 && p.loss(next) < before) return next;
     }
-    return u;
+    return m;
 }
 
-// One Gauss-Newton step on the learnt weights, halved until the loss falls.
-Weights weightStep(const Problem& p, const Weights& w, double u) {
-    const std::size_t n = p.free.size();
-    std::vector<double> grad(n, 0), hess(n * n, 0);
+// One Gauss-Newton step on the learnt weights and the edge (the last unknown), halved until the
+// loss falls.
+Model weightStep(const Problem& p, const Model& m) {
+    const std::size_t n = p.free.size() + 1;
+    std::vector<double> grad(n, 0), hess(n * n, 0), slope(n);
     for (const Sample& s : p.samples) {
-        const Weights slope = com::scoreGradient(s.terms, w);
-        const double q = sigmoid(u * com::scoreOf(s.terms, w));
-        const double r = u * (q - s.result), c = u * u * q * (1 - q);
+        const Weights all = com::scoreGradient(s.terms, m.w);
+        for (std::size_t i = 0; i + 1 < n; ++i) slope[i] = all[p.free[i]];
+        slope[n - 1] = 1;
+        const double q = sigmoid(m.input(s));
+        const double r = m.u * (q - s.result), c = m.u * m.u * q * (1 - q);
         for (std::size_t i = 0; i < n; ++i) {
-            const double gi = slope[p.free[i]];
-            if (gi == 0) continue;
-            grad[i] += r * gi;
-            for (std::size_t j = 0; j < n; ++j) hess[i * n + j] += c * gi * slope[p.free[j]];
+            if (slope[i] == 0) continue;
+            grad[i] += r * slope[i];
+            for (std::size_t j = 0; j < n; ++j) hess[i * n + j] += c * slope[i] * slope[j];
         }
     }
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i + 1 < n; ++i) {
         const int s = p.free[i];
-        grad[i] += (w[s] - p.start[s]) * p.prior[s];
+        grad[i] += (m.w[s] - p.start[s]) * p.prior[s];
         hess[i * n + i] += p.prior[s];
     }
+    hess[n * n - 1] += 1e-12;  // an edge the data cannot tell stays where it is
     const std::vector<double> step = solve(hess, grad);
-    const double before = p.loss(w, u);
+    const double before = p.loss(m);
     for (double f = 1; f > 1e-6; f /= 2) {
-        Weights next = w;
-        for (std::size_t i = 0; i < n; ++i) next[p.free[i]] -= f * step[i];
-        if (p.loss(next, u) < before) return next;
+        Model next = m;
+        for (std::size_t i = 0; i + 1 < n; ++i) next.w[p.free[i]] -= f * step[i];
+        next.edge -= f * step[n - 1];
+        if (p.loss(next) < before) return next;
     }
-    return w;
+    return m;
 }
 
 }  // namespace
@@ -166,20 +183,21 @@ FitResult fitWeights(const std::vector<Sample>& samples, const com::WeightVector
         p.prior[i] = 1 / (spread * spread);
         p.free.push_back(i);
     }
-    FitResult r;
-    r.weights = p.start;
+    Model m;
+    m.w = p.start;
     const double n = std::max<double>(samples.size(), 1);
-    double u = 1.0 / 200;
-    for (int i = 0; i < 30; ++i) u = scaleStep(p, r.weights, u);
-    r.lossBefore = p.loss(r.weights, u) / n;
-    for (int round = 0; round < options.rounds && !p.free.empty(); ++round) {
-        const double before = p.loss(r.weights, u);
-        r.weights = weightStep(p, r.weights, u);
-        u = scaleStep(p, r.weights, u);
-        if (before - p.loss(r.weights, u) < 1e-9 * n) break;
+    for (int i = 0; i < 30; ++i) m = scaleStep(p, m);
+    FitResult r;
+    r.lossBefore = p.loss(m) / n;
+    for (int round = 0; round < options.rounds; ++round) {
+        const double before = p.loss(m);
+        m = scaleStep(p, weightStep(p, m));
+        if (before - p.loss(m) < 1e-9 * n) break;
     }
-    r.lossAfter = p.loss(r.weights, u) / n;
-    r.scale = 1 / u;
+    r.lossAfter = p.loss(m) / n;
+    r.weights = m.w;
+    r.edge = m.edge;
+    r.scale = 1 / m.u;
     return r;
 }
 

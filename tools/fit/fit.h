@@ -1,7 +1,8 @@
 // kz-fit: the look-ahead score's weights learnt from played games. Each sampled position's
 // result is taken as a coin whose chance to fall for the top army is the logistic curve of its
-// score, 1 / (1 + e^(-score / scale)); the weights (and the scale) that make the played results
-// likeliest are found by Newton steps, each weight held near the table's value by a prior.
+// score, 1 / (1 + e^(-(score + edge) / scale)); the weights (the scale and the edge too) that make
+// the played results likeliest are found by Newton steps, each weight held near the table's
+// value by a prior.
 #pragma once
 
 #include <iosfwd>
@@ -30,7 +31,8 @@ struct FitOptions {
 
 struct FitResult {
     com::WeightVector<double> weights{};
-    double scale = 0;                      // the score that stands for odds of e to 1
+    double scale = 0;  // the score that stands for odds of e to 1
+    double edge = 0;   // what the top army's result owes to the army it is, beyond the score
     double lossBefore = 0, lossAfter = 0;  // the mean log loss per sample
 };
 
