@@ -53,7 +53,7 @@ struct Problem {
 
     double loss(const Model& m) const {
         double sum = 0;
-        for (const Sample& s : samples) sum += logLoss(s.result, m.input(s));
+        for (const Sample& s : samples) sum += s.weight * logLoss(s.result, m.input(s));
         for (int i : free) sum += (m.w[i] - start[i]) * (m.w[i] - start[i]) * prior[i] / 2;
         return sum;
     }
@@ -90,8 +90,8 @@ Model scaleStep(const Problem& p, Model m) {
     for (const Sample& s : p.samples) {
         const double score = m.input(s) / m.u;
         const double q = sigmoid(m.input(s));
-        g += (q - s.result) * score;
-        h += q * (1 - q) * score * score;
+        g += s.weight * (q - s.result) * score;
+        h += s.weight * q * (1 - q) * score * score;
     }
     if (!(h > 0)) return m;
     const double before = p.loss(m);
@@ -113,7 +113,8 @@ Model weightStep(const Problem& p, const Model& m) {
         for (std::size_t i = 0; i + 1 < n; ++i) slope[i] = all[p.free[i]];
         slope[n - 1] = 1;
         const double q = sigmoid(m.input(s));
-        const double r = m.u * (q - s.result), c = m.u * m.u * q * (1 - q);
+        const double r = s.weight * m.u * (q - s.result);
+        const double c = s.weight * m.u * m.u * q * (1 - q);
         for (std::size_t i = 0; i < n; ++i) {
             if (slope[i] == 0) continue;
             grad[i] += r * slope[i];
@@ -142,6 +143,17 @@ Model weightStep(const Problem& p, const Model& m) {
 std::vector<Sample> readSamples(std::istream& in, int& refused) {
     std::vector<Sample> samples;
     refused = 0;
+    std::size_t gameStart = 0;
+    int game = 0;
+    int lastMove = 0;
+    // A game's positions share its result: together they weigh as much as one result.
+    const auto closeGame = [&] {
+        for (std::size_t i = gameStart; i < samples.size(); ++i) {
+            samples[i].weight = 1.0 / static_cast<double>(samples.size() - gameStart);
+        }
+        gameStart = samples.size();
+        ++game;
+    };
     for (std::string line; std::getline(in, line);) {
         if (line.empty()) continue;
         std::istringstream fields(line);
@@ -155,12 +167,16 @@ std::vector<Sample> readSamples(std::istream& in, int& refused) {
             ++refused;
             continue;
         }
+        if (read.value.moveNumber <= lastMove) closeGame();
+        s.game = game;
+        lastMove = read.value.moveNumber;
         const rules::Position& pos = read.value.position;
         const com::DropRights rights{rules::armyMayDrop(pos, rules::kTopArmy, drops == "on"),
                                      rules::armyMayDrop(pos, rules::kBottomArmy, drops == "on")};
         s.terms = com::lookaheadTerms(pos, rights);
         samples.push_back(s);
     }
+    closeGame();
     return samples;
 }
 
@@ -172,12 +188,14 @@ FitResult fitWeights(const std::vector<Sample>& samples, const com::WeightVector
     // each weight may move a typical score by about the same. A weight whose count never changes
     // in the data is held.
     Weights square{};
+    double total = 0;
     for (const Sample& s : samples) {
         const Weights slope = com::scoreGradient(s.terms, p.start);
-        for (int i = 0; i < slot::count; ++i) square[i] += slope[i] * slope[i];
+        for (int i = 0; i < slot::count; ++i) square[i] += s.weight * slope[i] * slope[i];
+        total += s.weight;
     }
     for (int i = 0; i < slot::count; ++i) {
-        const double typical = std::sqrt(square[i] / std::max<double>(samples.size(), 1));
+        const double typical = std::sqrt(square[i] / std::max(total, 1e-9));
         if (!learnt(i) || typical == 0) continue;
         const double spread = options.spread / std::max(typical, 1.0);
         p.prior[i] = 1 / (spread * spread);
@@ -185,7 +203,7 @@ FitResult fitWeights(const std::vector<Sample>& samples, const com::WeightVector
     }
     Model m;
     m.w = p.start;
-    const double n = std::max<double>(samples.size(), 1);
+    const double n = std::max(total, 1e-9);
     for (int i = 0; i < 30; ++i) m = scaleStep(p, m);
     FitResult r;
     r.lossBefore = p.loss(m) / n;
@@ -201,11 +219,40 @@ FitResult fitWeights(const std::vector<Sample>& samples, const com::WeightVector
     return r;
 }
 
-com::WeightVector<int> tableWeights(const com::WeightVector<double>& fitted) {
+double meanLoss(const std::vector<Sample>& samples, const FitResult& fitted) {
+    double sum = 0, total = 0;
+    for (const Sample& s : samples) {
+        const double z = (com::scoreOf(s.terms, fitted.weights) + fitted.edge) / fitted.scale;
+        sum += s.weight * logLoss(s.result, z);
+        total += s.weight;
+    }
+    return total > 0 ? sum / total : 0;
+}
+
+double heldOutSpread(const std::vector<Sample>& samples, const com::WeightVector<int>& start,
+                     const std::vector<double>& spreads, std::vector<double>* losses) {
+    std::vector<Sample> learn, check;
+    for (const Sample& s : samples) (s.game % 5 == 4 ? check : learn).push_back(s);
+    double best = spreads.front(), bestLoss = 0;
+    for (const double spread : spreads) {
+        FitOptions o;
+        o.spread = spread;
+        const double loss = meanLoss(check, fitWeights(learn, start, o));
+        if (losses) losses->push_back(loss);
+        if (spread == spreads.front() || loss < bestLoss) best = spread, bestLoss = loss;
+    }
+    return best;
+}
+
+com::WeightVector<int> tableWeights(const com::WeightVector<double>& fitted,
+                                    const com::WeightVector<int>& start) {
     com::WeightVector<int> w{};
-    for (int i = 0; i < slot::count; ++i) w[i] = static_cast<int>(std::lround(fitted[i]));
-    for (int k = 0; k <= rules::kind::count; ++k) {
-        w[slot::kValue + k] = std::max(w[slot::kValue + k], 0);
+    for (int i = 0; i < slot::count; ++i) {
+        const int v = static_cast<int>(std::lround(fitted[i]));
+        const bool value = i < slot::kPressure;
+        const int low = value ? start[i] / 2 : std::min(0, 2 * start[i]) - kPlacementSlack;
+        const int high = value ? start[i] * 2 : std::max(0, 2 * start[i]) + kPlacementSlack;
+        w[i] = std::clamp(v, low, high);
     }
     w[slot::kHandPercent] = std::clamp(w[slot::kHandPercent], 50, 200);
     return w;

@@ -1,6 +1,7 @@
 // kz-fit SAMPLES... --header FILE [--spread S]: fits the look-ahead score's weights to the sampled
 // positions of kz-match --positions, prints each weight's old and new value, and rewrites the
-// weights' header with the new table.
+// weights' header with the new table. Without --spread, the spread that best foretells held-out
+// games is used.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     std::string header;
     fit::FitOptions options;
+    options.spread = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--header" && i + 1 < argc) {
@@ -24,7 +26,7 @@ int main(int argc, char** argv) {
             files.push_back(a);
         }
     }
-    if (files.empty() || header.empty() || !(options.spread > 0)) {
+    if (files.empty() || header.empty() || options.spread < 0) {
         std::cerr << "usage: kz-fit SAMPLES... --header com/lookahead_weights.h [--spread S]\n";
         return 2;
     }
@@ -44,10 +46,18 @@ int main(int argc, char** argv) {
         samples.insert(samples.end(), more.begin(), more.end());
     }
     const com::WeightVector<int> start = com::currentWeights();
+    if (options.spread == 0) {
+        const std::vector<double> spreads = {12.5, 25, 50, 100, 200, 400, 800, 1600};
+        std::vector<double> losses;
+        options.spread = fit::heldOutSpread(samples, start, spreads, &losses);
+        for (std::size_t i = 0; i < spreads.size(); ++i) {
+            std::printf("spread %.1f held-out loss %.5f\n", spreads[i], losses[i]);
+        }
+    }
     const fit::FitResult r = fit::fitWeights(samples, start, options);
-    const com::WeightVector<int> table = fit::tableWeights(r.weights);
-    std::printf("samples %zu scale %.1f loss %.5f -> %.5f\n", samples.size(), r.scale, r.lossBefore,
-                r.lossAfter);
+    const com::WeightVector<int> table = fit::tableWeights(r.weights, start);
+    std::printf("spread %.1f samples %zu scale %.1f edge %.1f loss %.5f -> %.5f\n", options.spread,
+                samples.size(), r.scale, r.edge, r.lossBefore, r.lossAfter);
     for (int s = 0; s < com::slot::count; ++s) {
         if (table[s] != start[s]) {
             std::printf("%s %d -> %d (%.1f)\n", com::weightName(s).c_str(), start[s], table[s],
