@@ -5,8 +5,10 @@
 #include <sstream>
 #include <utility>
 
+#include "record/position_notation.h"
 #include "rules/setup.h"
 #include "support/diagram.h"
+#include "support/temp_folder.h"
 #include "tools/match/match.h"
 
 namespace {
@@ -114,8 +116,38 @@ TEST(MatchRun, TheSameSeedGivesTheSameGamesWhateverTheThreads) {
     EXPECT_NE(one.str().find("\ngame 4: A-chinese "), std::string::npos) << one.str();
 }
 
+TEST(MatchRun, SampledPositionsAreTheSameWhateverTheThreads) {
+    // Level 1 against itself: the two games of a pair end alike for the same army.
+    testsupport::TempFolder folder;
+    std::string written[2];
+    for (const int jobs : {1, 2}) {
+        const std::string name = folder.file("p" + std::to_string(jobs));
+        std::ostringstream out, err;
+        ASSERT_EQ(match::runMain({"kz-match", "--a", "1", "--b", "1", "--games", "4", "--drops",
+                                  "on", "--seed", "5", "--random-plies", "6", "--jobs",
+                                  std::to_string(jobs), "--positions", name, "--sample-every", "3"},
+                                 out, err),
+                  0);
+        written[jobs - 1] = testsupport::TempFolder::readBytes(name);
+    }
+    EXPECT_EQ(written[0], written[1]);
+    std::istringstream lines(written[0]);
+    int n = 0;
+    for (std::string line; std::getline(lines, line); ++n) {
+        const std::size_t notation = line.find(" on ");
+        ASSERT_NE(notation, std::string::npos) << line;
+        EXPECT_TRUE(record::readNotation(line.substr(notation + 4))) << line;
+        if (n == 0) {
+            EXPECT_EQ(line.substr(line.size() - 2), " 7") << "the first ply after six";
+        }
+    }
+    EXPECT_GT(n, 4);
+}
+
 TEST(MatchRun, TotalsPerArmyThenTheResultWithItsElo) {
-    const auto game = [](bool aIsShogi, Outcome o) { return match::GameResult{aIsShogi, o, 50}; };
+    const auto game = [](bool aIsShogi, Outcome o) {
+        return match::GameResult{aIsShogi, o, 50, {}};
+    };
     // Pairs: won both, won and lost, two draws, won and drew.
     const std::vector<match::GameResult> results = {
         game(true, Outcome::Win),   game(false, Outcome::Win), game(true, Outcome::Win),

@@ -1,8 +1,12 @@
 // One game of the match: the seeded opening, then the two players in turn.
 #include <cstdint>
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "com/choose_move.h"
+#include "record/position_notation.h"
 #include "rules/make_move.h"
 #include "rules/move_check.h"
 #include "rules/move_list.h"
@@ -73,6 +77,13 @@ Opening openingOf(const MatchOptions& o, int pair) {
     return opening;
 }
 
+std::string sampleLine(Outcome chineseOutcome, bool drops, const std::string& notation) {
+    const char* result = chineseOutcome == Outcome::Win    ? "1"
+                         : chineseOutcome == Outcome::Draw ? "0.5"
+                                                           : "0";
+    return std::string(result) + (drops ? " on " : " off ") + notation;
+}
+
 GameResult playGame(const MatchOptions& o, int index) {
     const Opening opening = openingOf(o, index / 2);
     return playOn(o, opening, index % 2 == 0);
@@ -86,29 +97,40 @@ GameResult playOn(const MatchOptions& o, const Opening& from, bool aIsShogi) {
     int mover = from.mover;
     // Both players search in this game's memory, one after the other.
     com::SearchContext context;
+    std::vector<std::string> sampled;
+    const auto end = [&](Outcome outcome) {
+        r.outcome = outcome;
+        const Outcome chinese = !r.aIsShogi                ? outcome
+                                : outcome == Outcome::Win  ? Outcome::Loss
+                                : outcome == Outcome::Loss ? Outcome::Win
+                                                           : Outcome::Draw;
+        for (const std::string& notation : sampled) {
+            r.samples.push_back(sampleLine(chinese, o.drops, notation));
+        }
+        return r;
+    };
     while (r.plies < kMaxPlies) {
+        if (!o.positionsFile.empty() && (r.plies - from.plies) % o.sampleEvery == 0) {
+            const rules::SideId side = mover > 0 ? pos.topSide : pos.bottomSide;
+            // A position the notation cannot hold (the mover can take the king) is passed over.
+            std::string notation = record::positionToNotation(pos, side, r.plies + 1);
+            if (record::readNotation(notation)) sampled.push_back(std::move(notation));
+        }
         const bool aMoves = isShogiArmy(pos, mover) == r.aIsShogi;
         com::SearchSettings settings;
         settings.comLevel = aMoves ? o.levelA : o.levelB;
         settings.nodes = aMoves ? o.nodesA : o.nodesB;
         settings.chineseDrops = o.drops;
         const com::Choice c = choose(pos, mover, settings, context);
-        if (!c.found) {
-            r.outcome = aMoves ? Outcome::Loss : Outcome::Win;
-            return r;
-        }
+        if (!c.found) return end(aMoves ? Outcome::Loss : Outcome::Win);
         checkLegal(pos, mover, c.move);
         const com::ComMove& m = c.move;
         rules::駒移動(pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
         ++r.plies;
-        if (pos.winnerSide != 0) {
-            r.outcome = aMoves ? Outcome::Win : Outcome::Loss;
-            return r;
-        }
+        if (pos.winnerSide != 0) return end(aMoves ? Outcome::Win : Outcome::Loss);
         mover = -mover;
     }
-    r.outcome = Outcome::Draw;
-    return r;
+    return end(Outcome::Draw);
 }
 
 }  // namespace match

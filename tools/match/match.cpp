@@ -3,13 +3,15 @@
 
 #include <atomic>
 #include <exception>
+#include <fstream>
 #include <mutex>
 #include <ostream>
 #include <thread>
 
 namespace match {
 
-std::vector<GameResult> playMatch(const MatchOptions& o, std::ostream& out) {
+std::vector<GameResult> playMatch(const MatchOptions& o, std::ostream& out,
+                                  std::ostream* positions) {
     std::vector<GameResult> results(static_cast<std::size_t>(o.games));
     std::vector<bool> done(results.size(), false);
     std::atomic<int> next{0};
@@ -33,6 +35,12 @@ std::vector<GameResult> playMatch(const MatchOptions& o, std::ostream& out) {
             done[static_cast<std::size_t>(i)] = true;
             while (printed < results.size() && done[printed]) {
                 out << gameLine(static_cast<int>(printed), results[printed]) << std::endl;
+                if (positions) {
+                    for (const std::string& line : results[printed].samples)
+                        *positions << line << '\n';
+                    positions->flush();
+                    results[printed].samples.clear();
+                }
                 ++printed;
             }
         }
@@ -51,8 +59,17 @@ int runMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << usage();
         return 2;
     }
+    std::ofstream positions;
+    if (!options->positionsFile.empty()) {
+        positions.open(options->positionsFile);
+        if (!positions) {
+            err << "kz-match: cannot write " << options->positionsFile << '\n';
+            return 1;
+        }
+    }
     try {
-        out << summaryLines(playMatch(*options, out)) << std::flush;
+        out << summaryLines(playMatch(*options, out, positions.is_open() ? &positions : nullptr))
+            << std::flush;
     } catch (const std::exception& e) {
         err << "kz-match: " << e.what() << '\n';
         return 1;

@@ -26,6 +26,10 @@ struct MatchOptions {
     unsigned long long seed = 1;
     int randomPlies = 4;
     int jobs = 1;
+    // When set, the file that gets every game's sampled positions (see sampleLine), one in
+    // sampleEvery plies after the opening, but for one where the mover can take the king.
+    std::string positionsFile;
+    int sampleEvery = 1;
 };
 
 // The record's last entry: a game that reaches it is drawn.
@@ -41,8 +45,14 @@ enum class Outcome { Win, Draw, Loss };  // for player A
 struct GameResult {
     bool aIsShogi = true;
     Outcome outcome = Outcome::Draw;
-    int plies = 0;  // the random opening plies included
+    int plies = 0;                     // the random opening plies included
+    std::vector<std::string> samples;  // the sampled positions' lines, when asked for
 };
+
+// A sampled position for a fit of the look-ahead score: the result for the army at the top of
+// the notation as it reads back (the Chinese army: 1 won, 0.5 drawn, 0 lost), the drops option
+// and the position before a move, "0.5 off jheaxaehj/9/1c5c1/... b - 5".
+std::string sampleLine(Outcome chineseOutcome, bool drops, const std::string& notation);
 
 // Where a game starts: the position, the army to move (+1 top, -1 bottom) and the plies made.
 struct Opening {
@@ -63,8 +73,10 @@ GameResult playOn(const MatchOptions& options, const Opening& from, bool aIsShog
 GameResult playGame(const MatchOptions& options, int index);
 
 // Every game, on options.jobs threads; the results do not depend on the number of threads.
-// Each game's line is written as soon as it and every game before it are done.
-std::vector<GameResult> playMatch(const MatchOptions& options, std::ostream& out);
+// Each game's line (and its sampled positions, to `positions`) is written as soon as it and
+// every game before it are done.
+std::vector<GameResult> playMatch(const MatchOptions& options, std::ostream& out,
+                                  std::ostream* positions = nullptr);
 
 // "game I: A-shogi win plies P" (I counted from 1).
 std::string gameLine(int index, const GameResult& r);

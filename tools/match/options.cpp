@@ -12,9 +12,12 @@ using tools::readNumber;
 std::string usage() {
     return "usage: kz-match [--a LEVEL] [--b LEVEL] [--nodes-a N] [--nodes-b N] [--games N]\n"
            "                [--drops on|off] [--seed S] [--random-plies K] [--jobs J]\n"
+           "                [--positions FILE [--sample-every P]]\n"
            "  LEVEL 1..5 (defaults: A 4, B 3); --nodes-a/-b: the node budget of a look-ahead\n"
            "  level (default: the level's own); N games in pairs from one opening (default 2);\n"
-           "  K random plies open each pair (default 4); J games at once (default 1).\n";
+           "  K random plies open each pair (default 4); J games at once (default 1);\n"
+           "  FILE gets a position every P plies after the opening (default 1), a line each:\n"
+           "  the Chinese army's result (1, 0.5, 0), the drops option and the notation.\n";
 }
 
 std::optional<MatchOptions> parseOptions(const std::vector<std::string>& args) {
@@ -42,6 +45,11 @@ std::optional<MatchOptions> parseOptions(const std::vector<std::string>& args) {
             ok = readNumber(value, o.randomPlies, 0, kMaxPlies);
         } else if (name == "--jobs") {
             ok = tools::readJobs(value, o.jobs);
+        } else if (name == "--positions") {
+            o.positionsFile = value;
+            ok = !value.empty();
+        } else if (name == "--sample-every") {
+            ok = readNumber(value, o.sampleEvery, 1, kMaxPlies);
         }
         if (!ok) return std::nullopt;
     }
