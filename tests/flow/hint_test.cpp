@@ -155,7 +155,7 @@ TEST_F(Hint, AtALevelThatLooksAheadItComesAsAMessage) {
     press(3, 7);
     EXPECT_EQ(heard(), std::vector<Sound>{Sound::禁止});
     ASSERT_TRUE(rig.gui.awaitPosted());
-    rig.dialogs.expect("５八 王", "ヒント");
+    rig.dialogs.expect("７六 歩", "ヒント");
     rig.gui.deliver();
     rig.dialogs.verify();
     EXPECT_TRUE(before == kept());

@@ -281,7 +281,8 @@ TEST(ComGolden, CandidatesOfTheSuite) {
         actual);
 }
 
-// Level 5 searches a hundred times longer than level 4, so only the first positions are pinned.
+// Level 5 searches over a hundred times longer than level 4, so only the first positions are
+// pinned.
 TEST(ComGolden, LookaheadOfTheSuite) {
     const std::vector<std::string> suite = suiteLines();
     ASSERT_GE(suite.size(), 50u);
