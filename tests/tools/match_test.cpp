@@ -121,7 +121,7 @@ TEST(MatchRun, SampledPositionsAreTheSameWhateverTheThreads) {
     testsupport::TempFolder folder;
     std::string written[2];
     for (const int jobs : {1, 2}) {
-        const std::string name = folder.file("p" + std::to_string(jobs));
+        const std::string name = folder.file(jobs == 1 ? "one" : "two");
         std::ostringstream out, err;
         ASSERT_EQ(match::runMain({"kz-match", "--a", "1", "--b", "1", "--games", "4", "--drops",
                                   "on", "--seed", "5", "--random-plies", "6", "--jobs",
