@@ -2,27 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 
-#include "com/board_lines.h"
 #include "com/lookahead_weights.h"
+#include "com/score_measures.h"
 
 namespace com {
 namespace {
 
 using namespace rules;
 using namespace weights;
-
-int chebyshev(int x1, int y1, int x2, int y2) {
-    const int dx = std::abs(x1 - x2);
-    const int dy = std::abs(y1 - y2);
-    return dx > dy ? dx : dy;
-}
-
-// Rows a 歩 or 卒 has come forward, seen from its own army.
-constexpr int advance(PieceCode c, int y) {
-    return c > 0 ? y : 10 - y;
-}
 
 // The terms of a piece (not a king) that its code and row decide: its value and how far it has
 // come.
@@ -55,19 +43,6 @@ constexpr std::array<int, 9> byDistance(const std::array<int, N>& weights) {
 }
 constexpr std::array<int, 9> kPressureAt = byDistance(kPressure);
 constexpr std::array<int, 9> kGuardAt = byDistance(kGuard);
-
-// Empty squares a long-range piece reaches along its lines, up to the first piece.
-int reach(const Board& b, int x, int y, bool straight, bool diagonal) {
-    int n = 0;
-    for (int d = straight ? 0 : 4; d < (diagonal ? 8 : 4); ++d) {
-        const int dx = kLines[d][0], dy = kLines[d][1];
-        const int span = kSpan[d][x * 10 + y];
-        int i = 0;
-        for (int tx = x + dx, ty = y + dy; i < span && b.sq[tx][ty] == 空; tx += dx, ty += dy) ++i;
-        n += i;
-    }
-    return n;
-}
 
 // The values of the pieces in a hand, and what they are worth there.
 int handSum(const Hand& hand) {

@@ -1,38 +1,14 @@
 #include "com/lookahead_terms.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "com/lookahead_weights.h"
+#include "com/score_measures.h"
 
 namespace com {
 namespace {
 
 using namespace rules;
-
-int chebyshev(int x1, int y1, int x2, int y2) {
-    return std::max(std::abs(x1 - x2), std::abs(y1 - y2));
-}
-
-// Rows a piece has come forward, seen from its own army.
-int advance(PieceCode c, int y) {
-    return c > 0 ? y : 10 - y;
-}
-
-// Empty squares a long-range piece reaches along its lines, up to the first piece.
-int reach(const Board& b, int x, int y, bool straight, bool diagonal) {
-    static constexpr int kDirections[8][2] = {{0, -1},  {-1, 0}, {1, 0},  {0, 1},
-                                              {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    int n = 0;
-    for (int d = straight ? 0 : 4; d < (diagonal ? 8 : 4); ++d) {
-        for (int tx = x + kDirections[d][0], ty = y + kDirections[d][1];
-             Board::onBoard(tx, ty) && b.sq[tx][ty] == 空;
-             tx += kDirections[d][0], ty += kDirections[d][1]) {
-            ++n;
-        }
-    }
-    return n;
-}
 
 template <std::size_t N>
 void copyInto(WeightVector<int>& w, int at, const std::array<int, N>& table) {

@@ -94,13 +94,7 @@ class Writer {
 
     void push(int fx, int fy, int tx, int ty, PieceCode before, PieceCode after) {
         if (n_ >= capacity_) return;
-        Move& m = out_[n_++];
-        m.fromX = static_cast<std::int8_t>(fx);
-        m.fromY = static_cast<std::int8_t>(fy);
-        m.toX = static_cast<std::int8_t>(tx);
-        m.toY = static_cast<std::int8_t>(ty);
-        m.before = static_cast<std::int8_t>(before);
-        m.after = static_cast<std::int8_t>(after);
+        out_[n_++] = makeMove(fx, fy, tx, ty, before, after);
     }
 
     // A destination the piece may move to: the promotion choices are added.
