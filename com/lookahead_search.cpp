@@ -102,6 +102,7 @@ class Lookahead {
         Ply& root = m_.plies[0];
         root.pos = pos;
         rules::調査_2歩フラグ設定(root.pos);
+        root.occupied = rules::occupancyOf(pos.board);
         root.kings = findKings(pos);
         root.running = runningScore(pos, root.kings);
         root.key = positionKey(pos, rules::kTopArmy, rights_);
@@ -216,11 +217,12 @@ class Lookahead {
     // Generates the army's moves at ply onto the stack and gives each its ordering key. Returns
     // how many; top_ is advanced past them.
     int generate(int ply, int army, bool capturesOnly) {
-        rules::Position& pos = m_.plies[ply].pos;
+        Ply& p = m_.plies[ply];
         rules::MoveFilter filter;
         filter.capturesOnly = capturesOnly;
         filter.drops = army > 0 ? rights_.top : rights_.bottom;
-        const int n = rules::generateMoves(pos, army, filter, m_.buffer, rules::kMaxMoves);
+        const int n =
+            rules::generateMoves(p.pos, army, filter, p.occupied, m_.buffer, rules::kMaxMoves);
         Scored* out = m_.moves + top_;
         for (int i = 0; i < n; ++i) {
             out[i].move = m_.buffer[i];
@@ -310,6 +312,11 @@ class Lookahead {
         }
         const PieceCode captured = m.isDrop() ? rules::空 : child.pos.board(m.toX, m.toY);
         rules::駒移動(child.pos, m.fromX, m.fromY, m.toX, m.toY, m.after);
+        child.occupied = parent.occupied;
+        const int mover = m.before > 0 ? 1 : 0;
+        if (!m.isDrop()) child.occupied.army[mover].remove(m.fromX, m.fromY);
+        if (captured != rules::空) child.occupied.army[1 - mover].remove(m.toX, m.toY);
+        child.occupied.army[mover].add(m.toX, m.toY);
         child.key = keyAfterMove(parent.key, parent.pos, child.pos, m);
         child.running = parent.running;
         updateRunningScore(child.running, child.pos, child.kings, m, captured);
@@ -329,6 +336,7 @@ class Lookahead {
         const Ply& parent = m_.plies[ply];
         Ply& child = m_.plies[ply + 1];
         child.pos = parent.pos;
+        child.occupied = parent.occupied;
         child.kings = parent.kings;
         child.running = parent.running;
         child.key = parent.key ^ kTopToMoveKey;

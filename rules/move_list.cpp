@@ -203,34 +203,20 @@ class Writer {
         }
     }
 
-    void drops(int army) {
+    void drops(int army, const SquareSet& empty) {
         const Hand& hand = army > 0 ? pos_.enemyHand : pos_.ownHand;
         const int fromX = army > 0 ? kTopHandX : kBottomHandX;
-        // The empty squares, x outer and y inner, found once for every kind in hand.
-        std::int8_t empty[81][2];
-        int nEmpty = -1;
         for (int k = 1; k <= kHandSize; ++k) {
             if (hand[k] <= 0) continue;
-            if (nEmpty < 0) {
-                nEmpty = 0;
-                for (int x = 1; x <= 9; ++x) {
-                    for (int y = 1; y <= 9; ++y) {
-                        if (pos_.board(x, y) != 空) continue;
-                        empty[nEmpty][0] = static_cast<std::int8_t>(x);
-                        empty[nEmpty++][1] = static_cast<std::int8_t>(y);
-                    }
-                }
-            }
             const PieceCode code = army * kHandKind[k];
             // Only 歩, 香 and 桂 have squares of their own to ask about; any other piece of the
             // army's own hand may land on every empty square.
             const int held = kHandKind[k];
             const bool restricted = held == kind::歩 || held == kind::香 || held == kind::桂;
-            for (int i = 0; i < nEmpty; ++i) {
-                const int x = empty[i][0], y = empty[i][1];
+            empty.forEach([&](int x, int y) {
                 if (!restricted || 移動チェック(pos_, fromX, k, x, y, code) == 1)
                     push(fromX, k, x, y, code, code);
-            }
+            });
         }
     }
 
@@ -245,31 +231,20 @@ class Writer {
 
 }  // namespace
 
-Move makeMove(int fromX, int fromY, int toX, int toY, PieceCode before, PieceCode after) {
-    Move m;
-    m.fromX = static_cast<std::int8_t>(fromX);
-    m.fromY = static_cast<std::int8_t>(fromY);
-    m.toX = static_cast<std::int8_t>(toX);
-    m.toY = static_cast<std::int8_t>(toY);
-    m.before = static_cast<std::int8_t>(before);
-    m.after = static_cast<std::int8_t>(after);
-    return m;
-}
-
 bool armyMayDrop(const Position& pos, int army, bool chineseDrops) {
     const SideId side = army > 0 ? pos.topSide : pos.bottomSide;
     return side == SENTE || chineseDrops;
 }
 
 int generateMoves(Position& pos, int army, const MoveFilter& filter, Move* out, int capacity) {
+    return generateMoves(pos, army, filter, occupancyOf(pos.board), out, capacity);
+}
+
+int generateMoves(Position& pos, int army, const MoveFilter& filter, const Occupancy& occupied,
+                  Move* out, int capacity) {
     Writer w(pos, filter, out, capacity);
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
-            const PieceCode c = pos.board(x, y);
-            if (c * army > 0) w.piece(x, y, c);
-        }
-    }
-    if (filter.drops && !filter.capturesOnly) w.drops(army);
+    occupied.army[army > 0 ? 1 : 0].forEach([&](int x, int y) { w.piece(x, y, pos.board(x, y)); });
+    if (filter.drops && !filter.capturesOnly) w.drops(army, occupied.empty());
     return w.count();
 }
 

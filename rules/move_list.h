@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "rules/position.h"
+#include "rules/square_set.h"
 
 namespace rules {
 
@@ -21,7 +22,17 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
-Move makeMove(int fromX, int fromY, int toX, int toY, PieceCode before, PieceCode after);
+// Inline: the move list writes every move through it.
+inline Move makeMove(int fromX, int fromY, int toX, int toY, PieceCode before, PieceCode after) {
+    Move m;
+    m.fromX = static_cast<std::int8_t>(fromX);
+    m.fromY = static_cast<std::int8_t>(fromY);
+    m.toX = static_cast<std::int8_t>(toX);
+    m.toY = static_cast<std::int8_t>(toY);
+    m.before = static_cast<std::int8_t>(before);
+    m.after = static_cast<std::int8_t>(after);
+    return m;
+}
 
 // The armies by the sign of their codes: +1 the top army, -1 the bottom army.
 constexpr int kTopArmy = 1;
@@ -44,6 +55,9 @@ struct MoveFilter {
 // ascending, squares x outer, y inner). The two-pawn tables of pos must describe its board
 // (調査_2歩フラグ設定). pos.promotedCode is used as scratch.
 int generateMoves(Position& pos, int army, const MoveFilter& filter, Move* out, int capacity);
+// The same with the squares each army holds already known (occupied must describe pos.board).
+int generateMoves(Position& pos, int army, const MoveFilter& filter, const Occupancy& occupied,
+                  Move* out, int capacity);
 
 // Upper bound of the moves one army can have, for the callers' buffers.
 constexpr int kMaxMoves = 1600;
