@@ -165,6 +165,18 @@ int positionScore(const Position& pos, const DropRights& drops, const Kings& kin
 
 namespace {
 
+// Counts every piece's terms but their reach afresh, the pieces found on the squares the armies
+// hold.
+void tallyAll(RunningScore& s, const Board& b, const Occupancy& occupied, const Kings& kings) {
+    s.pieces = 0;
+    s.near[0] = s.near[1] = 0;
+    for (const SquareSet& army : occupied.army) {
+        army.forEach([&](int x, int y) {
+            if (!isKingKind(magnitude(b(x, y)))) tally(s, b(x, y), x, y, kings, 1);
+        });
+    }
+}
+
 // Counts again the reach of the long-range pieces kept in s whose lines pass through a square m
 // left or reached (all of them when m is null), and their total.
 void countReach(RunningScore& s, const Board& b, const Move* m) {
@@ -241,24 +253,20 @@ RunningScore runningScore(const Position& pos, const Kings& kings) {
     return s;
 }
 
-void updateRunningScore(RunningScore& s, const Position& after, const Kings& kings, const Move& m,
-                        PieceCode captured) {
-    // A king that moves (or falls) moves every piece's distance to it.
-    if (isKingKind(magnitude(m.before)) || isKingKind(magnitude(captured))) {
-        s = runningScore(after, kings);
-        return;
-    }
-    if (m.isDrop()) {
-        s.hands[m.fromX == kTopHandX ? 1 : 0] -= kValue[kHandKind[m.fromY]];
-    } else {
-        tally(s, m.before, m.fromX, m.fromY, kings, -1);
-    }
-    if (captured != 空) {
-        tally(s, captured, m.toX, m.toY, kings, -1);
-        // Into the captor's hand, unpromoted.
+void updateRunningScore(RunningScore& s, const Position& after, const Occupancy& occupied,
+                        const Kings& kings, const Move& m, PieceCode captured) {
+    if (m.isDrop()) s.hands[m.fromX == kTopHandX ? 1 : 0] -= kValue[kHandKind[m.fromY]];
+    // What is taken goes into the captor's hand, unpromoted; a king taken enters no hand.
+    if (captured != 空 && !isKingKind(magnitude(captured)))
         s.hands[captured < 0 ? 1 : 0] += kValue[kHandKind[handIndexOfKind(magnitude(captured))]];
+    if (isKingKind(magnitude(m.before)) || isKingKind(magnitude(captured))) {
+        // A king that moves (or falls) moves every piece's distance to it.
+        tallyAll(s, after.board, occupied, kings);
+    } else {
+        if (!m.isDrop()) tally(s, m.before, m.fromX, m.fromY, kings, -1);
+        if (captured != 空) tally(s, captured, m.toX, m.toY, kings, -1);
+        tally(s, m.after, m.toX, m.toY, kings, 1);
     }
-    tally(s, m.after, m.toX, m.toY, kings, 1);
     if (s.lineCount < 0) return;
     moveLinePieces(s, m, captured);
     if (s.lineCount < 0) return;

@@ -55,10 +55,11 @@ struct RunningScore {
     int reach = 0;
 };
 RunningScore runningScore(const rules::Position& pos, const Kings& kings);
-// s, kept for the position before m, made for after (the position m made, with its kings);
-// captured is what stood on m's destination.
-void updateRunningScore(RunningScore& s, const rules::Position& after, const Kings& kings,
-                        const rules::Move& m, rules::PieceCode captured);
+// s, kept for the position before m, made for after (the position m made, with the squares its
+// armies hold and its kings); captured is what stood on m's destination.
+void updateRunningScore(RunningScore& s, const rules::Position& after,
+                        const rules::Occupancy& occupied, const Kings& kings, const rules::Move& m,
+                        rules::PieceCode captured);
 // The score of pos from its running sums: the same as positionScore.
 int positionScore(const rules::Position& pos, const DropRights& drops, const RunningScore& s);
 

@@ -319,7 +319,7 @@ class Lookahead {
         child.occupied.army[mover].add(m.toX, m.toY);
         child.key = keyAfterMove(parent.key, parent.pos, child.pos, m);
         child.running = parent.running;
-        updateRunningScore(child.running, child.pos, child.kings, m, captured);
+        updateRunningScore(child.running, child.pos, child.occupied, child.kings, m, captured);
         child.move = m;
         child.byMove = true;
         child.checked = -1;

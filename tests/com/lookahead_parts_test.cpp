@@ -84,7 +84,7 @@ com::RunningScore expectEveryMoveKeepsTheScore(Position& pos, int army, const co
         駒移動(after, m.fromX, m.fromY, m.toX, m.toY, m.after);
         const com::Kings kings = com::findKings(after);
         com::RunningScore kept = s;
-        com::updateRunningScore(kept, after, kings, m, captured);
+        com::updateRunningScore(kept, after, occupancyOf(after.board), kings, m, captured);
         EXPECT_EQ(com::positionScore(after, both, kept), com::positionScore(after, both, kings))
             << "move " << i;
         if (captured != 空 && random() % 2 == 0) pick = i;
