@@ -86,7 +86,7 @@ struct PieceTerms {
     int value = 0;
     bool near = false;
 };
-PieceTerms pieceTerms(PieceCode c, int x, int y, const Kings& kings) {
+inline PieceTerms pieceTerms(PieceCode c, int x, int y, const Kings& kings) {
     const int k = magnitude(c);
     const int side = c > 0 ? 1 : 0;
     PieceTerms t;
@@ -134,7 +134,7 @@ int positionTerms(const DropRights& drops, const int near[2], const int hands[2]
 }
 
 // Adds (sign 1) or takes away (sign -1) one piece's terms but its reach.
-void tally(RunningScore& s, PieceCode c, int x, int y, const Kings& kings, int sign) {
+inline void tally(RunningScore& s, PieceCode c, int x, int y, const Kings& kings, int sign) {
     const PieceTerms t = pieceTerms(c, x, y, kings);
     s.pieces += c > 0 ? sign * t.value : -sign * t.value;
     if (t.near) s.near[c > 0 ? 1 : 0] += sign;
