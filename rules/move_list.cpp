@@ -1,5 +1,6 @@
 #include "rules/move_list.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -79,6 +80,21 @@ struct StepMasks {
     }
 };
 
+// The squares within two steps of each square, [x * 10 + y]: every step and jump lands among them.
+constexpr auto kWithinTwo = [] {
+    std::array<SquareSet, 100> t{};
+    for (int x = 1; x <= 9; ++x) {
+        for (int y = 1; y <= 9; ++y) {
+            for (int tx = x - 2; tx <= x + 2; ++tx) {
+                for (int ty = y - 2; ty <= y + 2; ++ty) {
+                    if (Board::onBoard(tx, ty)) t[x * 10 + y].add(tx, ty);
+                }
+            }
+        }
+    }
+    return t;
+}();
+
 const StepMasks& stepMasks() {
     static const StepMasks masks;
     return masks;
@@ -87,8 +103,15 @@ const StepMasks& stepMasks() {
 // Collects the moves of one army into a bounded buffer.
 class Writer {
   public:
-    Writer(Position& pos, const MoveFilter& filter, Move* out, int capacity)
-        : pos_(pos), filter_(filter), out_(out), capacity_(capacity), masks_(stepMasks()) {}
+    // theirs: the squares the other army holds.
+    Writer(Position& pos, const MoveFilter& filter, const SquareSet& theirs, Move* out,
+           int capacity)
+        : pos_(pos),
+          filter_(filter),
+          theirs_(theirs),
+          out_(out),
+          capacity_(capacity),
+          masks_(stepMasks()) {}
 
     int count() const { return n_; }
 
@@ -116,6 +139,8 @@ class Writer {
     // the other army's piece; with legs, a 馬's leg and a 象's eye empty.
     template <bool kLegs>
     void steps(int x, int y, PieceCode code, int k) {
+        // Nothing to take within a step or a jump.
+        if (filter_.capturesOnly && !kWithinTwo[x * 10 + y].meets(theirs_)) return;
         const Step* list = stepsOf(k).steps;
         const unsigned mask = masks_.bits[code + kind::count][x * 10 + y];
         for (unsigned rest = mask; rest != 0; rest &= rest - 1) {
@@ -223,6 +248,7 @@ class Writer {
   private:
     Position& pos_;
     const MoveFilter& filter_;
+    const SquareSet& theirs_;
     Move* out_;
     int capacity_;
     const StepMasks& masks_;
@@ -242,7 +268,7 @@ int generateMoves(Position& pos, int army, const MoveFilter& filter, Move* out, 
 
 int generateMoves(Position& pos, int army, const MoveFilter& filter, const Occupancy& occupied,
                   Move* out, int capacity) {
-    Writer w(pos, filter, out, capacity);
+    Writer w(pos, filter, occupied.army[army > 0 ? 0 : 1], out, capacity);
     occupied.army[army > 0 ? 1 : 0].forEach([&](int x, int y) { w.piece(x, y, pos.board(x, y)); });
     if (filter.drops && !filter.capturesOnly) w.drops(army, occupied.empty());
     return w.count();

@@ -18,6 +18,10 @@ struct SquareSet {
     constexpr bool has(int x, int y) const {
         return (bits[(x * 10 + y) >> 6] & bitOf(x * 10 + y)) != 0;
     }
+    // Whether the two sets share a square.
+    constexpr bool meets(const SquareSet& o) const {
+        return ((bits[0] & o.bits[0]) | (bits[1] & o.bits[1])) != 0;
+    }
 
     // Calls f(x, y) for every square of the set, x outer, y inner.
     template <typename F>
