@@ -122,7 +122,8 @@ class Lookahead {
 
     bool run(ComState& state) {
         const int first = top_;
-        const int n = generate(0, rules::kTopArmy, false);
+        int highest = 0;
+        const int n = generate(0, rules::kTopArmy, false, highest);
         if (n == 0) return false;
         Scored* root = m_.moves + first;
         int* rootScore = m_.rootScore;
@@ -215,8 +216,9 @@ class Lookahead {
     }
 
     // Generates the army's moves at ply onto the stack and gives each its ordering key. Returns
-    // how many; top_ is advanced past them.
-    int generate(int ply, int army, bool capturesOnly) {
+    // how many; top_ is advanced past them. highest is the index of the move with the highest key:
+    // a king capture, when there is one.
+    int generate(int ply, int army, bool capturesOnly, int& highest) {
         Ply& p = m_.plies[ply];
         rules::MoveFilter filter;
         filter.capturesOnly = capturesOnly;
@@ -224,9 +226,11 @@ class Lookahead {
         const int n =
             rules::generateMoves(p.pos, army, filter, p.occupied, m_.buffer, rules::kMaxMoves);
         Scored* out = m_.moves + top_;
+        highest = 0;
         for (int i = 0; i < n; ++i) {
             out[i].move = m_.buffer[i];
             out[i].key = orderKey(ply, m_.buffer[i]) * 4096 + (4095 - i);
+            if (out[i].key > out[highest].key) highest = i;
         }
         top_ += n;
         return n;
@@ -441,24 +445,28 @@ class Lookahead {
         // The other king can be taken: no need to list the moves to find the capture.
         if (attacksTheirKing(ply, army)) return kMate - ply;
         const int first = top_;
-        const int n = generate(ply, army, false);
+        int highest = 0;
+        const int n = generate(ply, army, false, highest);
         if (n == 0) {
             top_ = first;
             return -kMate + ply;
         }
         Scored* moves = m_.moves + first;
-        for (int i = 0; i < n; ++i) {
-            if (isKingCapture(ply, moves[i].move)) {
-                top_ = first;
-                return kMate - ply;
-            }
+        // A king capture has the highest key of all.
+        if (isKingCapture(ply, moves[highest].move)) {
+            top_ = first;
+            return kMate - ply;
         }
         if (known) {
             for (int i = 0; i < n; ++i) {
-                if (moves[i].move == entry.move) moves[i].key = kTableMoveKey;
+                if (moves[i].move == entry.move) {
+                    moves[i].key = kTableMoveKey;
+                    highest = i;
+                }
             }
         }
-        bringNext(moves, 0, n);
+        // The first move to search, as bringNext would pick it.
+        std::swap(moves[0], moves[highest]);
         int best = -kInfinity;
         Move bestMove = moves[0].move;
         // One ply from the horizon, a quiet move that does not attack the king cannot lift a
@@ -536,21 +544,21 @@ class Lookahead {
         }
         if (attacksTheirKing(ply, army)) return kMate - ply;
         const int first = top_;
-        const int n = generate(ply, army, !checked);
+        int highest = 0;
+        const int n = generate(ply, army, !checked, highest);
         if (checked && n == 0) {
             top_ = first;
             return -kMate + ply;
         }
         Scored* moves = m_.moves + first;
-        for (int i = 0; i < n; ++i) {
-            if (isKingCapture(ply, moves[i].move)) {
-                top_ = first;
-                return kMate - ply;
-            }
+        if (n > 0 && isKingCapture(ply, moves[highest].move)) {
+            top_ = first;
+            return kMate - ply;
         }
+        if (n > 0) std::swap(moves[0], moves[highest]);
         int best = standPat;
         for (int i = 0; i < n; ++i) {
-            bringNext(moves, i, n);
+            if (i > 0) bringNext(moves, i, n);
             // A capture that cannot bring the score up to alpha even if nothing is taken back.
             const Move& m = moves[i].move;
             const PieceCode victim = m_.plies[ply].pos.board(m.toX, m.toY);
