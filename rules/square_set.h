@@ -3,6 +3,7 @@
 // lowest bit comes out x outer, y inner: the order in which the move list writes moves.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -29,7 +30,7 @@ struct SquareSet {
         for (int half = 0; half < 2; ++half) {
             for (std::uint64_t rest = bits[half]; rest != 0; rest &= rest - 1) {
                 const int i = half * 64 + std::countr_zero(rest);
-                f(i / 10, i % 10);
+                f(kColumnOf[i], kRowOf[i]);
             }
         }
     }
@@ -37,6 +38,17 @@ struct SquareSet {
     bool operator==(const SquareSet&) const = default;
 
   private:
+    // The column and row of each bit, read instead of dividing by 10.
+    static constexpr auto kColumnOf = [] {
+        std::array<std::int8_t, 128> t{};
+        for (int i = 0; i < 128; ++i) t[i] = static_cast<std::int8_t>(i / 10);
+        return t;
+    }();
+    static constexpr auto kRowOf = [] {
+        std::array<std::int8_t, 128> t{};
+        for (int i = 0; i < 128; ++i) t[i] = static_cast<std::int8_t>(i % 10);
+        return t;
+    }();
     static constexpr std::uint64_t bitOf(int i) { return std::uint64_t{1} << (i & 63); }
 };
 
