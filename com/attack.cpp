@@ -61,7 +61,7 @@ bool attackedByJump(const Position& pos, int x, int y, int army) {
 }
 
 // The line from (x, y) that (sx, sy) lies on, or -1.
-int lineTo(int x, int y, int sx, int sy) {
+inline int lineTo(int x, int y, int sx, int sy) {
     // kLines' index by the steps' signs, [dy + 1][dx + 1].
     static constexpr int kLineOf[3][3] = {{4, 0, 5}, {1, -1, 2}, {6, 3, 7}};
     const int dx = sx - x, dy = sy - y;
