@@ -58,10 +58,6 @@ int handValue(int sum) {
 
 }  // namespace
 
-int materialValue(int k) {
-    return isKind(k) ? kValue[k] : 0;
-}
-
 Kings findKings(const Position& pos) {
     Kings kings;
     for (int x = 1; x <= 9; ++x) {

@@ -5,13 +5,16 @@
 
 #include <cstdint>
 
+#include "com/lookahead_weights.h"
 #include "rules/move_list.h"
 #include "rules/position.h"
 
 namespace com {
 
 // Material value of a kind (magnitude of a code) in hundredths of a 歩; kings are 0.
-int materialValue(int kind);
+inline int materialValue(int kind) {
+    return rules::isKind(kind) ? weights::kValue[kind] : 0;
+}
 
 // Which armies may drop from their hands, fixed for a search.
 struct DropRights {
