@@ -28,27 +28,35 @@ struct Keys {
 };
 constexpr Keys kKeys;
 
-}  // namespace
-
-std::uint64_t squareKey(int x, int y, rules::PieceCode code) {
+// The parts of the key, inlined where the key is made and updated.
+inline std::uint64_t squareKeyOf(int x, int y, rules::PieceCode code) {
     if (code == rules::空) return 0;
     return kKeys.squares[((x - 1) * 9 + (y - 1)) * kCodes + code + rules::kind::count];
 }
-
-std::uint64_t handKey(int hand, int k, int count) {
+inline std::uint64_t handKeyOf(int hand, int k, int count) {
     if (count <= 0) return 0;
     if (count >= kHandCounts) count = kHandCounts - 1;
     return kKeys.hands[(hand * (rules::kHandSize + 1) + k) * kHandCounts + count];
+}
+
+}  // namespace
+
+std::uint64_t squareKey(int x, int y, rules::PieceCode code) {
+    return squareKeyOf(x, y, code);
+}
+
+std::uint64_t handKey(int hand, int k, int count) {
+    return handKeyOf(hand, k, count);
 }
 
 std::uint64_t positionKey(const rules::Position& pos, int army, const DropRights& drops) {
     std::uint64_t h = army > 0 ? kTopToMoveKey : 0;
     h ^= kKeys.drops[(drops.top ? 2 : 0) + (drops.bottom ? 1 : 0)];
     for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) h ^= squareKey(x, y, pos.board(x, y));
+        for (int y = 1; y <= 9; ++y) h ^= squareKeyOf(x, y, pos.board(x, y));
     }
     for (int k = 1; k <= rules::kHandSize; ++k) {
-        h ^= handKey(0, k, pos.ownHand[k]) ^ handKey(1, k, pos.enemyHand[k]);
+        h ^= handKeyOf(0, k, pos.ownHand[k]) ^ handKeyOf(1, k, pos.enemyHand[k]);
     }
     return h;
 }
@@ -57,17 +65,18 @@ std::uint64_t keyAfterMove(std::uint64_t key, const rules::Position& before,
                            const rules::Position& after, const rules::Move& m) {
     key ^= kTopToMoveKey;
     const rules::PieceCode captured = before.board(m.toX, m.toY);
-    if (!m.isDrop()) key ^= squareKey(m.fromX, m.fromY, m.before);
-    key ^= squareKey(m.toX, m.toY, captured) ^ squareKey(m.toX, m.toY, after.board(m.toX, m.toY));
+    if (!m.isDrop()) key ^= squareKeyOf(m.fromX, m.fromY, m.before);
+    key ^=
+        squareKeyOf(m.toX, m.toY, captured) ^ squareKeyOf(m.toX, m.toY, after.board(m.toX, m.toY));
     // A drop takes from one hand, a capture adds to one: only that count of either hand can
     // change.
     const int k = m.isDrop() ? m.fromY : rules::handIndexOfKind(rules::magnitude(captured));
     if (k >= 1 && k <= rules::kHandSize) {
         if (before.ownHand[k] != after.ownHand[k]) {
-            key ^= handKey(0, k, before.ownHand[k]) ^ handKey(0, k, after.ownHand[k]);
+            key ^= handKeyOf(0, k, before.ownHand[k]) ^ handKeyOf(0, k, after.ownHand[k]);
         }
         if (before.enemyHand[k] != after.enemyHand[k]) {
-            key ^= handKey(1, k, before.enemyHand[k]) ^ handKey(1, k, after.enemyHand[k]);
+            key ^= handKeyOf(1, k, before.enemyHand[k]) ^ handKeyOf(1, k, after.enemyHand[k]);
         }
     }
     return key;
