@@ -85,6 +85,14 @@ TEST(MoveList, AgreesWithTheMoveCheckOnEverySquare) {
             Move taking[kMaxMoves];
             const int c = generateMoves(pos, army, captures, taking, kMaxMoves);
             for (int i = 0; i < c; ++i) EXPECT_NE(pos.board(taking[i].toX, taking[i].toY), 空);
+            // And every capture of the whole list, in its order.
+            std::vector<Key> captured, takingKeys;
+            for (int i = 0; i < n; ++i) {
+                if (pos.board(moves[i].toX, moves[i].toY) != 空)
+                    captured.push_back(keyOf(moves[i]));
+            }
+            for (int i = 0; i < c; ++i) takingKeys.push_back(keyOf(taking[i]));
+            ASSERT_EQ(takingKeys, captured) << "game " << game << " ply " << ply;
 
             // A capture half the time, so that hands fill and drops follow.
             const Move next =
