@@ -2,12 +2,12 @@
 //
 // A negamax alpha-beta over both armies' moves as the game's own rules make them (board moves,
 // promotions, drops for every army that may drop), on copies of the position (one record per ply:
-// the position made with 駒移動, its kings, its key and its score's sums updated by the move,
-// whether its king is in check, its killers), all in the memory of a SearchContext, so nothing is
-// allocated while it runs. Taking a king ends the line at once: the side that can take it wins,
-// the sooner the better, and a side with no move at all has lost. A line goes on only from a
-// position where the side to move cannot take the other king, so after a move only the lines
-// through its two squares can put a king in check.
+// the position made with 駒移動, the squares each army holds, its kings, its key and its score's
+// sums updated by the move, whether its king is in check, its killers), all in the memory of a
+// SearchContext, so nothing is allocated while it runs. Taking a king ends the line at once: the
+// side that can take it wins, the sooner the better, and a side with no move at all has lost. A
+// line goes on only from a position where the side to move cannot take the other king, so after a
+// move only the lines through its two squares can put a king in check.
 //
 // - Iterative deepening from depth 1 while the node budget lasts (the first depth always ends).
 //   The previous best move is searched first; a depth cut short keeps the best of the moves it
