@@ -16,9 +16,6 @@ struct SquareSet {
 
     constexpr void add(int x, int y) { bits[(x * 10 + y) >> 6] |= bitOf(x * 10 + y); }
     constexpr void remove(int x, int y) { bits[(x * 10 + y) >> 6] &= ~bitOf(x * 10 + y); }
-    constexpr bool has(int x, int y) const {
-        return (bits[(x * 10 + y) >> 6] & bitOf(x * 10 + y)) != 0;
-    }
     // Whether the two sets share a square.
     constexpr bool meets(const SquareSet& o) const {
         return ((bits[0] & o.bits[0]) | (bits[1] & o.bits[1])) != 0;
@@ -34,8 +31,6 @@ struct SquareSet {
             }
         }
     }
-
-    bool operator==(const SquareSet&) const = default;
 
   private:
     // The column and row of each bit, read instead of dividing by 10.
@@ -58,8 +53,6 @@ struct Occupancy {
 
     // The squares of the board that neither army holds.
     SquareSet empty() const;
-
-    bool operator==(const Occupancy&) const = default;
 };
 
 inline constexpr SquareSet kWholeBoard = [] {
@@ -76,6 +69,7 @@ inline SquareSet Occupancy::empty() const {
     return e;
 }
 
+// The squares each army holds on b.
 inline Occupancy occupancyOf(const Board& b) {
     Occupancy o;
     for (int x = 1; x <= 9; ++x) {
