@@ -18,9 +18,8 @@ constexpr std::size_t kTableSize = 1 << 16;
 
 // One ply of the line being searched: the position, the squares each army holds, its kings, its
 // score's running sums, its key (with the army to move) and the two quiet moves that last made a
-// cut at this ply. With
-// them, the move that made the position (byMove false for the root and after a pass) and
-// whether the army to move is in check (-1 until asked).
+// cut at this ply. With them, the move that made the position (byMove false for the root and
+// after a pass) and whether the army to move is in check (-1 until asked).
 struct Ply {
     rules::Position pos;
     rules::Occupancy occupied;
