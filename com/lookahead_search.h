@@ -18,7 +18,7 @@ constexpr bool looksAhead(int comLevel) {
 // Nodes one turn may visit. The budget is counted, not timed, so a position always gives the
 // same move. Level 5's is about one second of a desktop core.
 constexpr long kLookaheadNodes = 12000;
-constexpr long kLevel5Nodes = 1'500'000;
+constexpr long kLevel5Nodes = 2'500'000;
 
 // The budget a search with these settings gets: settings.nodes when set, else its level's own.
 long nodeBudgetOf(const SearchSettings& settings);
