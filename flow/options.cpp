@@ -45,9 +45,13 @@ void Game::chineseDropsSwitched() {
         !standCellOpen(position_, options_, state_.fromX, state_.fromCell())) {
         state_.selectState = false;
     }
-    // A computer thinking on the worker thread starts again under the new rule, its clock running
-    // on.
-    if (opponent_.computerThinking()) opponent_.askComputer();
+    // A computer thinking on the worker thread starts again under the new rule: for its turn, its
+    // clock running on, or for the hint, whose answer under the old rule would mislead.
+    if (opponent_.computerThinking()) {
+        opponent_.askComputer();
+    } else if (opponent_.computer().searching()) {
+        opponent_.HINT_Click();
+    }
 }
 
 void Game::pieceSetChanged() {

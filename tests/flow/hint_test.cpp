@@ -161,4 +161,18 @@ TEST_F(Hint, AtALevelThatLooksAheadItComesAsAMessage) {
     EXPECT_TRUE(before == kept());
 }
 
+TEST_F(Hint, ChineseDropsSwitchedWhileItThinksMakeItThinkAgain) {
+    game().opponent().LEVEL4_Click();
+    startGame();
+    game().opponent().HINT_Click();
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    game().optionMenu().CHESS_MOCHIKOMA_Click();
+    rig.gui.deliver();  // the answer under the old rule shows nothing
+    ASSERT_TRUE(game().opponent().computer().searching());
+    ASSERT_TRUE(rig.gui.awaitPosted());
+    rig.dialogs.expect("５八 飛", "ヒント");  // drops on, another move
+    rig.gui.deliver();
+    rig.dialogs.verify();
+}
+
 }  // namespace
